@@ -1,0 +1,60 @@
+# Zantaro Slots: every set-up step a new machine needs, behind two commands.
+#   make run   - install missing Debian packages, build, generate the assets, start the game
+#   make test  - the same set-up, then the whole suite headless through ctest
+BUILD_DIR ?= build
+ASAN_DIR ?= build-asan
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+# Everything the build, the tests and the real-window checks need, in one place.
+PACKAGES := cmake g++ make ninja-build pkg-config \
+	qt6-base-dev qt6-multimedia-dev \
+	libgtest-dev libgmock-dev libbenchmark-dev \
+	xvfb xauth x11-apps xdotool imagemagick \
+	fonts-dejavu-core clang-14 libclang-rt-14-dev \
+	appstream dpkg-dev file
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run sim test test-asan bench clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+		dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+		echo "Installing missing packages:$$missing"; \
+		$(SUDO) apt-get update -qq && \
+		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD_DIR)/build.ninja: | deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+configure: $(BUILD_DIR)/build.ninja
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/zantaro
+
+sim: build
+	$(BUILD_DIR)/zantaro-sim par
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANTARO_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD_DIR)/zantaro-bench
+	$(BUILD_DIR)/zantaro-sim par --simulate 3000000 | tail -n 20
+
+clean:
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -1,0 +1,91 @@
+#include "evaluation.h"
+
+#include "bonus_features.h"
+#include "payout.h"
+#include "paytable.h"
+
+#include <algorithm>
+
+namespace zantaro {
+
+namespace {
+
+void appendLinePay(std::string& report, int line, std::int32_t pay)
+{
+    appendCapped(report, "Line ");
+    appendCapped(report, DecimalText(line).view());
+    appendCapped(report, " paid ");
+    appendCapped(report, DecimalText(pay).view());
+    appendCapped(report, ".\r\n");
+}
+
+void evaluateLine(GameContext& context, PayTable table, int line)
+{
+    GameState& state = context.state;
+    const auto& wheels = Paylines[line - 1];
+    const std::uint8_t s1 = state.shownSymbol(wheels[0]);
+    const std::uint8_t s2 = state.shownSymbol(wheels[1]);
+    const std::uint8_t s3 = state.shownSymbol(wheels[2]);
+    const bool regular = table == PayTable::Regular;
+
+    if (regular && isBellLine(s1, s2, s3))
+        countBellLine(context);
+    const int row = firstMatchingRow(table, s1, s2, s3);
+    if (regular)
+        countFruitLine(context, row);
+
+    std::int64_t pay = row == 0 ? 0 : static_cast<std::int64_t>(rowPays(table)[row - 1]) * state.CoinsPerLine;
+    if (state.DoublePayoff)
+        pay *= 2;
+    std::int32_t linePay = 0;
+    addSaturated(linePay, pay);
+    state.LinePay[line - 1] = linePay;
+    if (linePay > 0) {
+        appendLinePay(state.SpinReport, line, linePay);
+        if (state.FirstWinningLine == -1)
+            state.FirstWinningLine = line - 1;
+    }
+    addSaturated(state.Winnings, linePay);
+}
+
+void evaluate(GameContext& context, PayTable table)
+{
+    GameState& state = context.state;
+    const bool regular = table == PayTable::Regular;
+    if (regular)
+        context.reseed();
+    state.FirstWinningLine = -1;
+    state.SpinReport.clear();
+    state.HighlightTicks = 0;
+
+    applyLampOutcome(context);
+    // A loaded game may hold any number of lines; only the eight that exist are read.
+    const int lines = std::clamp<std::int32_t>(state.LinesPlayed, 0, PaylineCount);
+    for (int line = 1; line <= lines; ++line)
+        evaluateLine(context, table, line);
+    if (regular) {
+        checkBellPool(context);
+        refillFruit(context);
+    }
+    if (state.Winnings > 0) {
+        const std::int32_t paid = presentAndPayWinnings(context, table);
+        if (!regular)
+            addSaturated(state.BarRollWon, paid);
+    }
+    if (state.SpinReport.empty())
+        state.SpinReport = "There were no winning lines on the last spin.";
+}
+
+} // namespace
+
+void EvaluateSpin(GameContext& context)
+{
+    evaluate(context, PayTable::Regular);
+}
+
+void EvaluateFreeSpin(GameContext& context)
+{
+    evaluate(context, PayTable::FreeSpin);
+}
+
+} // namespace zantaro

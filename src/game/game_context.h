@@ -1,0 +1,43 @@
+// GameContext: the game state, its host and the random generator that the rules work on together,
+// with the few helpers every rule uses (cues that respect the Sound option, Wait, reseeding).
+#pragma once
+
+#include "game_state.h"
+#include "host.h"
+#include "random_generator.h"
+
+#include <chrono>
+#include <cstdint>
+#include <limits>
+
+namespace zantaro {
+
+struct GameContext
+{
+    GameState& state;
+    GameHost& host;
+    RandomGenerator& random;
+
+    void playCue(SoundCue cue)
+    {
+        if (state.Sound)
+            host.playCue(cue);
+    }
+
+    // Waits the given time while the window stays live.
+    void Wait(std::chrono::milliseconds duration) { host.waitUntil(host.tickCount() + duration); }
+
+    void reseed() { random.reseed(host.millisecondsSinceMidnightUtc()); }
+};
+
+// Adds to a 32-bit money or counter field, stopping at the 32-bit limits instead of wrapping:
+// a stored game may hold any value, and a wrapped balance would lose the player's credits.
+inline void addSaturated(std::int32_t& field, std::int64_t amount)
+{
+    constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t highest = std::numeric_limits<std::int32_t>::max();
+    const std::int64_t sum = static_cast<std::int64_t>(field) + amount;
+    field = static_cast<std::int32_t>(sum < lowest ? lowest : sum > highest ? highest : sum);
+}
+
+} // namespace zantaro

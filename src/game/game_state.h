@@ -1,0 +1,124 @@
+// GameState: the one record of a game - money, bet, bonus counters, statistics, options, wheels,
+// spin control and the last spin's result. Every part of the program reads and writes it directly.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zantaro {
+
+inline constexpr int WheelCount = 9;
+inline constexpr int StripLength = 20;
+inline constexpr int PaylineCount = 8;
+inline constexpr int LampCount = 8;
+
+using Strip = std::array<std::uint8_t, StripLength>;
+
+// The product name and version shown in captions, messages and the update reminder.
+inline constexpr const char* ProductName = "Zantaro";
+inline constexpr const char* VersionText = "1.0";
+
+// Texts the game builds for the player (the spin report, the Pyramid hints) keep at most this many
+// characters; longer text is cut.
+inline constexpr std::size_t MaxReportLength = 255;
+
+struct GameState
+{
+    // Money and bet. One coin is one credit.
+    std::int32_t Credits = 1000;
+    std::int32_t Borrowed = 1000;
+    std::int32_t CoinsPerLine = 1;
+    std::int32_t LinesPlayed = 8;
+    std::int32_t TotalBets = 0;
+
+    // Bonus counters.
+    std::int32_t BellPool = 100;
+    std::int32_t Lightning = 3;
+    std::int32_t Melons = 1;
+    std::int32_t Apples = 2;
+    std::int32_t Grapes = 3;
+    std::int32_t FreeSpinsPending = 0;
+
+    // Statistics. The five marked "never changed" are kept, stored and shown, but no game event
+    // moves them; only a loaded game can give them other values.
+    std::int32_t Spins = 0;
+    std::int32_t NumberOfBarRolls = 0;
+    std::int32_t BarRollWon = 0;
+    std::int32_t BellPoolWon = 0;
+    std::int32_t DoubleOrNothingWon = 0;
+    std::int32_t CherryRollsWon = 0;      // never changed
+    std::int32_t NumberOfCherryRolls = 0; // never changed
+    std::int32_t GotBonusCount = 0;       // never changed
+    std::int32_t SevensWon = 0;           // never changed
+    std::int32_t FruitWon = 0;            // never changed
+
+    // Options, stored with every saved game (AutoSpin is not).
+    bool Sound = true;
+    bool Double = true;
+    bool PayMode = true; // true: count off credits step by step; false: instant payoff
+    bool AutoSave = true;
+    bool BonusGame = true; // true: the Pyramid is offered; false: the card game
+    bool AutoSpin = false;
+
+    // Wheels: the strip each wheel uses now, and where it stopped.
+    std::array<Strip, WheelCount> ReelStrips{};
+    std::array<std::int32_t, WheelCount> WheelPos{4, 1, 6, 7, 10, 9, 3, 0, 12};
+    std::array<std::int32_t, WheelCount> SavedWheelPos{};
+
+    // Spin control.
+    bool Spinning = false;
+    bool StopRequested = false;
+    bool FreeSpinMode = false;
+    bool RestoreStrips = false;
+    bool DoublePayoff = false;
+    bool PlayAgain = false;
+
+    // Lamp bar.
+    std::int32_t BonusLamp = 0;
+    std::array<bool, LampCount> Lamps{};
+
+    // Result of the last spin.
+    std::array<std::int32_t, PaylineCount> LinePay{};
+    std::int32_t Winnings = 0;
+    std::string SpinReport;
+    std::int32_t FirstWinningLine = -1;
+    std::int32_t HighlightTicks = 0;
+    bool HighlightPhase = false;
+
+    // What the last read of a saved-game slot found; only the game-slot dialog shows them.
+    std::string GameName;
+    std::string GameDate;
+
+    // Set by the save and open commands for the game-slot dialog.
+    bool SaveMode = false;
+
+    // The symbol wheel i shows now.
+    std::uint8_t shownSymbol(int wheel) const { return ReelStrips[wheel][WheelPos[wheel]]; }
+};
+
+// The start-up values of a new program run, in the order start-up gives them, including the
+// normal strips and ResetGame; the running game stored in "CurrentGame" is loaded over this.
+GameState startupGameState();
+
+// "Start a New Game?": money, bonus counters and statistics back to a fresh game. Keeps the bet,
+// the options, the wheels, the spin control and the last spin's result. The caller repaints.
+void ResetGame(GameState& state);
+
+// Appends to a text of at most MaxReportLength characters, keeping the first ones.
+void appendCapped(std::string& text, std::string_view addition);
+
+// The decimal text of a number without allocating, for texts built on every spin.
+class DecimalText
+{
+public:
+    explicit DecimalText(std::int64_t value);
+    std::string_view view() const { return {m_digits.data(), m_length}; }
+
+private:
+    std::array<char, 24> m_digits{};
+    std::size_t m_length = 0;
+};
+
+} // namespace zantaro

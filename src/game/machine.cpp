@@ -1,0 +1,233 @@
+#include "machine.h"
+
+#include "evaluation.h"
+#include "paytable.h"
+#include "reels.h"
+#include "timings.h"
+
+namespace zantaro {
+
+namespace {
+
+constexpr std::int32_t MaxBetFactor = 8;
+constexpr int AutoSaveEverySpins = 25;
+
+} // namespace
+
+Machine::Machine(GameState& state, GameHost& host, RandomGenerator& random)
+    : m_context{state, host, random}, m_animation(m_context)
+{
+}
+
+void Machine::RequestSpin()
+{
+    if (m_requestRunning)
+        return;
+    m_requestRunning = true;
+    GameState& state = m_context.state;
+    if (acceptBet())
+        RunSpin();
+    while (state.AutoSpin) {
+        if (state.Spins % AutoSaveEverySpins == 0 && state.AutoSave)
+            m_context.host.saveRunningGame();
+        m_context.Wait(timings::AutoSpinPause);
+        if (acceptBet())
+            RunSpin();
+    }
+    m_context.host.setTimerActive(GameTimer::LampBlink, true);
+    m_requestRunning = false;
+}
+
+bool Machine::acceptBet()
+{
+    GameState& state = m_context.state;
+    const std::int64_t bet = static_cast<std::int64_t>(state.CoinsPerLine) * state.LinesPlayed;
+    if (bet <= 0)
+        m_context.host.showMessage("You must place a bet first.");
+    else if (bet > state.Credits)
+        m_context.host.showMessage("You do not have enough credits for that bet,");
+    else
+        return true;
+    state.AutoSpin = false;
+    m_context.host.DrawCommandCaptions();
+    return false;
+}
+
+void Machine::RunSpin()
+{
+    GameState& state = m_context.state;
+    GameHost& host = m_context.host;
+
+    m_context.reseed();
+    state.Spinning = true;
+    host.setTimerActive(GameTimer::LineFlash, false);
+    host.setTimerActive(GameTimer::LampBlink, false);
+    if (state.FirstWinningLine >= 0)
+        clearLineHighlight(state.FirstWinningLine);
+    state.DoublePayoff = false;
+    state.Lamps.fill(false);
+    host.DrawLamp(state.BonusLamp);
+
+    if (state.RestoreStrips) {
+        BuildNormalStrips(state);
+        state.WheelPos = state.SavedWheelPos;
+        state.RestoreStrips = false;
+        host.repaintWindow();
+    }
+    if (state.FreeSpinMode) {
+        host.setTimerActive(GameTimer::FreeSpinBlink, true);
+    } else {
+        const std::int64_t bet = static_cast<std::int64_t>(state.CoinsPerLine) * state.LinesPlayed;
+        addSaturated(state.Credits, -bet);
+        addSaturated(state.TotalBets, bet);
+    }
+    host.DrawCredits();
+    host.DrawWinningsReadout(false);
+
+    std::array<int, WheelCount> motionOffsets{};
+    drawStops(state, m_context.random, motionOffsets);
+    state.LinePay.fill(0);
+    state.Winnings = 0;
+    state.StopRequested = false;
+    if (!state.FreeSpinMode)
+        addSaturated(state.Spins, 1);
+
+    m_animation.run(motionOffsets);
+
+    if (state.FreeSpinMode)
+        EvaluateFreeSpin(m_context);
+    else
+        EvaluateSpin(m_context);
+    host.spinSettled();
+    state.Spinning = false;
+
+    playFreeSpins();
+    host.setTimerActive(GameTimer::FreeSpinBlink, false);
+}
+
+// Each free spin is a whole spin on the free-spin strips; one that earns more free spins plays
+// them within its own run. The next spin after the series brings the normal strips back.
+void Machine::playFreeSpins()
+{
+    GameState& state = m_context.state;
+    while (state.FreeSpinsPending > 0) {
+        state.FreeSpinsPending -= 1;
+        addSaturated(state.NumberOfBarRolls, 1);
+        if (!state.FreeSpinMode)
+            LoadFreeSpinStrips(state);
+        state.FreeSpinMode = true;
+        RunSpin();
+        if (state.FreeSpinsPending == 0) {
+            state.FreeSpinMode = false;
+            state.RestoreStrips = true;
+        }
+    }
+}
+
+// An accepted change clicks before the value changes; a refused one plays the neutral cue.
+bool Machine::acceptBetChange(bool allowed)
+{
+    const bool accepted = allowed && !m_context.state.Spinning;
+    m_context.playCue(accepted ? SoundCue::Click : SoundCue::Neutral);
+    return accepted;
+}
+
+void Machine::AddLine()
+{
+    GameState& state = m_context.state;
+    const std::int64_t newBet = (static_cast<std::int64_t>(state.LinesPlayed) + 1) * state.CoinsPerLine;
+    if (!acceptBetChange(state.LinesPlayed < MaxBetFactor && newBet <= state.Credits))
+        return;
+    state.LinesPlayed += 1;
+    m_context.host.DrawLinesPlayed();
+    m_context.host.DrawCoinsPlayed();
+}
+
+void Machine::AddCoin()
+{
+    GameState& state = m_context.state;
+    const std::int64_t newBet = (static_cast<std::int64_t>(state.CoinsPerLine) + 1) * state.LinesPlayed;
+    if (!acceptBetChange(state.CoinsPerLine < MaxBetFactor && newBet <= state.Credits))
+        return;
+    state.CoinsPerLine += 1;
+    m_context.host.DrawCoinsPerLine();
+    m_context.host.DrawCoinsPlayed();
+}
+
+void Machine::RemoveLine()
+{
+    GameState& state = m_context.state;
+    if (!acceptBetChange(state.LinesPlayed > 0))
+        return;
+    state.LinesPlayed -= 1;
+    m_context.host.DrawLinesPlayed();
+    m_context.host.DrawCoinsPlayed();
+}
+
+void Machine::RemoveCoin()
+{
+    GameState& state = m_context.state;
+    if (!acceptBetChange(state.CoinsPerLine > 0))
+        return;
+    state.CoinsPerLine -= 1;
+    m_context.host.DrawCoinsPlayed();
+    m_context.host.DrawCoinsPerLine();
+}
+
+void Machine::newGame()
+{
+    ResetGame(m_context.state);
+    m_context.host.repaintWindow();
+}
+
+void Machine::Timer1Timer()
+{
+    GameState& state = m_context.state;
+    state.Lamps[state.BonusLamp] = !state.Lamps[state.BonusLamp];
+    m_context.host.DrawLamp(state.BonusLamp);
+}
+
+void Machine::Timer4Timer()
+{
+    GameState& state = m_context.state;
+    if (state.FirstWinningLine < 0)
+        return;
+    if (state.HighlightTicks >= 6) {
+        clearLineHighlight(state.FirstWinningLine);
+        state.HighlightTicks = 0;
+        for (int step = 1; step <= PaylineCount; ++step) {
+            const int line = (state.FirstWinningLine + step) % PaylineCount;
+            if (state.LinePay[line] != 0) {
+                state.FirstWinningLine = line;
+                break;
+            }
+        }
+    }
+    state.HighlightPhase = !state.HighlightPhase;
+    if (state.HighlightPhase)
+        m_context.host.drawLineHighlight(state.FirstWinningLine);
+    else
+        clearLineHighlight(state.FirstWinningLine);
+    state.HighlightTicks += 1;
+}
+
+void Machine::Timer5Timer()
+{
+    m_freeSpinTextLit = !m_freeSpinTextLit;
+    m_context.host.DrawFreeSpinText(freeSpinText(m_context.state.FreeSpinsPending), m_freeSpinTextLit);
+}
+
+void Machine::clearLineHighlight(int line)
+{
+    for (const int wheel : Paylines[line]) {
+        m_context.host.fillWheelBlank(wheel);
+        m_context.host.DrawWheelCell(wheel);
+    }
+}
+
+std::string freeSpinText(std::int32_t freeSpinsPending)
+{
+    return "FREE Spins:  " + std::to_string(freeSpinsPending) + std::string(10, ' ');
+}
+
+} // namespace zantaro

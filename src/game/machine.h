@@ -1,0 +1,54 @@
+// Machine: the spin lifecycle over one game - the bet check and auto spin, the spin with its
+// animation, evaluation and free spins, the bet changes, and the handlers of the three timers.
+#pragma once
+
+#include "game_context.h"
+#include "wheel_animation.h"
+
+namespace zantaro {
+
+class Machine
+{
+public:
+    Machine(GameState& state, GameHost& host, RandomGenerator& random);
+
+    // A spin command: checks the bet and spins, and in auto spin mode keeps spinning until auto
+    // spin ends. Returns when all of it, free spins included, is over. A request that arrives
+    // while an earlier one still runs (during the auto-spin pause, say) is ignored.
+    void RequestSpin();
+
+    // One spin, regular or free, followed by the free spins it earns.
+    void RunSpin();
+
+    // The bet controls: accepted changes click, refused ones play the neutral cue.
+    void AddLine();
+    void AddCoin();
+    void RemoveLine();
+    void RemoveCoin();
+
+    // "Start a New Game?" answered Yes.
+    void newGame();
+
+    void Timer1Timer(); // blinks the lit bonus lamp between spins
+    void Timer4Timer(); // flashes each paying line in turn after a win
+    void Timer5Timer(); // blinks the free-spin count while free spins run
+
+    bool isSpinRequestRunning() const { return m_requestRunning; }
+    GameContext& context() { return m_context; }
+
+private:
+    bool acceptBet();
+    void playFreeSpins();
+    bool acceptBetChange(bool allowed);
+    void clearLineHighlight(int line);
+
+    GameContext m_context;
+    WheelAnimation m_animation;
+    bool m_requestRunning = false;
+    bool m_freeSpinTextLit = false;
+};
+
+// The free-spin count text that Timer5 blinks.
+std::string freeSpinText(std::int32_t freeSpinsPending);
+
+} // namespace zantaro

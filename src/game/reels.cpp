@@ -1,0 +1,56 @@
+#include "reels.h"
+
+namespace zantaro {
+
+const std::array<std::string_view, WheelCount> NormalStrips{
+    "01122233344445557PPP", "0122223344555777LLLL", "011233344455557777LL",
+    "01222233445557777LLL", "0112333444555577LLLL", "011222333444455577PP",
+    "011222333444455577PP", "011222333444455577PP", "0122233445557777LLLL",
+};
+
+namespace {
+constexpr std::string_view FreeStripA = "1111999880PPPPPPPPPP";
+constexpr std::string_view FreeStripB = "1111999880LLLLLLLLLL";
+constexpr std::string_view FreeStripC = "1119980PPPPPPPPPPPPP";
+} // namespace
+
+// Wheels 0, 2 and 7 get A; 1, 3, 5, 6 and 8 get B; the centre wheel gets C.
+const std::array<std::string_view, WheelCount> FreeSpinStrips{
+    FreeStripA, FreeStripB, FreeStripA, FreeStripB, FreeStripC,
+    FreeStripB, FreeStripB, FreeStripA, FreeStripB,
+};
+
+Strip stripFromText(std::string_view text)
+{
+    Strip strip{};
+    for (int position = 0; position < StripLength; ++position) {
+        const char c = text[position];
+        strip[position] = c == 'L' ? std::uint8_t{BlankL} : c == 'P' ? std::uint8_t{BlankP} : static_cast<std::uint8_t>(c - '0');
+    }
+    return strip;
+}
+
+void BuildNormalStrips(GameState& state)
+{
+    for (int wheel = 0; wheel < WheelCount; ++wheel)
+        state.ReelStrips[wheel] = stripFromText(NormalStrips[wheel]);
+}
+
+void LoadFreeSpinStrips(GameState& state)
+{
+    for (int wheel = 0; wheel < WheelCount; ++wheel)
+        state.ReelStrips[wheel] = stripFromText(FreeSpinStrips[wheel]);
+    state.SavedWheelPos = state.WheelPos;
+}
+
+void drawStops(GameState& state, RandomGenerator& random, std::array<int, WheelCount>& motionOffsets)
+{
+    random.Random(2);
+    state.BonusLamp = static_cast<std::int32_t>(random.Random(LampCount));
+    for (int wheel = 0; wheel < WheelCount; ++wheel) {
+        motionOffsets[wheel] = static_cast<int>(random.Random(MotionStripRows));
+        state.WheelPos[wheel] = static_cast<std::int32_t>(random.Random(StripLength));
+    }
+}
+
+} // namespace zantaro

@@ -1,0 +1,108 @@
+#include "wheel_animation.h"
+
+#include "reels.h"
+#include "timings.h"
+
+namespace zantaro {
+
+namespace {
+
+// Wheel i stops at frame StopPhase + 9 i and bounces for the eight frames after it.
+constexpr int StopPhase = 21;
+constexpr int FinishedPhase = 29;
+constexpr int FramesBetweenWheelStops = 9;
+constexpr int LampStepEvery = 4;
+constexpr int MotionStepRows = 61;
+
+// Where the captured wheel is drawn, relative to its resting place, in phases 22 to 29.
+constexpr std::array<int, 8> BounceOffsets{1, 2, 1, 0, -1, -2, -1, 0};
+
+} // namespace
+
+void WheelAnimation::run(const std::array<int, WheelCount>& motionOffsets)
+{
+    m_motionOffsets = motionOffsets;
+    m_finished.fill(false);
+    if (!m_context.host.showsAnimation()) {
+        skipFrames();
+        return;
+    }
+    runFrames();
+    if (m_context.state.StopRequested)
+        quickFinish();
+}
+
+void WheelAnimation::runFrames()
+{
+    GameHost& host = m_context.host;
+    std::chrono::milliseconds deadline = host.tickCount();
+    for (int frame = 1; frame <= FrameCount; ++frame) {
+        deadline += timings::Frame;
+        // A frame more than a whole frame late restarts the pacing instead of bursting to catch up.
+        if (host.tickCount() > deadline + timings::Frame)
+            deadline = host.tickCount();
+        host.waitUntil(deadline);
+        if (m_context.state.StopRequested)
+            return;
+        if (frame % LampStepEvery == 0)
+            lampStep(true);
+        for (int wheel = 0; wheel < WheelCount; ++wheel)
+            wheelStep(wheel, frame - FramesBetweenWheelStops * wheel);
+    }
+}
+
+// Nobody watches: keep the lamp draws of an animation that is neither stopped nor late.
+void WheelAnimation::skipFrames()
+{
+    for (int frame = LampStepEvery; frame <= FrameCount; frame += LampStepEvery)
+        lampStep(false);
+}
+
+// Every wheel still turning or bouncing runs through the stop and the bounce together, one
+// stage per 20 ms; the stops do not change.
+void WheelAnimation::quickFinish()
+{
+    for (int phase = StopPhase; phase <= FinishedPhase; ++phase) {
+        for (int wheel = 0; wheel < WheelCount; ++wheel) {
+            if (!m_finished[wheel])
+                wheelStep(wheel, phase);
+        }
+        m_context.Wait(timings::QuickFinishStage);
+    }
+}
+
+void WheelAnimation::lampStep(bool draw)
+{
+    GameState& state = m_context.state;
+    state.Lamps[state.BonusLamp] = false;
+    if (draw)
+        m_context.host.DrawLamp(state.BonusLamp);
+    state.BonusLamp = static_cast<std::int32_t>(m_context.random.Random(LampCount));
+    state.Lamps[state.BonusLamp] = true;
+    if (draw)
+        m_context.host.DrawLamp(state.BonusLamp);
+}
+
+void WheelAnimation::wheelStep(int wheel, int phase)
+{
+    GameHost& host = m_context.host;
+    if (phase < StopPhase) {
+        int& offset = m_motionOffsets[wheel];
+        host.drawMotionFrame(wheel, offset);
+        offset -= MotionStepRows;
+        if (offset < 0)
+            offset += MotionStripRows;
+    } else if (phase == StopPhase) {
+        m_context.playCue(SoundCue::Click);
+        host.fillWheelBlank(wheel);
+        host.DrawWheelCell(wheel);
+    } else if (phase <= FinishedPhase) {
+        if (phase == StopPhase + 1)
+            host.captureWheel(wheel);
+        host.drawCapturedWheel(wheel, BounceOffsets[phase - StopPhase - 1]);
+        if (phase == FinishedPhase)
+            m_finished[wheel] = true;
+    }
+}
+
+} // namespace zantaro

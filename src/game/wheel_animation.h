@@ -1,0 +1,34 @@
+// WheelAnimation: shows a drawn spin - 25 ms frames of motion, each wheel's stop and bounce, the
+// wandering bonus lamp, and the quick finish after a stop request.
+#pragma once
+
+#include "game_context.h"
+
+#include <array>
+
+namespace zantaro {
+
+class WheelAnimation
+{
+public:
+    explicit WheelAnimation(GameContext& context) : m_context(context) {}
+
+    // Runs the frames until every wheel has stopped; the stops are already drawn, and only the
+    // bonus lamp is drawn anew while the wheels turn.
+    void run(const std::array<int, WheelCount>& motionOffsets);
+
+    static constexpr int FrameCount = 101;
+
+private:
+    void runFrames();
+    void skipFrames();
+    void quickFinish();
+    void lampStep(bool draw);
+    void wheelStep(int wheel, int phase);
+
+    GameContext& m_context;
+    std::array<int, WheelCount> m_motionOffsets{};
+    std::array<bool, WheelCount> m_finished{};
+};
+
+} // namespace zantaro
