@@ -55,6 +55,13 @@ bool Machine::acceptBet()
 
 void Machine::RunSpin()
 {
+    spinOnce();
+    playFreeSpins();
+    m_context.host.setTimerActive(GameTimer::FreeSpinBlink, false);
+}
+
+void Machine::spinOnce()
+{
     GameState& state = m_context.state;
     GameHost& host = m_context.host;
 
@@ -100,13 +107,11 @@ void Machine::RunSpin()
         EvaluateSpin(m_context);
     host.spinSettled();
     state.Spinning = false;
-
-    playFreeSpins();
-    host.setTimerActive(GameTimer::FreeSpinBlink, false);
 }
 
-// Each free spin is a whole spin on the free-spin strips; one that earns more free spins plays
-// them within its own run. The next spin after the series brings the normal strips back.
+// Each free spin is a whole spin on the free-spin strips, and one that earns more free spins adds
+// them to the same series. The loop plays the series to its end without nesting one spin in
+// another, so a long series cannot exhaust the stack. The next spin brings the normal strips back.
 void Machine::playFreeSpins()
 {
     GameState& state = m_context.state;
@@ -116,7 +121,7 @@ void Machine::playFreeSpins()
         if (!state.FreeSpinMode)
             LoadFreeSpinStrips(state);
         state.FreeSpinMode = true;
-        RunSpin();
+        spinOnce();
         if (state.FreeSpinsPending == 0) {
             state.FreeSpinMode = false;
             state.RestoreStrips = true;

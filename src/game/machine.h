@@ -38,6 +38,7 @@ public:
 
 private:
     bool acceptBet();
+    void spinOnce();
     void playFreeSpins();
     bool acceptBetChange(bool allowed);
     void clearLineHighlight(int line);

@@ -1,0 +1,72 @@
+// RecordingHost: a fake GameHost for headless tests. It logs every drawing, cue, timer switch, wait,
+// message and game window as one line of text, runs a fake clock that only moves when the game
+// waits, and lets a test act at chosen moments (a stop press, a double-or-nothing result).
+#pragma once
+
+#include "game/host.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace zantaro::testing {
+
+class RecordingHost : public GameHost
+{
+public:
+    // The clock that reseeding reads: clockValue plus the time the game has waited, plus
+    // reseedStep for every earlier reseed, so that spins without waits still see it move.
+    std::int64_t clockValue = 0;
+    std::int64_t reseedStep = 1;
+    int reseeds = 0;
+    std::chrono::milliseconds tick{0};
+    bool animate = true;
+    std::vector<std::string> log;
+
+    // Called whenever the game waits, after the clock has moved to the deadline.
+    std::function<void()> onWait;
+    std::function<void(DoubleOrNothingGame)> onDoubleOrNothing;
+
+    // Log lines that start with the prefix, in order.
+    std::vector<std::string> linesStartingWith(const std::string& prefix) const;
+    int count(const std::string& line) const;
+    void clearLog() { log.clear(); }
+
+    std::int64_t millisecondsSinceMidnightUtc() override;
+    std::chrono::milliseconds tickCount() override { return tick; }
+    void waitUntil(std::chrono::milliseconds deadline) override;
+    bool showsAnimation() const override { return animate; }
+
+    void DrawWheelCell(int wheel) override { record("cell", wheel); }
+    void DrawLamp(int lamp) override { record("lamp", lamp); }
+    void DrawCredits() override { record("credits"); }
+    void DrawBonusPool() override { record("bonusPool"); }
+    void DrawLightningRow() override { record("lightning"); }
+    void DrawBonusPyramid() override { record("pyramid"); }
+    void DrawLinesPlayed() override { record("linesPlayed"); }
+    void DrawCoinsPerLine() override { record("coinsPerLine"); }
+    void DrawCoinsPlayed() override { record("coinsPlayed"); }
+    void DrawWinningsReadout(bool show) override { record(show ? "readout shown" : "readout cleared"); }
+    void DrawCommandCaptions() override { record("captions"); }
+    void DrawFreeSpinText(const std::string& text, bool lit) override;
+    void repaintWindow() override { record("repaint"); }
+
+    void drawMotionFrame(int wheel, int motionOffset) override;
+    void fillWheelBlank(int wheel) override { record("blank", wheel); }
+    void captureWheel(int wheel) override { record("capture", wheel); }
+    void drawCapturedWheel(int wheel, int offsetDown) override;
+    void drawLineHighlight(int line) override { record("highlight", line); }
+
+    void setTimerActive(GameTimer timer, bool active) override;
+    void playCue(SoundCue cue) override;
+    void showMessage(const std::string& text) override { record("message " + text); }
+    void playDoubleOrNothing(DoubleOrNothingGame game) override;
+    void saveRunningGame() override { record("save"); }
+    void spinSettled() override { record("settled"); }
+
+private:
+    void record(const std::string& line) { log.push_back(line); }
+    void record(const std::string& what, int number) { log.push_back(what + " " + std::to_string(number)); }
+};
+
+} // namespace zantaro::testing
