@@ -1,0 +1,12 @@
+// Draws the card game's pictures: card face, mask, back, joker, court figures, suit marks and
+// rank signs, and the glyph of its Pyramid button.
+#pragma once
+
+#include <QDir>
+
+namespace zantaro::assets {
+
+// Writes the card game's pictures into the "card_game" folder under the resource directory.
+void writeCardGamePictures(const QDir& resourceDir);
+
+} // namespace zantaro::assets
