@@ -19,7 +19,11 @@ int RecordingHost::count(const std::string& line) const
 
 std::int64_t RecordingHost::millisecondsSinceMidnightUtc()
 {
-    const std::int64_t value = (clockValue + tick.count() + reseeds * reseedStep) % 86'400'000;
+    std::int64_t value = (clockValue + tick.count() + reseeds * reseedStep) % 86'400'000;
+    if (!nextReseeds.empty()) {
+        value = nextReseeds.front();
+        nextReseeds.pop_front();
+    }
     ++reseeds;
     record("reseed " + std::to_string(value));
     return value;
@@ -33,6 +37,13 @@ void RecordingHost::waitUntil(std::chrono::milliseconds deadline)
     }
     if (onWait)
         onWait();
+}
+
+void RecordingHost::record(const std::string& line)
+{
+    log.push_back(line);
+    if (onRecord)
+        onRecord(line);
 }
 
 void RecordingHost::DrawFreeSpinText(const std::string& text, bool lit)
@@ -59,6 +70,8 @@ void RecordingHost::setTimerActive(GameTimer timer, bool active)
 void RecordingHost::playCue(SoundCue cue)
 {
     record("cue " + std::string(soundCueInfo(cue).name));
+    if (soundCueInfo(cue).playback == Playback::Synchronous)
+        tick += synchronousCueLength;
 }
 
 void RecordingHost::playDoubleOrNothing(DoubleOrNothingGame game)

@@ -5,6 +5,7 @@
 
 #include "game/host.h"
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,13 +20,19 @@ public:
     std::int64_t clockValue = 0;
     std::int64_t reseedStep = 1;
     int reseeds = 0;
+    // Clock values for the next reseeds, used up in order before the clock above is read.
+    std::deque<std::int64_t> nextReseeds;
     std::chrono::milliseconds tick{0};
+    // How long a synchronous cue holds the game; the clock moves on by it without a "wait" line.
+    std::chrono::milliseconds synchronousCueLength{0};
     bool animate = true;
     std::vector<std::string> log;
 
     // Called whenever the game waits, after the clock has moved to the deadline.
     std::function<void()> onWait;
     std::function<void(DoubleOrNothingGame)> onDoubleOrNothing;
+    // Called after every log line, to look at the game at the moment of a given host call.
+    std::function<void(const std::string&)> onRecord;
 
     // Log lines that start with the prefix, in order.
     std::vector<std::string> linesStartingWith(const std::string& prefix) const;
@@ -65,8 +72,8 @@ public:
     void spinSettled() override { record("settled"); }
 
 private:
-    void record(const std::string& line) { log.push_back(line); }
-    void record(const std::string& what, int number) { log.push_back(what + " " + std::to_string(number)); }
+    void record(const std::string& line);
+    void record(const std::string& what, int number) { record(what + " " + std::to_string(number)); }
 };
 
 } // namespace zantaro::testing
