@@ -1,0 +1,222 @@
+#include "game/saved_game_store.h"
+#include "support/memory_file_access.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace zantaro {
+namespace {
+
+const std::string Path = "/home/player/.local/share/Zantaro/Zantaro.ini";
+const CalendarDate Today{2024, 3, 7};
+
+// The 25 stored game values in the order of the file's keys.
+std::vector<std::int64_t> storedValues(const GameState& s)
+{
+    return {s.Credits,
+            s.Borrowed,
+            s.Melons,
+            s.Apples,
+            s.Grapes,
+            s.Lightning,
+            s.BellPool,
+            s.Spins,
+            s.LinesPlayed,
+            s.CoinsPerLine,
+            s.BellPoolWon,
+            s.CherryRollsWon,
+            s.DoubleOrNothingWon,
+            s.BarRollWon,
+            s.NumberOfCherryRolls,
+            s.NumberOfBarRolls,
+            s.GotBonusCount,
+            s.SevensWon,
+            s.FruitWon,
+            s.TotalBets,
+            s.Sound,
+            s.Double,
+            s.PayMode,
+            s.AutoSave,
+            s.BonusGame};
+}
+
+const std::vector<std::int64_t> FreshGame{1000, 1000, 1, 2, 3, 3, 100, 0, 8, 1, 0, 0, 0,
+                                          0,    0,    0, 0, 0, 0, 0,   1, 1, 1, 1, 1};
+
+// A game whose every stored value differs from a fresh game's and from the others.
+GameState playedGame()
+{
+    GameState s;
+    s.Credits = -2147483647 - 1;
+    s.Borrowed = 2147483647;
+    s.Melons = -1;
+    s.Apples = 0;
+    s.Grapes = 7;
+    s.Lightning = 11;
+    s.BellPool = 1234;
+    s.Spins = 25;
+    s.LinesPlayed = 0;
+    s.CoinsPerLine = 9;
+    s.BellPoolWon = 300;
+    s.CherryRollsWon = 12;
+    s.DoubleOrNothingWon = -450;
+    s.BarRollWon = 77;
+    s.NumberOfCherryRolls = 13;
+    s.NumberOfBarRolls = 14;
+    s.GotBonusCount = 15;
+    s.SevensWon = 16;
+    s.FruitWon = 17;
+    s.TotalBets = 5000;
+    s.Sound = false;
+    s.Double = false;
+    s.PayMode = false;
+    s.AutoSave = false;
+    s.BonusGame = false;
+    return s;
+}
+
+class SavedGameStoreTest : public ::testing::Test
+{
+protected:
+    testing::MemoryFileAccess files;
+    SavedGameStore store{files, Path};
+};
+
+TEST_F(SavedGameStoreTest, slotsAreNamedGameNo1ToGameNo8AndCurrentGame)
+{
+    EXPECT_EQ(SavedGameStore::sectionName(0), "GameNo1");
+    EXPECT_EQ(SavedGameStore::sectionName(7), "GameNo8");
+    EXPECT_EQ(SavedGameStore::sectionName(CurrentGameSlot), "CurrentGame");
+}
+
+TEST_F(SavedGameStoreTest, aSlotNeverWrittenReadsAsAFreshGameNamedAfterItsSection)
+{
+    files.files[Path] = "[GameNo1]\nCredits=5\n[GameNo2]\nCredits=6\n";
+    GameState state = playedGame();
+    store.SaveLoadGame(state, 2, false, "", Today);
+    EXPECT_EQ(storedValues(state), FreshGame);
+    EXPECT_EQ(state.GameName, "GameNo3");
+    EXPECT_EQ(state.GameDate, "03/07/24");
+    EXPECT_EQ(files.reads, 1);
+    EXPECT_EQ(files.replaces, 0);
+}
+
+TEST_F(SavedGameStoreTest, aMissingFileReadsAsAFreshGame)
+{
+    GameState state = playedGame();
+    store.SaveLoadGame(state, CurrentGameSlot, false, "", Today);
+    EXPECT_EQ(storedValues(state), FreshGame);
+    EXPECT_EQ(state.GameName, "CurrentGame");
+}
+
+TEST_F(SavedGameStoreTest, aSaveIntoAnEmptyFileWritesTheKeysInTheirOrder)
+{
+    GameState state = playedGame();
+    store.SaveLoadGame(state, 0, true, "My game", Today);
+    EXPECT_EQ(files.files[Path],
+              "[GameNo1]\nGameName=My game\nGameDate=03/07/24\nCredits=-2147483648\n"
+              "Borrowed=2147483647\nMelons=-1\nApples=0\nGrapes=7\nLightning=11\nBellPool=1234\n"
+              "Spins=25\nLinesPlayed=0\nCoinsPerLine=9\nBellPoolWon=300\nCherryRollsWon=12\n"
+              "DoubleOrNothingWon=-450\nBarRollWon=77\nNumberOfCherryRolls=13\n"
+              "NumberOfBarRolls=14\nGotBonusCount=15\nSevensWon=16\nFruitWon=17\n"
+              "TotalBets=5000\nSound=0\nDouble=0\nPayMode=0\nAutoSave=0\nBonusGame=0\n");
+    EXPECT_EQ(files.reads, 1);
+    EXPECT_EQ(files.replaces, 1);
+}
+
+TEST_F(SavedGameStoreTest, theCurrentGameRoundTripRestoresAllTwentyFiveValues)
+{
+    GameState saved = playedGame();
+    store.SaveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
+    GameState loaded;
+    store.SaveLoadGame(loaded, CurrentGameSlot, false, "", Today.addDays(5));
+    EXPECT_EQ(storedValues(loaded), storedValues(saved));
+    EXPECT_EQ(loaded.GameName, "CurrentGame");
+    EXPECT_EQ(loaded.GameDate, "03/07/24");
+}
+
+TEST_F(SavedGameStoreTest, aLongNameIsWrittenWholeAndReadBackCutToThirtyCharacters)
+{
+    const std::string name = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
+    GameState state;
+    store.SaveLoadGame(state, 4, true, name, Today);
+    EXPECT_NE(files.files[Path].find("GameName=" + name + "\n"), std::string::npos);
+    store.SaveLoadGame(state, 4, false, "", Today);
+    EXPECT_EQ(state.GameName, name.substr(0, 30));
+}
+
+TEST_F(SavedGameStoreTest, nameAndDateAreCutByCharactersNotBytes)
+{
+    std::string accented;
+    for (int i = 0; i < 40; ++i)
+        accented += "\xC3\xA9";
+    files.files[Path] = "[GameNo1]\nGameName=" + accented +
+                        "\nGameDate=\xE2\x82\xAC"
+                        "2024-03-07-extra\n";
+    GameState state;
+    store.SaveLoadGame(state, 0, false, "", Today);
+    EXPECT_EQ(state.GameName, accented.substr(0, 60));
+    EXPECT_EQ(state.GameDate, "\xE2\x82\xAC"
+                              "2024-03-0");
+}
+
+TEST_F(SavedGameStoreTest, anEmptyNameReadsBackEmpty)
+{
+    GameState state;
+    store.SaveLoadGame(state, 1, true, "", Today);
+    EXPECT_NE(files.files[Path].find("GameName=\n"), std::string::npos);
+    state.GameName = "something";
+    store.SaveLoadGame(state, 1, false, "", Today);
+    EXPECT_EQ(state.GameName, "");
+}
+
+TEST_F(SavedGameStoreTest, valuesAreTakenAsStoredOrAsTheirDefaultWhenNoNumber)
+{
+    files.files[Path] = "[GameNo1]\nCredits=0x1F4\nBorrowed=12abc\nCoinsPerLine=9\nLinesPlayed=0\nSpins=-5\n"
+                        "Sound=2\nDouble=0\nPayMode=yes\n";
+    GameState state;
+    store.SaveLoadGame(state, 0, false, "", Today);
+    EXPECT_EQ(state.Credits, 500);
+    EXPECT_EQ(state.Borrowed, 1000);
+    EXPECT_EQ(state.CoinsPerLine, 9);
+    EXPECT_EQ(state.LinesPlayed, 0);
+    EXPECT_EQ(state.Spins, -5);
+    EXPECT_TRUE(state.Sound);
+    EXPECT_FALSE(state.Double);
+    EXPECT_TRUE(state.PayMode);
+}
+
+TEST_F(SavedGameStoreTest, aFailedWriteThrowsAndLeavesTheOldFileWhole)
+{
+    const std::string before = "[CurrentGame]\nGameName=CurrentGame\nCredits=42\n";
+    files.files[Path] = before;
+    files.refuseWrites = true;
+    GameState state = playedGame();
+    try {
+        store.SaveLoadGame(state, CurrentGameSlot, true, "CurrentGame", Today);
+        FAIL() << "no error";
+    } catch (const SaveFileError& error) {
+        EXPECT_STREQ(error.what(), ("Unable to write to " + Path).c_str());
+    }
+    EXPECT_EQ(files.files[Path], before);
+}
+
+TEST_F(SavedGameStoreTest, aSaveLeavesOtherSectionsKeysAndCommentsAlone)
+{
+    files.files[Path] =
+        "; my games\r\n[GameNo1]\r\nCredits=5\r\n\r\n[gameno3]\r\ncredits = 1\r\nExtra=keep\r\n"
+        "\r\n[Other]\r\nx=y\r\n";
+    GameState state = playedGame();
+    store.SaveLoadGame(state, 2, true, "Mine", Today);
+    EXPECT_EQ(
+        files.files[Path],
+        "; my games\r\n[GameNo1]\r\nCredits=5\r\n\r\n[gameno3]\r\ncredits = -2147483648\r\nExtra=keep\r\n"
+        "GameName=Mine\r\nGameDate=03/07/24\r\nBorrowed=2147483647\r\nMelons=-1\r\nApples=0\r\nGrapes=7\r\n"
+        "Lightning=11\r\nBellPool=1234\r\nSpins=25\r\nLinesPlayed=0\r\nCoinsPerLine=9\r\nBellPoolWon=300\r\n"
+        "CherryRollsWon=12\r\nDoubleOrNothingWon=-450\r\nBarRollWon=77\r\nNumberOfCherryRolls=13\r\n"
+        "NumberOfBarRolls=14\r\nGotBonusCount=15\r\nSevensWon=16\r\nFruitWon=17\r\nTotalBets=5000\r\n"
+        "Sound=0\r\nDouble=0\r\nPayMode=0\r\nAutoSave=0\r\nBonusGame=0\r\n\r\n[Other]\r\nx=y\r\n");
+}
+
+} // namespace
+} // namespace zantaro
