@@ -1,0 +1,51 @@
+#include "update_reminder.h"
+
+#include "game_state.h"
+
+#include <limits>
+
+namespace zantaro {
+
+namespace {
+
+constexpr int DaysBeforeFirstReminder = 90;
+constexpr int DaysBetweenReminders = 10;
+
+} // namespace
+
+std::string updateReminderQuestion()
+{
+    return std::string(ProductName) + "\r\n\r\nVersion: " + VersionText +
+           "\r\n\r\nSince it has been over 90 days since you installed this program, it is likely that we have a "
+           "newer version available for free download.  Would you like to visit our website to get a newer version "
+           "of " +
+           ProductName + "?";
+}
+
+bool recordCloseAndCheckReminder(IniDocument& file, const CalendarDate& today)
+{
+    const std::string section = ProductName;
+    std::int32_t uses = file.integer(section, "Uses", 0);
+    if (uses < std::numeric_limits<std::int32_t>::max())
+        uses += 1;
+    std::string version = file.value(section, "Ver").value_or(std::string());
+    CalendarDate update = CalendarDate::parseLong(file.value(section, "Update").value_or(std::string())).value_or(today);
+
+    // A missing or older version starts the count again; a newer program keeps its own record.
+    if (version < VersionText) {
+        version = VersionText;
+        update = today.addDays(DaysBeforeFirstReminder);
+        uses = 1;
+    }
+    const bool due = today > update;
+    if (due)
+        update = today.addDays(DaysBetweenReminders);
+    if (uses == 1)
+        file.setValue(section, "First_Used", today.formatLong());
+    file.setInteger(section, "Uses", uses);
+    file.setValue(section, "Ver", version);
+    file.setValue(section, "Update", update.formatLong());
+    return due;
+}
+
+} // namespace zantaro

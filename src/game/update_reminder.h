@@ -1,0 +1,21 @@
+// The update reminder kept in "qxupdate.ini": how often the program has closed, the version that
+// closed last, and the day after which the player is asked about a newer version.
+#pragma once
+
+#include "calendar_date.h"
+#include "ini_document.h"
+
+#include <string>
+
+namespace zantaro {
+
+inline constexpr const char* UpdateReminderFileName = "qxupdate.ini";
+
+// The question asked when a reminder is due; Yes opens the game's web page.
+std::string updateReminderQuestion();
+
+// Records one close of the program in the reminder file and returns whether the reminder is due
+// this time: first more than 90 days after the first recorded close, then at most every 10 days.
+bool recordCloseAndCheckReminder(IniDocument& file, const CalendarDate& today);
+
+} // namespace zantaro
