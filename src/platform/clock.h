@@ -1,0 +1,40 @@
+// Clock: the time the game reads - a monotonic tick for pacing, the time of day for reseeding, the
+// calendar date - and the wait that keeps the window live until a deadline. The system clock
+// waits in the event loop; tests substitute a clock that they move themselves.
+#pragma once
+
+#include "game/calendar_date.h"
+
+#include <QElapsedTimer>
+
+#include <chrono>
+#include <cstdint>
+
+namespace zantaro {
+
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+    virtual std::chrono::milliseconds tickCount() = 0;
+    virtual std::int64_t millisecondsSinceMidnightUtc() = 0;
+    virtual CalendarDate today() = 0;
+    // Handles input, painting and timers until tickCount() reaches the deadline.
+    virtual void waitUntil(std::chrono::milliseconds deadline) = 0;
+};
+
+class SystemClock : public Clock
+{
+public:
+    SystemClock();
+    std::chrono::milliseconds tickCount() override;
+    std::int64_t millisecondsSinceMidnightUtc() override;
+    CalendarDate today() override;
+    // Blocks in a nested event loop woken by a precise timer: no busy polling.
+    void waitUntil(std::chrono::milliseconds deadline) override;
+
+private:
+    QElapsedTimer m_elapsed;
+};
+
+} // namespace zantaro

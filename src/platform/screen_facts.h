@@ -1,0 +1,26 @@
+// ScreenFacts: the facts about the display that choose the artwork and the layout, read once at
+// start-up; tests give any width and depth.
+#pragma once
+
+namespace zantaro {
+
+struct ScreenFacts
+{
+    int width = 1280;
+    int height = 1024;
+    int bitsPerPixel = 32;
+    int dotsPerInch = 96;
+};
+
+// The primary screen's facts; needs a running QGuiApplication.
+ScreenFacts primaryScreenFacts();
+
+// Width classes of the layout; the artwork's size bands use their own limits.
+enum class WidthClass { Small, Medium, Large };
+
+constexpr WidthClass widthClassOf(int screenWidth)
+{
+    return screenWidth < 700 ? WidthClass::Small : screenWidth < 1000 ? WidthClass::Medium : WidthClass::Large;
+}
+
+} // namespace zantaro

@@ -1,0 +1,165 @@
+#include "machine_painter.h"
+
+#include "game/reels.h"
+#include "number_drawing.h"
+
+namespace zantaro {
+
+namespace {
+
+const QColor LabelYellow(255, 255, 0);
+
+} // namespace
+
+QFont windowFont(int pointSize)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(pointSize);
+    return font;
+}
+
+MachinePainter::MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout,
+                               int dotsPerInch, QImage& buffer, TouchedCallback touched)
+    : m_state(state), m_artwork(artwork), m_layout(layout), m_dotsPerInch(dotsPerInch), m_buffer(buffer),
+      m_touched(std::move(touched))
+{
+}
+
+void MachinePainter::FormPaint()
+{
+    {
+        QPainter painter(&m_buffer);
+        painter.fillRect(m_buffer.rect(), Qt::black); // the window-frame colour behind everything
+        painter.drawImage(QPoint(m_artwork.PictureLeft, m_artwork.PictureTop), m_artwork.MachinePicture);
+    }
+    for (int wheel = 0; wheel < WheelCount; ++wheel)
+        DrawWheelCell(wheel);
+    {
+        QPainter painter(&m_buffer);
+        const QRect buttonFace(0, 0, m_artwork.SpinBtn.width(), m_artwork.SpinBtn.height());
+        painter.drawImage(m_layout.StopRect.pictureRect(), m_artwork.StopBtn, buttonFace);
+        painter.drawImage(m_layout.SpinRect.pictureRect(), m_artwork.SpinBtn, buttonFace);
+        drawLabels(painter);
+    }
+    DrawCredits();
+    DrawCoinsPerLine();
+    DrawLinesPlayed();
+    DrawBonusPool();
+    DrawLightningRow();
+    DrawBonusPyramid();
+    {
+        QPainter painter(&m_buffer);
+        drawAdjusters(painter);
+    }
+    DrawCoinsPlayed();
+    DrawWinningsReadout(true);
+    for (int lamp = 0; lamp < LampCount; ++lamp)
+        DrawLamp(lamp);
+    touch(m_buffer.rect());
+}
+
+int MachinePainter::labelPointSize(int small, int medium, int large) const
+{
+    switch (m_layout.widthClass) {
+    case WidthClass::Small:
+        return small;
+    case WidthClass::Medium:
+        return medium;
+    case WidthClass::Large:
+        break;
+    }
+    return large;
+}
+
+QRect MachinePainter::drawLabel(QPainter& painter, const QString& text, int pointSize, int x, int y)
+{
+    painter.setFont(windowFont(pointSize));
+    painter.setPen(LabelYellow);
+    const QRect bounds = painter.fontMetrics().boundingRect(QRect(x, y, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+    painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
+    return bounds;
+}
+
+void MachinePainter::drawLabels(QPainter& painter)
+{
+    const int right = m_layout.machineRight;
+    const int size = labelPointSize(8, 12, 14);
+    // The bet labels shrink a little on screens of more than 100 pixels per inch.
+    const int betSize = labelPointSize(8, m_dotsPerInch > 100 ? 10 : 12, m_dotsPerInch > 100 ? 12 : 14);
+    struct Label
+    {
+        const char* text;
+        int pointSize;
+        QPoint small;
+        QPoint medium;
+        QPoint large;
+    };
+    const Label labels[] = {
+        {"Credits:", size, {10, 10}, {10, 10}, {10, 5}},
+        {"Bonus Pool:", size, {10, 60}, {10, 70}, {10, 100}},
+        {"Win 3 FREE Spins:", size, {10, 124}, {10, 128}, {10, 200}},
+        {"Lines Played:", betSize, {right + 10, 5}, {right + 20, 5}, {right + 5, 5}},
+        {"Coins/Line:", betSize, {right + 89, 5}, {right + 145, 5}, {right + 130, 5}},
+        {"Coins Played:", size, {right + 15, 70}, {right + 40, 80}, {right + 15, 150}},
+    };
+    for (const Label& label : labels) {
+        const QPoint at = m_layout.widthClass == WidthClass::Small    ? label.small
+                          : m_layout.widthClass == WidthClass::Medium ? label.medium
+                                                                      : label.large;
+        drawLabel(painter, QString::fromLatin1(label.text), label.pointSize, at.x(), at.y());
+    }
+}
+
+void MachinePainter::drawAdjusters(QPainter& painter)
+{
+    const QImage& adjuster = m_artwork.ScreenWidth < 1000 ? m_artwork.PlusSmall : m_artwork.PlusMinus;
+    const int halfWidth = m_layout.LinesPlusRect.width();
+    const int height = m_layout.LinesPlusRect.height();
+    const QRect plusHalf(0, 0, halfWidth, height);
+    const QRect minusHalf(halfWidth, 0, halfWidth, height);
+    for (const HitRect* plus : {&m_layout.LinesPlusRect, &m_layout.CoinsPlusRect}) {
+        painter.drawImage(plus->pictureRect(), adjuster, plusHalf);
+        painter.drawImage(QRect(plus->Right + 5, plus->Top, halfWidth, height), adjuster, minusHalf);
+    }
+}
+
+QRect MachinePainter::symbolRect(int wheel) const
+{
+    const int column = wheel % 3;
+    const int row = wheel / 3;
+    const int size = m_artwork.CellSize;
+    if (m_artwork.largeCells())
+        return QRect(m_artwork.PictureLeft + 79 + 124 * column, m_artwork.PictureTop + 94 + 173 * row, size, size);
+    return QRect(m_artwork.PictureLeft + 49 + 81 * column, m_artwork.PictureTop + 59 + 112 * row, size, size);
+}
+
+void MachinePainter::DrawWheelCell(int wheel)
+{
+    const int code = m_state.shownSymbol(wheel);
+    const int size = m_artwork.CellSize;
+    const QRect source((code % 4) * size, (code / 4) * size, size, size);
+    const QRect target = symbolRect(wheel);
+    QPainter painter(&m_buffer);
+    painter.drawImage(target, m_artwork.SymbolSheet, source);
+    touch(target);
+}
+
+void MachinePainter::DrawLamp(int lamp)
+{
+    const int lampWidth = m_artwork.LampBar.width() / 8;
+    const int lampHeight = m_artwork.LampBar.height() / 2;
+    const QRect source(lamp * lampWidth, m_state.Lamps[lamp] ? 0 : lampHeight, lampWidth, lampHeight);
+    const int left = m_artwork.PictureLeft + lamp * lampWidth + 2 + (m_artwork.ScreenWidth < 1000 ? 32 : 0);
+    const QRect target(left, m_artwork.PictureTop + m_artwork.MachinePicture.height(), lampWidth, lampHeight);
+    QPainter painter(&m_buffer);
+    painter.drawImage(target, m_artwork.LampBar, source);
+    touch(target);
+}
+
+QRect MachinePainter::fillBlack(QPainter& painter, const QRect& rect)
+{
+    painter.fillRect(rect, Qt::black);
+    return rect;
+}
+
+} // namespace zantaro

@@ -1,0 +1,74 @@
+// MachinePainter: draws the machine, its counters, lamps and wheels into the main window's back
+// buffer - everything at once for a full repaint, or one item at a time as the game changes it -
+// and reports each rectangle it touched so the window can show it.
+#pragma once
+
+#include "artwork.h"
+#include "game/game_state.h"
+#include "window_layout.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <array>
+#include <functional>
+
+namespace zantaro {
+
+class MachinePainter
+{
+public:
+    using TouchedCallback = std::function<void(const QRect&)>;
+
+    MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout, int dotsPerInch,
+                   QImage& buffer, TouchedCallback touched);
+
+    // The whole window in its fixed order; the blinking free-spin text is not part of it.
+    void FormPaint();
+
+    void DrawWheelCell(int wheel);
+    void DrawLamp(int lamp);
+    void DrawCredits();
+    void DrawBonusPool();
+    void DrawLinesPlayed();
+    void DrawCoinsPerLine();
+    void DrawCoinsPlayed();
+    void DrawLightningRow();
+    void DrawBonusPyramid();
+    void DrawWinningsReadout(bool show);
+    void drawFreeSpinText(const QString& text, bool lit);
+
+    // The spinning wheels.
+    void drawMotionFrame(int wheel, int motionOffset);
+    void fillWheelBlank(int wheel);
+    void captureWheel(int wheel);
+    void drawCapturedWheel(int wheel, int offsetDown);
+    void drawLineHighlight(int line);
+
+    // Where wheel i's symbol, its window and its bounce rectangle lie.
+    QRect symbolRect(int wheel) const;
+    QRect wheelWindowRect(int wheel) const;
+    QRect bounceRect(int wheel) const;
+
+private:
+    QRect drawLabel(QPainter& painter, const QString& text, int pointSize, int x, int y);
+    void drawLabels(QPainter& painter);
+    void drawAdjusters(QPainter& painter);
+    QRect drawCounter(std::int64_t value, int x, int y, bool yellow, bool rightAligned, bool tight);
+    QRect fillBlack(QPainter& painter, const QRect& rect);
+    int labelPointSize(int small, int medium, int large) const;
+    void touch(const QRect& rect) { m_touched(rect); }
+
+    const GameState& m_state;
+    const Artwork& m_artwork;
+    const WindowLayout& m_layout;
+    const int m_dotsPerInch;
+    QImage& m_buffer;
+    TouchedCallback m_touched;
+    std::array<QImage, WheelCount> m_captures;
+};
+
+// The font the window draws its texts in.
+QFont windowFont(int pointSize);
+
+} // namespace zantaro

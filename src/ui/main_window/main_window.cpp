@@ -1,0 +1,121 @@
+#include "main_window.h"
+
+#include "game/timings.h"
+
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace zantaro {
+
+MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
+    : QWidget(parent), m_clock(services.clock), m_sound(services.sound), m_screen(services.screen),
+      m_programDirectory(services.programDirectory),
+      m_store(m_files, (services.settingsDirectory + QLatin1Char('/') + QLatin1String(SavedGameFileName)).toStdString()),
+      m_state(startupGameState()), m_machine(m_state, *this, m_random), m_artwork(builtInArtwork()),
+      m_painter(m_state, m_artwork, m_layout, services.screen.dotsPerInch, m_buffer,
+                [this](const QRect& rect) { update(rect); })
+{
+    setWindowTitle(QStringLiteral("Zantaro Slots"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+
+    m_artworkComplete = LoadArtwork(m_artwork, m_programDirectory, m_screen);
+    // The window spans the screen; everything in it is placed from the screen's width.
+    const QSize size(m_screen.width - 10, m_screen.height);
+    resize(size);
+    move(0, 0);
+    m_layout = layoutWindow(m_artwork);
+    m_buffer = QImage(size, QImage::Format_RGB32);
+
+    m_lampBlink.setInterval(timings::LampBlink);
+    m_lineFlash.setInterval(timings::LineFlash);
+    m_freeSpinBlink.setInterval(timings::FreeSpinBlink);
+    connect(&m_lampBlink, &QTimer::timeout, this, [this] { m_machine.Timer1Timer(); });
+    connect(&m_lineFlash, &QTimer::timeout, this, [this] { m_machine.Timer4Timer(); });
+    connect(&m_freeSpinBlink, &QTimer::timeout, this, [this] { m_machine.Timer5Timer(); });
+
+    saveLoadGame(CurrentGameSlot, false, {});
+    m_painter.FormPaint();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::saveLoadGame(int slot, bool save, const std::string& name)
+{
+    try {
+        m_store.SaveLoadGame(m_state, slot, save, name, m_clock.today());
+    } catch (const SaveFileError& error) {
+        QMessageBox::critical(this, windowTitle(), QString::fromStdString(error.what()));
+    }
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_buffer, event->rect());
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    FormMouseDown(at.x(), at.y());
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    FormKeyDown(event->key());
+}
+
+// Every mouse button acts alike. Only the spin and stop buttons exclude each other; each
+// adjuster test runs whatever the earlier ones found.
+void MainWindow::FormMouseDown(int x, int y)
+{
+    const HitRect& stop = m_layout.StopRect;
+    const HitRect& spin = m_layout.SpinRect;
+    if (stop.Left <= x && x <= stop.Right) {
+        if (stop.Top <= y && y <= stop.Bottom)
+            m_state.StopRequested = true;
+        else if (spin.Top <= y && y <= spin.Bottom && !m_state.Spinning)
+            m_machine.RequestSpin();
+    }
+    if (m_layout.LinesPlusRect.contains(x, y))
+        m_machine.AddLine();
+    if (m_layout.linesMinusRect.contains(x, y))
+        m_machine.RemoveLine();
+    if (m_layout.CoinsPlusRect.contains(x, y))
+        m_machine.AddCoin();
+    if (m_layout.coinsMinusRect.contains(x, y))
+        m_machine.RemoveCoin();
+}
+
+void MainWindow::FormKeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!m_state.Spinning)
+            m_machine.RequestSpin();
+        break;
+    case Qt::Key_Space:
+        m_state.StopRequested = true;
+        break;
+    case Qt::Key_C:
+        m_machine.AddCoin();
+        break;
+    case Qt::Key_L:
+        m_machine.AddLine();
+        break;
+    case Qt::Key_K:
+        m_machine.RemoveLine();
+        break;
+    case Qt::Key_X:
+        m_machine.RemoveCoin();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace zantaro

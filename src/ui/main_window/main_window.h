@@ -1,0 +1,116 @@
+// MainWindow: the machine's window. It owns the game, draws it from the artwork into a back
+// buffer, takes the player's clicks and keys, and is the host that the spin runs in.
+#pragma once
+
+#include "artwork.h"
+#include "game/game_state.h"
+#include "game/host.h"
+#include "game/machine.h"
+#include "game/random_generator.h"
+#include "game/saved_game_store.h"
+#include "machine_painter.h"
+#include "platform/atomic_file_access.h"
+#include "platform/clock.h"
+#include "platform/screen_facts.h"
+#include "platform/sound_player.h"
+#include "window_layout.h"
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace zantaro {
+
+// What the window needs from the world; tests give fakes.
+struct MainWindowServices
+{
+    Clock& clock;
+    SoundPlayer& sound;
+    ScreenFacts screen;
+    QString programDirectory;  // with a trailing separator
+    QString settingsDirectory; // where "Zantaro.ini" and "qxupdate.ini" live
+};
+
+class MainWindow : public QWidget, public GameHost
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    GameState& state() { return m_state; }
+    Machine& machine() { return m_machine; }
+    const Artwork& artwork() const { return m_artwork; }
+    const WindowLayout& layout() const { return m_layout; }
+    const QImage& backBuffer() const { return m_buffer; }
+    bool isTimerActive(GameTimer timer) const;
+    // False when a required artwork file was missing at start-up.
+    bool artworkComplete() const { return m_artworkComplete; }
+
+    // Writes or reads a saved-game slot; a failed write is reported in a message box.
+    void saveLoadGame(int slot, bool save, const std::string& name);
+
+    // GameHost
+    std::int64_t millisecondsSinceMidnightUtc() override;
+    std::chrono::milliseconds tickCount() override;
+    void waitUntil(std::chrono::milliseconds deadline) override;
+    void DrawWheelCell(int wheel) override;
+    void DrawLamp(int lamp) override;
+    void DrawCredits() override;
+    void DrawBonusPool() override;
+    void DrawLightningRow() override;
+    void DrawBonusPyramid() override;
+    void DrawLinesPlayed() override;
+    void DrawCoinsPerLine() override;
+    void DrawCoinsPlayed() override;
+    void DrawWinningsReadout(bool show) override;
+    void DrawCommandCaptions() override;
+    void DrawFreeSpinText(const std::string& text, bool lit) override;
+    void repaintWindow() override;
+    void drawMotionFrame(int wheel, int motionOffset) override;
+    void fillWheelBlank(int wheel) override;
+    void captureWheel(int wheel) override;
+    void drawCapturedWheel(int wheel, int offsetDown) override;
+    void drawLineHighlight(int line) override;
+    void setTimerActive(GameTimer timer, bool active) override;
+    void playCue(SoundCue cue) override;
+    void showMessage(const std::string& text) override;
+    void playDoubleOrNothing(DoubleOrNothingGame game) override;
+    void saveRunningGame() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormMouseDown(int x, int y);
+    void FormKeyDown(int key);
+    QTimer& timer(GameTimer timer);
+
+    Clock& m_clock;
+    SoundPlayer& m_sound;
+    const ScreenFacts m_screen;
+    const QString m_programDirectory;
+    AtomicFileAccess m_files;
+    SavedGameStore m_store;
+
+    GameState m_state;
+    RandomGenerator m_random;
+    Machine m_machine;
+
+    Artwork m_artwork;
+    bool m_artworkComplete = false;
+    WindowLayout m_layout;
+    QImage m_buffer;
+    MachinePainter m_painter;
+
+    QTimer m_lampBlink;     // Timer1
+    QTimer m_lineFlash;     // Timer4
+    QTimer m_freeSpinBlink; // Timer5
+};
+
+} // namespace zantaro

@@ -1,0 +1,162 @@
+// The main window as the game's host: drawing goes to the painter, time to the clock, cues to the
+// sound player, and the three timers run the machine's handlers.
+#include "main_window.h"
+
+#include <QMessageBox>
+
+namespace zantaro {
+
+std::int64_t MainWindow::millisecondsSinceMidnightUtc()
+{
+    return m_clock.millisecondsSinceMidnightUtc();
+}
+
+std::chrono::milliseconds MainWindow::tickCount()
+{
+    return m_clock.tickCount();
+}
+
+void MainWindow::waitUntil(std::chrono::milliseconds deadline)
+{
+    m_clock.waitUntil(deadline);
+}
+
+void MainWindow::DrawWheelCell(int wheel)
+{
+    m_painter.DrawWheelCell(wheel);
+}
+
+void MainWindow::DrawLamp(int lamp)
+{
+    m_painter.DrawLamp(lamp);
+}
+
+void MainWindow::DrawCredits()
+{
+    m_painter.DrawCredits();
+}
+
+void MainWindow::DrawBonusPool()
+{
+    m_painter.DrawBonusPool();
+}
+
+void MainWindow::DrawLightningRow()
+{
+    m_painter.DrawLightningRow();
+}
+
+void MainWindow::DrawBonusPyramid()
+{
+    m_painter.DrawBonusPyramid();
+}
+
+void MainWindow::DrawLinesPlayed()
+{
+    m_painter.DrawLinesPlayed();
+}
+
+void MainWindow::DrawCoinsPerLine()
+{
+    m_painter.DrawCoinsPerLine();
+}
+
+void MainWindow::DrawCoinsPlayed()
+{
+    m_painter.DrawCoinsPlayed();
+}
+
+void MainWindow::DrawWinningsReadout(bool show)
+{
+    m_painter.DrawWinningsReadout(show);
+}
+
+void MainWindow::DrawCommandCaptions()
+{
+}
+
+void MainWindow::DrawFreeSpinText(const std::string& text, bool lit)
+{
+    m_painter.drawFreeSpinText(QString::fromStdString(text), lit);
+}
+
+void MainWindow::repaintWindow()
+{
+    m_painter.FormPaint();
+}
+
+void MainWindow::drawMotionFrame(int wheel, int motionOffset)
+{
+    m_painter.drawMotionFrame(wheel, motionOffset);
+}
+
+void MainWindow::fillWheelBlank(int wheel)
+{
+    m_painter.fillWheelBlank(wheel);
+}
+
+void MainWindow::captureWheel(int wheel)
+{
+    m_painter.captureWheel(wheel);
+}
+
+void MainWindow::drawCapturedWheel(int wheel, int offsetDown)
+{
+    m_painter.drawCapturedWheel(wheel, offsetDown);
+}
+
+void MainWindow::drawLineHighlight(int line)
+{
+    m_painter.drawLineHighlight(line);
+}
+
+QTimer& MainWindow::timer(GameTimer timer)
+{
+    switch (timer) {
+    case GameTimer::LampBlink:
+        return m_lampBlink;
+    case GameTimer::LineFlash:
+        return m_lineFlash;
+    case GameTimer::FreeSpinBlink:
+        break;
+    }
+    return m_freeSpinBlink;
+}
+
+bool MainWindow::isTimerActive(GameTimer which) const
+{
+    return const_cast<MainWindow*>(this)->timer(which).isActive();
+}
+
+void MainWindow::setTimerActive(GameTimer which, bool active)
+{
+    QTimer& chosen = timer(which);
+    if (active)
+        chosen.start();
+    else
+        chosen.stop();
+}
+
+// A synchronous cue holds the game for its length while the window stays live.
+void MainWindow::playCue(SoundCue cue)
+{
+    const std::chrono::milliseconds length = m_sound.play(cue);
+    if (soundCueInfo(cue).playback == Playback::Synchronous)
+        m_clock.waitUntil(m_clock.tickCount() + length);
+}
+
+void MainWindow::showMessage(const std::string& text)
+{
+    QMessageBox::information(this, windowTitle(), QString::fromStdString(text));
+}
+
+void MainWindow::playDoubleOrNothing(DoubleOrNothingGame)
+{
+}
+
+void MainWindow::saveRunningGame()
+{
+    saveLoadGame(CurrentGameSlot, true, "CurrentGame");
+}
+
+} // namespace zantaro

@@ -1,0 +1,38 @@
+#include "number_drawing.h"
+
+#include <QString>
+
+#include <cstdlib>
+
+namespace zantaro {
+
+QRect DrawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y, NumberStyle style)
+{
+    const bool small = artwork.ScreenWidth < 1000;
+    const int cellWidth = small ? 16 : 32;
+    const int cellHeight = small ? 21 : 42;
+    const QImage& sheet = style.yellow ? (small ? artwork.GreenSmall : artwork.GreenLarge)
+                                       : (small ? artwork.DigitsSmall : artwork.DigitsLarge);
+    // The sheets have no minus sign; a negative count, which only a damaged saved game can hold,
+    // shows its digits.
+    const QString digits = QString::number(std::llabs(value)).left(10);
+    const int width = static_cast<int>(digits.size()) * cellWidth;
+
+    if (style.rightAligned)
+        x -= width;
+    QRect backing(x, y, width, cellHeight);
+    if (style.rightAligned)
+        backing.setLeft(x - cellWidth);
+    else if (!style.tight)
+        backing.setWidth(width + cellWidth);
+    painter.fillRect(backing, Qt::black);
+
+    for (const QChar digit : digits) {
+        const int d = digit.digitValue();
+        painter.drawImage(QRect(x, y, cellWidth, cellHeight), sheet, QRect(d * cellWidth, 0, cellWidth, cellHeight));
+        x += cellWidth;
+    }
+    return backing;
+}
+
+} // namespace zantaro

@@ -1,0 +1,102 @@
+// The spinning wheels: motion frames, the white blank behind a stopping symbol, the bounce of the
+// captured picture, and the hatched highlight of a winning line.
+#include "game/paytable.h"
+#include "game/reels.h"
+#include "machine_painter.h"
+
+namespace zantaro {
+
+namespace {
+
+struct WheelGeometry
+{
+    int columnStep;
+    int rowStep;
+    int windowLeft;
+    int windowTop;
+    int windowHeight;
+    int blankExtraWidth;
+    int motionLeft;
+    int bounceLeft;
+    int bounceTop;
+    int highlightWidth;
+};
+
+constexpr WheelGeometry SmallCells{81, 112, 49, 45, 97, 0, 49, 45, 59, 65};
+constexpr WheelGeometry LargeCells{124, 173, 75, 70, 150, 3, 79, 79, 90, 99};
+
+} // namespace
+
+QRect MachinePainter::wheelWindowRect(int wheel) const
+{
+    const WheelGeometry& g = m_artwork.largeCells() ? LargeCells : SmallCells;
+    const int left = m_artwork.PictureLeft + g.windowLeft + (wheel % 3) * g.columnStep;
+    const int top = m_artwork.PictureTop + g.windowTop + (wheel / 3) * g.rowStep;
+    return QRect(left, top, m_artwork.CellSize + g.blankExtraWidth, g.windowHeight);
+}
+
+QRect MachinePainter::bounceRect(int wheel) const
+{
+    const WheelGeometry& g = m_artwork.largeCells() ? LargeCells : SmallCells;
+    const int left = m_artwork.PictureLeft + g.bounceLeft + (wheel % 3) * g.columnStep;
+    const int top = m_artwork.PictureTop + g.bounceTop + (wheel / 3) * g.rowStep;
+    return QRect(left, top, m_artwork.CellSize, m_artwork.CellSize + 8);
+}
+
+// Copies a window of the motion strip into the wheel window; the strip is a vertical loop.
+void MachinePainter::drawMotionFrame(int wheel, int motionOffset)
+{
+    const WheelGeometry& g = m_artwork.largeCells() ? LargeCells : SmallCells;
+    const QRect window = wheelWindowRect(wheel);
+    const QRect target(m_artwork.PictureLeft + g.motionLeft + (wheel % 3) * g.columnStep, window.top(),
+                       m_artwork.CellSize, g.windowHeight);
+    const int firstRows = std::min(g.windowHeight, MotionStripRows - motionOffset);
+    QPainter painter(&m_buffer);
+    painter.drawImage(QRect(target.left(), target.top(), target.width(), firstRows), m_artwork.MotionStrip,
+                      QRect(0, motionOffset, target.width(), firstRows));
+    if (firstRows < g.windowHeight) {
+        const int rest = g.windowHeight - firstRows;
+        painter.drawImage(QRect(target.left(), target.top() + firstRows, target.width(), rest), m_artwork.MotionStrip,
+                          QRect(0, 0, target.width(), rest));
+    }
+    touch(target);
+}
+
+void MachinePainter::fillWheelBlank(int wheel)
+{
+    const QRect blank = wheelWindowRect(wheel);
+    QPainter painter(&m_buffer);
+    painter.fillRect(blank, Qt::white);
+    touch(blank);
+}
+
+void MachinePainter::captureWheel(int wheel)
+{
+    m_captures[wheel] = m_buffer.copy(bounceRect(wheel));
+}
+
+void MachinePainter::drawCapturedWheel(int wheel, int offsetDown)
+{
+    const QRect target = bounceRect(wheel).translated(0, offsetDown);
+    QPainter painter(&m_buffer);
+    painter.drawImage(target.topLeft(), m_captures[wheel]);
+    touch(target);
+}
+
+// Covers the line's three wheel windows with a red diagonal cross-hatch and a red outline; the
+// symbols show between the hatch lines.
+void MachinePainter::drawLineHighlight(int line)
+{
+    const bool small = m_artwork.ScreenWidth < 1000;
+    const QSize box = small ? QSize(65, 97) : QSize(99, 150);
+    QPainter painter(&m_buffer);
+    painter.setPen(QColor(255, 0, 0));
+    painter.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
+    for (const int wheel : Paylines[line]) {
+        const QRect rect(wheelWindowRect(wheel).topLeft(), box);
+        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        touch(rect);
+    }
+}
+
+} // namespace zantaro

@@ -1,0 +1,49 @@
+// WindowLayout: the rectangles of the drawn buttons and bet adjusters, the logo's place and the
+// command strip's anchor, computed once at start-up from the artwork.
+#pragma once
+
+#include "artwork.h"
+
+#include <QPoint>
+#include <QRect>
+
+namespace zantaro {
+
+// A drawn item's area, with Right and Bottom as inclusive pixel columns and rows as the hit tests
+// use them: the hit area is one pixel wider and taller than the picture drawn into it.
+struct HitRect
+{
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    bool contains(int x, int y) const { return Left <= x && x <= Right && Top <= y && y <= Bottom; }
+    int width() const { return Right - Left; }
+    int height() const { return Bottom - Top; }
+    // The picture drawn into the area: Right - Left columns and Bottom - Top rows.
+    QRect pictureRect() const { return QRect(Left, Top, width(), height()); }
+};
+
+struct WindowLayout
+{
+    WidthClass widthClass = WidthClass::Large;
+    int machineRight = 0; // R: the x of the machine picture's right edge
+
+    HitRect StopRect;
+    HitRect SpinRect;
+    HitRect LinesPlusRect;
+    HitRect CoinsPlusRect;
+    HitRect linesMinusRect;
+    HitRect coinsMinusRect;
+
+    QPoint logoTopLeft;
+    QPoint optionsTopLeft; // the command strip's anchor
+};
+
+WindowLayout layoutWindow(const Artwork& artwork);
+
+// The minus half of an adjuster: the same size as its plus half, 5 pixels right of it.
+HitRect minusAreaOf(const HitRect& plus);
+
+} // namespace zantaro
