@@ -24,7 +24,7 @@ constexpr bool isBarSevenOrWild(std::uint8_t symbol)
     return symbol == Wild || symbol == Seven || symbol == TripleBar || symbol == DoubleBar;
 }
 
-int regularRow(std::uint8_t s1, std::uint8_t s2, std::uint8_t s3)
+constexpr int regularRow(std::uint8_t s1, std::uint8_t s2, std::uint8_t s3)
 {
     if (s1 == Wild && s2 == Wild && s3 == Wild)
         return 1;
@@ -40,7 +40,7 @@ int regularRow(std::uint8_t s1, std::uint8_t s2, std::uint8_t s3)
     return 0;
 }
 
-int freeSpinRow(std::uint8_t s1, std::uint8_t s2, std::uint8_t s3)
+constexpr int freeSpinRow(std::uint8_t s1, std::uint8_t s2, std::uint8_t s3)
 {
     if (s1 == Wild && s2 == Wild && s3 == Wild)
         return 1;
@@ -55,6 +55,28 @@ int freeSpinRow(std::uint8_t s1, std::uint8_t s2, std::uint8_t s3)
     return 0;
 }
 
+// The first matching row of every line of symbol codes, worked out once by the rules above: every
+// spin evaluates eight lines, and a look-up is far cheaper than trying the rows one by one.
+using RowTable = std::array<std::uint8_t, SymbolCount * SymbolCount * SymbolCount>;
+
+constexpr RowTable rowTable(int (*rowOf)(std::uint8_t, std::uint8_t, std::uint8_t))
+{
+    RowTable rows{};
+    for (int s1 = 0; s1 < SymbolCount; ++s1) {
+        for (int s2 = 0; s2 < SymbolCount; ++s2) {
+            for (int s3 = 0; s3 < SymbolCount; ++s3) {
+                rows[(s1 * SymbolCount + s2) * SymbolCount + s3] = static_cast<std::uint8_t>(
+                    rowOf(static_cast<std::uint8_t>(s1), static_cast<std::uint8_t>(s2),
+                          static_cast<std::uint8_t>(s3)));
+            }
+        }
+    }
+    return rows;
+}
+
+constexpr RowTable RegularRows = rowTable(regularRow);
+constexpr RowTable FreeSpinRows = rowTable(freeSpinRow);
+
 } // namespace
 
 std::span<const int> rowPays(PayTable table)
@@ -66,7 +88,11 @@ std::span<const int> rowPays(PayTable table)
 
 int firstMatchingRow(PayTable table, std::uint8_t s1, std::uint8_t s2, std::uint8_t s3)
 {
-    return table == PayTable::Regular ? regularRow(s1, s2, s3) : freeSpinRow(s1, s2, s3);
+    // A code outside the symbol set stands on no strip; it takes the rules themselves.
+    if (s1 >= SymbolCount || s2 >= SymbolCount || s3 >= SymbolCount)
+        return table == PayTable::Regular ? regularRow(s1, s2, s3) : freeSpinRow(s1, s2, s3);
+    const RowTable& rows = table == PayTable::Regular ? RegularRows : FreeSpinRows;
+    return rows[(s1 * SymbolCount + s2) * SymbolCount + s3];
 }
 
 int payPerCoin(PayTable table, std::uint8_t s1, std::uint8_t s2, std::uint8_t s3)

@@ -30,16 +30,30 @@ Strip stripFromText(std::string_view text)
     return strip;
 }
 
+namespace {
+
+// Every free-spin series loads one table and brings the other back, so each is read from its text
+// once and copied from then on.
+std::array<Strip, WheelCount> stripsFromTexts(const std::array<std::string_view, WheelCount>& texts)
+{
+    std::array<Strip, WheelCount> strips{};
+    for (int wheel = 0; wheel < WheelCount; ++wheel)
+        strips[wheel] = stripFromText(texts[wheel]);
+    return strips;
+}
+
+} // namespace
+
 void BuildNormalStrips(GameState& state)
 {
-    for (int wheel = 0; wheel < WheelCount; ++wheel)
-        state.ReelStrips[wheel] = stripFromText(NormalStrips[wheel]);
+    static const std::array<Strip, WheelCount> normalStrips = stripsFromTexts(NormalStrips);
+    state.ReelStrips = normalStrips;
 }
 
 void LoadFreeSpinStrips(GameState& state)
 {
-    for (int wheel = 0; wheel < WheelCount; ++wheel)
-        state.ReelStrips[wheel] = stripFromText(FreeSpinStrips[wheel]);
+    static const std::array<Strip, WheelCount> freeSpinStrips = stripsFromTexts(FreeSpinStrips);
+    state.ReelStrips = freeSpinStrips;
     state.SavedWheelPos = state.WheelPos;
 }
 

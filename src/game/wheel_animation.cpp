@@ -71,7 +71,8 @@ void WheelAnimation::quickFinish()
     }
 }
 
-void WheelAnimation::lampStep(bool draw)
+// Inline, so that the frames a silent host skips keep only the draws, without the branches.
+inline void WheelAnimation::lampStep(bool draw)
 {
     GameState& state = m_context.state;
     state.Lamps[state.BonusLamp] = false;

@@ -1,0 +1,27 @@
+#include "game_setup.h"
+
+#include <string>
+
+namespace zantaro::simulator {
+
+GameState simulatorStartState(const Bet& bet, std::int32_t credits)
+{
+    GameState state = startupGameState();
+    state.LinesPlayed = bet.lines;
+    state.CoinsPerLine = bet.coins;
+    state.Credits = credits;
+    state.Double = false;
+    state.PayMode = false;
+    state.Sound = false;
+    state.AutoSpin = false;
+    return state;
+}
+
+FreeSpinRunaway::FreeSpinRunaway()
+    : std::runtime_error("one spin earned more than " +
+                         std::to_string(FreeSpinGuard::MaxFreeSpinsPerCommand) +
+                         " free spins in a row; the reseed clock keeps repeating itself (is --clock-step 0?)")
+{
+}
+
+} // namespace zantaro::simulator

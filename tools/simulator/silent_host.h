@@ -1,0 +1,44 @@
+// SilentHost: a host that shows nothing and never waits. Its showsAnimation() is false, so a spin
+// skips its frames and keeps only their lamp draws: the simulator's fast path.
+#pragma once
+
+#include "game/host.h"
+
+namespace zantaro::simulator {
+
+class SilentHost : public GameHost
+{
+public:
+    std::int64_t millisecondsSinceMidnightUtc() override { return 0; }
+    std::chrono::milliseconds tickCount() override { return std::chrono::milliseconds{0}; }
+    void waitUntil(std::chrono::milliseconds) override {}
+    bool showsAnimation() const override { return false; }
+
+    void DrawWheelCell(int) override {}
+    void DrawLamp(int) override {}
+    void DrawCredits() override {}
+    void DrawBonusPool() override {}
+    void DrawLightningRow() override {}
+    void DrawBonusPyramid() override {}
+    void DrawLinesPlayed() override {}
+    void DrawCoinsPerLine() override {}
+    void DrawCoinsPlayed() override {}
+    void DrawWinningsReadout(bool) override {}
+    void DrawCommandCaptions() override {}
+    void DrawFreeSpinText(const std::string&, bool) override {}
+    void repaintWindow() override {}
+
+    void drawMotionFrame(int, int) override {}
+    void fillWheelBlank(int) override {}
+    void captureWheel(int) override {}
+    void drawCapturedWheel(int, int) override {}
+    void drawLineHighlight(int) override {}
+
+    void setTimerActive(GameTimer, bool) override {}
+    void playCue(SoundCue) override {}
+    void showMessage(const std::string&) override {}
+    void playDoubleOrNothing(DoubleOrNothingGame) override {}
+    void saveRunningGame() override {}
+};
+
+} // namespace zantaro::simulator
