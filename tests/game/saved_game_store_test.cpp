@@ -43,7 +43,7 @@ std::vector<std::int64_t> storedValues(const GameState& s)
 const std::vector<std::int64_t> FreshGame{1000, 1000, 1, 2, 3, 3, 100, 0, 8, 1, 0, 0, 0,
                                           0,    0,    0, 0, 0, 0, 0,   1, 1, 1, 1, 1};
 
-// A game whose every stored value differs from a fresh game's and from the others.
+// A game whose every stored value differs from a fresh game's, extremes included.
 GameState playedGame()
 {
     GameState s;
