@@ -35,15 +35,14 @@ void WheelAnimation::run(const std::array<int, WheelCount>& motionOffsets)
 void WheelAnimation::runFrames()
 {
     GameHost& host = m_context.host;
-    std::chrono::milliseconds deadline = host.tickCount();
+    // Each frame is due a whole frame after the one before was drawn, so frames never come closer
+    // than that; a late frame only stretches the animation.
+    std::chrono::milliseconds lastFrame = host.tickCount();
     for (int frame = 1; frame <= FrameCount; ++frame) {
-        deadline += timings::Frame;
-        // A frame more than a whole frame late restarts the pacing instead of bursting to catch up.
-        if (host.tickCount() > deadline + timings::Frame)
-            deadline = host.tickCount();
-        host.waitUntil(deadline);
+        host.waitUntil(lastFrame + timings::Frame);
         if (m_context.state.StopRequested)
             return;
+        lastFrame = host.tickCount();
         if (frame % LampStepEvery == 0)
             lampStep(true);
         for (int wheel = 0; wheel < WheelCount; ++wheel)

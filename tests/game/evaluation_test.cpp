@@ -8,21 +8,9 @@ namespace zantaro {
 namespace {
 
 using testing::Board;
+using testing::BoardGame;
 using testing::boardWith;
-using testing::TestGame;
-
-constexpr int NothingLamp = 1;
-
-// A game whose wheels show the board, with the lamp that does nothing and no double-or-nothing.
-struct BoardGame : TestGame
-{
-    explicit BoardGame(const Board& board, int lamp = NothingLamp)
-    {
-        payInstantlyWithoutOffer();
-        testing::showOnWheels(state, board);
-        state.BonusLamp = lamp;
-    }
-};
+using testing::NothingLamp;
 
 using LinePays = std::array<std::int32_t, PaylineCount>;
 

@@ -33,7 +33,7 @@ void RecordingHost::waitUntil(std::chrono::milliseconds deadline)
 {
     if (deadline > tick) {
         record("wait " + std::to_string((deadline - tick).count()));
-        tick = deadline;
+        tick = deadline + waitOvershoot;
     }
     if (onWait)
         onWait();

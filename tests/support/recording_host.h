@@ -23,6 +23,9 @@ public:
     // Clock values for the next reseeds, used up in order before the clock above is read.
     std::deque<std::int64_t> nextReseeds;
     std::chrono::milliseconds tick{0};
+    // How far past its deadline a wait returns, as a busy event loop does; "wait" lines still
+    // show the time asked for.
+    std::chrono::milliseconds waitOvershoot{0};
     // How long a synchronous cue holds the game; the clock moves on by it without a "wait" line.
     std::chrono::milliseconds synchronousCueLength{0};
     bool animate = true;

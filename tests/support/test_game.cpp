@@ -42,6 +42,20 @@ std::int64_t clockValueForFinalLamp(int lamp)
     }
 }
 
+LosingGame::LosingGame(int spins)
+{
+    payInstantlyWithoutOffer();
+    showOnWheels(state, boardWith({}));
+    queueLosingSpins(spins);
+}
+
+void LosingGame::queueLosingSpins(int spins)
+{
+    static const std::int64_t quiet = clockValueForFinalLamp(NothingLamp);
+    for (int spin = 0; spin < spins; ++spin)
+        host.nextReseeds.insert(host.nextReseeds.end(), {quiet, 0}); // the spin's reseed and the evaluation's
+}
+
 std::vector<std::vector<std::string>> framesOf(const std::vector<std::string>& log)
 {
     std::vector<std::vector<std::string>> frames;

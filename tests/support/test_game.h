@@ -40,6 +40,28 @@ Board boardWith(std::initializer_list<std::pair<int, std::uint8_t>> symbols);
 // Fills each wheel's whole strip with one symbol, so the wheel shows it wherever it stops.
 void showOnWheels(GameState& state, const Board& symbols);
 
+// The lamp without an outcome of its own.
+inline constexpr int NothingLamp = 1;
+
+// A game whose wheels show the board under the given lamp, paid at once without an offer.
+struct BoardGame : TestGame
+{
+    explicit BoardGame(const Board& board, int lamp = NothingLamp)
+    {
+        payInstantlyWithoutOffer();
+        showOnWheels(state, board);
+        state.BonusLamp = lamp;
+    }
+};
+
+// A game whose regular spins lose: blank wheels, no double-or-nothing, and clock values that end
+// each spin on the lamp without an outcome.
+struct LosingGame : TestGame
+{
+    explicit LosingGame(int spins = 1);
+    void queueLosingSpins(int spins);
+};
+
 // The first clock value from which a spin that is not stopped ends with the given lamp lit.
 std::int64_t clockValueForFinalLamp(int lamp);
 

@@ -1,0 +1,146 @@
+#include "game/reels.h"
+#include "support/test_game.h"
+
+#include <gtest/gtest.h>
+
+namespace zantaro {
+namespace {
+
+using testing::LosingGame;
+using Lines = std::vector<std::string>;
+
+// Ends auto spin once the given number of spins has been evaluated.
+void stopAutoSpinAfter(LosingGame& game, int spins)
+{
+    game.host.onRecord = [&game, spins, settled = 0](const std::string& line) mutable {
+        if (line == "settled" && ++settled == spins)
+            game.state.AutoSpin = false;
+    };
+}
+
+Lines spinsSavesAndPauses(const testing::RecordingHost& host)
+{
+    return testing::linesStartingWithAny(host.log, {"settled", "save", "wait 500"});
+}
+
+struct AutoSaveCase
+{
+    const char* name;
+    std::int32_t spinsBefore;
+    bool autoSave;
+    int spins;
+    Lines expected;
+};
+
+void PrintTo(const AutoSaveCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class AutoSave : public ::testing::TestWithParam<AutoSaveCase>
+{
+};
+
+TEST_P(AutoSave, savesBeforeThePauseThatFollowsASpinBringingSpinsToAMultipleOf25)
+{
+    const AutoSaveCase& c = GetParam();
+    LosingGame game(c.spins);
+    game.state.Spins = c.spinsBefore;
+    game.state.AutoSave = c.autoSave;
+    game.state.AutoSpin = true;
+    stopAutoSpinAfter(game, c.spins);
+    game.machine.RequestSpin();
+    EXPECT_EQ(spinsSavesAndPauses(game.host), c.expected);
+    EXPECT_EQ(game.state.Spins, c.spinsBefore + c.spins);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, AutoSave,
+    ::testing::Values(
+        AutoSaveCase{"rightAfterTheFirstSpinFrom24", 24, true, 2, {"settled", "save", "wait 500", "settled"}},
+        AutoSaveCase{"afterTheSecondSpinFrom23", 23, true, 3,
+                     {"settled", "wait 500", "settled", "save", "wait 500", "settled"}},
+        AutoSaveCase{"notWhenTheLastSpinReaches25", 24, true, 1, {"settled"}},
+        AutoSaveCase{"notFromZero", 0, true, 2, {"settled", "wait 500", "settled"}},
+        AutoSaveCase{"neverWithAutoSaveOff", 24, false, 2, {"settled", "wait 500", "settled"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AutoSpin, switchedOffDuringASpinMakesThatSpinTheLast)
+{
+    LosingGame game(3);
+    game.state.AutoSpin = true;
+    game.host.onWait = [&] {
+        if (game.host.tick > std::chrono::milliseconds(1000))
+            game.state.AutoSpin = false;
+    };
+    game.machine.RequestSpin();
+    EXPECT_EQ(game.state.Spins, 1);
+    EXPECT_EQ(game.host.count("wait 500"), 0);
+}
+
+TEST(AutoSpin, switchedOffDuringThePauseStillPlaysTheSpinAfterIt)
+{
+    LosingGame game(3);
+    game.state.AutoSpin = true;
+    game.host.onWait = [&] {
+        if (game.host.log.back() == "wait 500")
+            game.state.AutoSpin = false;
+    };
+    game.machine.RequestSpin();
+    EXPECT_EQ(game.state.Spins, 2);
+    EXPECT_EQ(game.host.count("wait 500"), 1);
+}
+
+TEST(AutoSpin, neitherFlashesThePayingLinesNorBlinksTheLampBetweenSpins)
+{
+    LosingGame game(3);
+    testing::showOnWheels(game.state, testing::boardWith({{2, Cherry}}));
+    game.state.AutoSpin = true;
+    stopAutoSpinAfter(game, 3);
+    game.machine.RequestSpin();
+    EXPECT_EQ(game.state.Credits, 1000 - 3 * 8 + 3 * 1);
+    EXPECT_EQ(game.host.count("timer LineFlash on"), 0);
+    EXPECT_EQ(game.host.count("timer LampBlink on"), 1);
+    EXPECT_EQ(game.host.log.back(), "timer LampBlink on");
+}
+
+TEST(AutoSpin, waitsForTheDoubleOrNothingWindowOfEveryWinningSpin)
+{
+    LosingGame game(2);
+    testing::showOnWheels(game.state, testing::boardWith({{2, Cherry}}));
+    game.state.Double = true;
+    game.state.AutoSpin = true;
+    stopAutoSpinAfter(game, 2);
+    game.machine.RequestSpin();
+    EXPECT_EQ(testing::linesStartingWithAny(game.host.log, {"game", "settled", "wait 500"}),
+              (Lines{"game Pyramid", "settled", "wait 500", "game Pyramid", "settled"}));
+}
+
+TEST(AutoSpin, endsWhenTheCreditsNoLongerCoverTheBet)
+{
+    LosingGame game(2);
+    game.state.Credits = 8;
+    game.state.AutoSpin = true;
+    game.machine.RequestSpin();
+    const Lines end(game.host.log.end() - 6, game.host.log.end());
+    EXPECT_EQ(end, (Lines{"settled", "timer FreeSpinBlink off", "wait 500",
+                          "message You do not have enough credits for that bet,", "captions", "timer LampBlink on"}));
+    EXPECT_FALSE(game.state.AutoSpin);
+    EXPECT_EQ(game.state.Spins, 1);
+}
+
+TEST(AutoSpin, ignoresASpinRequestDuringThePause)
+{
+    LosingGame game(3);
+    game.state.AutoSpin = true;
+    stopAutoSpinAfter(game, 2);
+    game.host.onWait = [&] {
+        if (game.host.log.back() == "wait 500")
+            game.machine.RequestSpin();
+    };
+    game.machine.RequestSpin();
+    EXPECT_EQ(game.state.Spins, 2);
+}
+
+} // namespace
+} // namespace zantaro

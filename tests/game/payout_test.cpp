@@ -1,0 +1,268 @@
+#include "game/evaluation.h"
+#include "game/payout.h"
+#include "game/reels.h"
+#include "support/test_game.h"
+
+#include <gtest/gtest.h>
+
+namespace zantaro {
+namespace {
+
+using testing::BoardGame;
+using testing::boardWith;
+using Lines = std::vector<std::string>;
+
+// Line 6 pays one coin: a symbol 7 on wheel 2.
+const testing::Board OneCoinWin = boardWith({{2, Cherry}});
+
+struct CountOffCase
+{
+    const char* name;
+    std::int32_t winnings;
+    std::vector<std::pair<std::int32_t, int>> runs; // (step, how many times), in order
+};
+
+void PrintTo(const CountOffCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CountOff : public ::testing::TestWithParam<CountOffCase>
+{
+};
+
+TEST_P(CountOff, paysInStepsOfTwentyFiveTenFiveAndOneATenthOfASecondApart)
+{
+    const CountOffCase& c = GetParam();
+    testing::TestGame game;
+    game.state.Credits = 0;
+    game.state.Winnings = c.winnings;
+    std::vector<std::int32_t> creditsDrawn;
+    game.host.onRecord = [&](const std::string& line) {
+        if (line == "credits")
+            creditsDrawn.push_back(game.state.Credits);
+    };
+    countOff(game.context());
+
+    std::vector<std::int32_t> steps;
+    for (std::size_t i = 0; i < creditsDrawn.size(); ++i)
+        steps.push_back(creditsDrawn[i] - (i == 0 ? 0 : creditsDrawn[i - 1]));
+    std::vector<std::int32_t> expected;
+    for (const auto& [step, times] : c.runs)
+        expected.insert(expected.end(), times, step);
+    EXPECT_EQ(steps, expected);
+
+    Lines eachStep;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        eachStep.insert(eachStep.end(), {"cue CountStep", "credits", "wait 100"});
+    EXPECT_EQ(game.host.log, eachStep);
+    EXPECT_EQ(game.state.Winnings, 0);
+    EXPECT_EQ(game.state.Credits, c.winnings);
+}
+
+INSTANTIATE_TEST_SUITE_P(Amounts, CountOff,
+                         ::testing::Values(CountOffCase{"of24In24StepsOfOne", 24, {{1, 24}}},
+                                           CountOffCase{"of25InOneStepOfFiveThenTwentyOfOne", 25, {{5, 1}, {1, 20}}},
+                                           CountOffCase{"of100InOneStepOfTenThen14OfFiveThen20OfOne",
+                                                        100,
+                                                        {{10, 1}, {5, 14}, {1, 20}}},
+                                           CountOffCase{"of1234In137Steps", 1234, {{25, 10}, {10, 89}, {5, 14}, {1, 24}}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Payout, instantPayoffPlaysWinThenPaidAndAddsTheWinningsAtOnce)
+{
+    BoardGame game(OneCoinWin);
+    game.state.CoinsPerLine = 5;
+    EvaluateSpin(game.context());
+    EXPECT_EQ(game.state.Credits, 1005);
+    EXPECT_EQ(game.host.linesStartingWith("cue "), (Lines{"cue Win", "cue Paid"}));
+    EXPECT_EQ(testing::linesAfter(game.host.log, "cue Win"), (Lines{"readout shown", "timer LineFlash on", "credits",
+                                                                    "cue Paid"}));
+}
+
+TEST(Payout, countingOffPlaysWinThenOneCountStepPerStep)
+{
+    BoardGame game(OneCoinWin);
+    game.state.CoinsPerLine = 3;
+    game.state.PayMode = true;
+    EvaluateSpin(game.context());
+    EXPECT_EQ(game.state.Credits, 1003);
+    EXPECT_EQ(game.host.linesStartingWith("cue "), (Lines{"cue Win", "cue CountStep", "cue CountStep", "cue CountStep"}));
+}
+
+TEST(Payout, showsTheReadoutBeforeTheWinCue)
+{
+    BoardGame game(OneCoinWin);
+    EvaluateSpin(game.context());
+    const Lines shown = testing::linesStartingWithAny(game.host.log, {"readout", "cue "});
+    EXPECT_EQ(Lines(shown.begin(), shown.begin() + 2), (Lines{"readout shown", "cue Win"}));
+}
+
+struct LostGameCase
+{
+    const char* name;
+    bool countOff;
+};
+
+class LostDoubleOrNothing : public ::testing::TestWithParam<LostGameCase>
+{
+};
+
+TEST_P(LostDoubleOrNothing, paysNothingPlaysNoPaidCueAndClearsTheReadout)
+{
+    BoardGame game(OneCoinWin);
+    game.state.Double = true;
+    game.state.PayMode = GetParam().countOff;
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.Winnings = 0; };
+    std::vector<std::int32_t> readoutAmounts;
+    game.host.onRecord = [&](const std::string& line) {
+        if (line == "readout shown")
+            readoutAmounts.push_back(game.state.Winnings);
+    };
+    EvaluateSpin(game.context());
+
+    EXPECT_EQ(game.state.Winnings, 0);
+    EXPECT_EQ(game.state.Credits, 1000);
+    EXPECT_EQ(game.host.linesStartingWith("cue "), Lines{"cue Win"});
+    // The readout is drawn again for what the game left, and an amount of 0 clears it.
+    EXPECT_EQ(readoutAmounts, (std::vector<std::int32_t>{1, 0}));
+}
+
+INSTANTIATE_TEST_SUITE_P(PayModes, LostDoubleOrNothing,
+                         ::testing::Values(LostGameCase{"countingOff", true}, LostGameCase{"instantPayoff", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DoubleOrNothing, opensThePyramidOnceAndPaysWhatTheGameLeft)
+{
+    BoardGame game(OneCoinWin);
+    game.state.Double = true;
+    game.state.CoinsPerLine = 4;
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) {
+        EXPECT_FALSE(game.state.PlayAgain);
+        game.state.Winnings *= 3;
+    };
+    EvaluateSpin(game.context());
+    EXPECT_EQ(game.host.linesStartingWith("game "), Lines{"game Pyramid"});
+    EXPECT_EQ(game.state.Credits, 1012);
+}
+
+TEST(DoubleOrNothing, aSwitchToTheOtherGameOpensItNext)
+{
+    BoardGame game(OneCoinWin);
+    game.state.Double = true;
+    int opened = 0;
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) {
+        EXPECT_FALSE(game.state.PlayAgain) << "window " << opened;
+        if (++opened < 3) {
+            game.state.BonusGame = !game.state.BonusGame;
+            game.state.PlayAgain = true;
+        }
+    };
+    EvaluateSpin(game.context());
+    EXPECT_EQ(game.host.linesStartingWith("game "), (Lines{"game Pyramid", "game CardGame", "game Pyramid"}));
+}
+
+TEST(DoubleOrNothing, theCardGameOpensWhenThePyramidIsNotChosen)
+{
+    BoardGame game(OneCoinWin);
+    game.state.Double = true;
+    game.state.BonusGame = false;
+    EvaluateSpin(game.context());
+    EXPECT_EQ(game.host.linesStartingWith("game "), Lines{"game CardGame"});
+}
+
+TEST(DoubleOrNothing, isNotOfferedWhileTheOptionIsOff)
+{
+    BoardGame game(OneCoinWin);
+    EvaluateSpin(game.context());
+    EXPECT_TRUE(game.host.linesStartingWith("game ").empty());
+}
+
+TEST(DoubleOrNothing, isStillOfferedInAutoSpinButThePayingLinesDoNotFlash)
+{
+    BoardGame game(OneCoinWin);
+    game.state.Double = true;
+    game.state.AutoSpin = true;
+    EvaluateSpin(game.context());
+    EXPECT_EQ(game.host.linesStartingWith("game "), Lines{"game Pyramid"});
+    EXPECT_EQ(game.host.count("timer LineFlash on"), 0);
+}
+
+TEST(LineFlash, startsAfterTheGameOnARegularSpinAndBeforeItOnAFreeSpin)
+{
+    BoardGame regular(OneCoinWin);
+    regular.state.Double = true;
+    EvaluateSpin(regular.context());
+    EXPECT_EQ(testing::linesAfter(regular.host.log, "cue Win"),
+              (Lines{"game Pyramid", "readout shown", "timer LineFlash on", "credits", "cue Paid"}));
+
+    BoardGame freeSpin(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
+    freeSpin.state.Double = true;
+    freeSpin.state.FreeSpinMode = true;
+    EvaluateFreeSpin(freeSpin.context());
+    EXPECT_EQ(testing::linesAfter(freeSpin.host.log, "cue Win"),
+              (Lines{"timer LineFlash on", "game Pyramid", "readout shown", "credits", "cue Paid"}));
+}
+
+TEST(LineFlash, doesNotStartWhenOnlyTheBellPoolPaid)
+{
+    BoardGame game(boardWith({}));
+    game.state.Lightning = 0;
+    EvaluateSpin(game.context());
+    EXPECT_EQ(game.state.Credits, 1100);
+    EXPECT_EQ(game.host.count("timer LineFlash on"), 0);
+}
+
+struct FreeSpinWinCase
+{
+    const char* name;
+    bool countOff;
+};
+
+class FreeSpinWinnings : public ::testing::TestWithParam<FreeSpinWinCase>
+{
+};
+
+TEST_P(FreeSpinWinnings, countInBarRollWonAsTheGameLeftThem)
+{
+    BoardGame game(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
+    game.state.FreeSpinMode = true;
+    game.state.Double = true;
+    game.state.PayMode = GetParam().countOff;
+    game.state.BarRollWon = 7;
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.Winnings *= 2; };
+    EvaluateFreeSpin(game.context());
+    EXPECT_EQ(game.state.BarRollWon, 7 + 40);
+    EXPECT_EQ(game.state.Credits, 1040);
+}
+
+INSTANTIATE_TEST_SUITE_P(PayModes, FreeSpinWinnings,
+                         ::testing::Values(FreeSpinWinCase{"countingOff", true}, FreeSpinWinCase{"instantPayoff", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FreeSpinWinningsLost, addNothingToBarRollWon)
+{
+    BoardGame game(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
+    game.state.FreeSpinMode = true;
+    game.state.Double = true;
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.Winnings = 0; };
+    EvaluateFreeSpin(game.context());
+    EXPECT_EQ(game.state.BarRollWon, 0);
+}
+
+TEST(SoundOption, offSilencesEveryCueOfAnEvaluation)
+{
+    BoardGame game(boardWith({{0, Grape}, {1, Grape}, {2, Grape}}), 2);
+    game.state.Sound = false;
+    game.state.Lightning = 0;
+    game.state.Melons = 0;
+    game.state.Apples = 0;
+    game.state.Grapes = 1;
+    EvaluateSpin(game.context());
+    EXPECT_EQ(game.state.FreeSpinsPending, 3);
+    EXPECT_GT(game.state.BellPoolWon, 0);
+    EXPECT_TRUE(game.host.linesStartingWith("cue ").empty());
+}
+
+} // namespace
+} // namespace zantaro

@@ -1,0 +1,294 @@
+#include "game/reels.h"
+#include "support/test_game.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zantaro {
+namespace {
+
+using testing::boardWith;
+using testing::LosingGame;
+using testing::TestGame;
+using Lines = std::vector<std::string>;
+
+// "motion 3 417" and "lamp 5" without their numbers, so frames compare by their shape.
+std::string withoutDrawnNumbers(const std::string& line)
+{
+    if (line.rfind("motion ", 0) == 0)
+        return line.substr(0, line.rfind(' '));
+    if (line.rfind("lamp ", 0) == 0)
+        return "lamp";
+    return line;
+}
+
+const std::array<int, 8> BounceOffsets{1, 2, 1, 0, -1, -2, -1, 0};
+
+// What wheel `wheel` shows at phase 21 + `stage` of its stop: the click and symbol, the capture,
+// then the bounce.
+Lines stopStage(int wheel, int stage)
+{
+    const std::string w = std::to_string(wheel);
+    if (stage == 0)
+        return {"cue Click", "blank " + w, "cell " + w};
+    Lines lines;
+    if (stage == 1)
+        lines.push_back("capture " + w);
+    lines.push_back("bounce " + w + " " + std::to_string(BounceOffsets[stage - 1]));
+    return lines;
+}
+
+struct RefusedBetCase
+{
+    const char* name;
+    std::int32_t coins, lines, credits;
+    std::string message;
+};
+
+void PrintTo(const RefusedBetCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class RefusedBet : public ::testing::TestWithParam<RefusedBetCase>
+{
+};
+
+TEST_P(RefusedBet, showsItsMessageEndsAutoSpinAndChangesNothingElse)
+{
+    const RefusedBetCase& c = GetParam();
+    TestGame game;
+    game.state.CoinsPerLine = c.coins;
+    game.state.LinesPlayed = c.lines;
+    game.state.Credits = c.credits;
+    game.state.AutoSpin = true;
+    const GameState before = game.state;
+    game.machine.RequestSpin();
+
+    EXPECT_EQ(game.host.log, (Lines{"message " + c.message, "captions", "timer LampBlink on"}));
+    EXPECT_FALSE(game.state.AutoSpin);
+    EXPECT_EQ(game.state.Credits, before.Credits);
+    EXPECT_EQ(game.state.TotalBets, before.TotalBets);
+    EXPECT_EQ(game.state.Spins, before.Spins);
+    EXPECT_EQ(game.state.WheelPos, before.WheelPos);
+    EXPECT_EQ(game.state.BonusLamp, before.BonusLamp);
+    EXPECT_EQ(game.state.ReelStrips, before.ReelStrips);
+    EXPECT_EQ(game.state.SpinReport, before.SpinReport);
+    EXPECT_FALSE(game.state.Spinning);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bets, RefusedBet,
+    ::testing::Values(
+        RefusedBetCase{"eightCoinsOnEightLinesWith63Credits", 8, 8, 63, "You do not have enough credits for that bet,"},
+        RefusedBetCase{"zeroCoins", 0, 8, 1000, "You must place a bet first."},
+        RefusedBetCase{"zeroLines", 3, 0, 1000, "You must place a bet first."},
+        RefusedBetCase{"aLoadedNegativeCoinCount", -1, 8, 1000, "You must place a bet first."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SpinStart, takesTheBetBeforeTheFirstFrameAndCountsTheSpin)
+{
+    LosingGame game;
+    game.state.CoinsPerLine = 3;
+    game.state.LinesPlayed = 5;
+    std::int32_t creditsAtFirstFrame = 0;
+    game.host.onRecord = [&](const std::string& line) {
+        if (line.rfind("motion ", 0) == 0 && creditsAtFirstFrame == 0)
+            creditsAtFirstFrame = game.state.Credits;
+    };
+    game.machine.RequestSpin();
+    EXPECT_EQ(creditsAtFirstFrame, 985);
+    EXPECT_EQ(game.state.Credits, 985);
+    EXPECT_EQ(game.state.TotalBets, 15);
+    EXPECT_EQ(game.state.Spins, 1);
+}
+
+TEST(SpinStart, stopsTheTimersClearsTheFlashedLineAndTheLampThenShowsTheBetTaken)
+{
+    LosingGame game;
+    game.state.FirstWinningLine = 3;
+    game.state.BonusLamp = 5;
+    game.state.Lamps[5] = true;
+    game.machine.RequestSpin();
+    const Lines start(game.host.log.begin() + 1, game.host.log.begin() + 13);
+    EXPECT_EQ(start, (Lines{"timer LineFlash off", "timer LampBlink off", "blank 0", "cell 0", "blank 3", "cell 3",
+                            "blank 6", "cell 6", "lamp 5", "credits", "readout cleared", "wait 25"}));
+}
+
+TEST(SpinStart, switchesEveryLampOffAndClearsTheLastResult)
+{
+    LosingGame game;
+    game.state.Lamps.fill(true);
+    game.state.LinePay.fill(7);
+    game.state.Winnings = 99;
+    game.state.DoublePayoff = true;
+    bool checked = false;
+    game.host.onRecord = [&](const std::string& line) {
+        if (line == "wait 25" && !checked) {
+            checked = true;
+            EXPECT_EQ(game.state.Lamps, (std::array<bool, LampCount>{}));
+            EXPECT_EQ(game.state.LinePay, (std::array<std::int32_t, PaylineCount>{}));
+            EXPECT_EQ(game.state.Winnings, 0);
+            EXPECT_FALSE(game.state.DoublePayoff);
+            EXPECT_TRUE(game.state.Spinning);
+        }
+    };
+    game.machine.RequestSpin();
+    EXPECT_TRUE(checked);
+    EXPECT_FALSE(game.state.Spinning);
+}
+
+TEST(SpinEnd, switchesTheFreeSpinBlinkOffAndThenTheLampBlinkOn)
+{
+    LosingGame game;
+    game.machine.RequestSpin();
+    const Lines end(game.host.log.end() - 3, game.host.log.end());
+    EXPECT_EQ(end, (Lines{"settled", "timer FreeSpinBlink off", "timer LampBlink on"}));
+}
+
+TEST(SpinAnimation, runs101FramesOf25MsWithTheLampMovingEveryFourthFrameAndEachWheelStoppingNineFramesAfterTheLast)
+{
+    LosingGame game;
+    game.machine.RequestSpin();
+    EXPECT_EQ(game.host.linesStartingWith("wait "), Lines(101, "wait 25"));
+
+    const auto frames = testing::framesOf(game.host.log);
+    ASSERT_EQ(frames.size(), 101u);
+    for (int frame = 1; frame <= 101; ++frame) {
+        Lines expected;
+        if (frame % 4 == 0)
+            expected = {"lamp", "lamp"};
+        for (int wheel = 0; wheel < WheelCount; ++wheel) {
+            const int phase = frame - 9 * wheel;
+            if (phase <= 20)
+                expected.push_back("motion " + std::to_string(wheel));
+            else if (phase <= 29)
+                for (const std::string& line : stopStage(wheel, phase - 21))
+                    expected.push_back(line);
+        }
+        Lines actual;
+        const auto& lines = frames[frame - 1];
+        // The last frame runs on into the evaluation; compare only what the frame drew.
+        const std::size_t drawn = frame == 101 ? expected.size() : lines.size();
+        ASSERT_GE(lines.size(), drawn) << "frame " << frame;
+        std::transform(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(drawn), std::back_inserter(actual),
+                       withoutDrawnNumbers);
+        EXPECT_EQ(actual, expected) << "frame " << frame;
+    }
+    EXPECT_EQ(game.host.count("cue Click"), 9);
+}
+
+TEST(SpinAnimation, spacesFramesAtLeast25MsFromTheLastFrameWhenWaitsReturnLate)
+{
+    LosingGame game;
+    game.host.waitOvershoot = std::chrono::milliseconds(4);
+    game.machine.RequestSpin();
+    EXPECT_EQ(game.host.linesStartingWith("wait "), Lines(101, "wait 25"));
+    EXPECT_EQ(game.host.tick, std::chrono::milliseconds(101 * 29));
+}
+
+struct QuickFinishCase
+{
+    const char* name;
+    int lastFrameDrawn;
+    std::vector<int> wheelsToFinish;
+};
+
+void PrintTo(const QuickFinishCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class QuickFinish : public ::testing::TestWithParam<QuickFinishCase>
+{
+};
+
+TEST_P(QuickFinish, stopsEveryUnfinishedWheelTogetherInNineStagesOf20Ms)
+{
+    const QuickFinishCase& c = GetParam();
+    LosingGame game;
+    const auto stopAfter = std::chrono::milliseconds(25 * c.lastFrameDrawn + 10);
+    game.host.onWait = [&] {
+        if (game.host.tick > stopAfter && game.state.Spinning)
+            game.state.StopRequested = true;
+    };
+    game.machine.RequestSpin();
+
+    const auto frameWaits = game.host.linesStartingWith("wait 25");
+    EXPECT_EQ(static_cast<int>(frameWaits.size()), c.lastFrameDrawn + 1);
+    Lines afterFrames = game.host.log;
+    for (int frame = 0; frame <= c.lastFrameDrawn; ++frame)
+        afterFrames = testing::linesAfter(afterFrames, "wait 25");
+    Lines expected;
+    for (int stage = 0; stage <= 8; ++stage) {
+        for (const int wheel : c.wheelsToFinish)
+            for (const std::string& line : stopStage(wheel, stage))
+                expected.push_back(line);
+        expected.push_back("wait 20");
+    }
+    ASSERT_GE(afterFrames.size(), expected.size());
+    EXPECT_EQ(Lines(afterFrames.begin(), afterFrames.begin() + static_cast<std::ptrdiff_t>(expected.size())), expected);
+    EXPECT_EQ(game.host.count("wait 20"), 9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moments, QuickFinish,
+    ::testing::Values(QuickFinishCase{"beforeTheFirstFrame", 0, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+                      QuickFinishCase{"whileWheelZeroBouncesRestartingItsStop", 25, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+                      QuickFinishCase{"afterWheelZeroFinished", 29, {1, 2, 3, 4, 5, 6, 7, 8}},
+                      QuickFinishCase{"afterFrame30WheelOneStopsAgain", 30, {1, 2, 3, 4, 5, 6, 7, 8}},
+                      QuickFinishCase{"afterFrame100OnlyTheLastWheelFinishes", 100, {8}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(QuickFinishStops, areTheStopsTheSpinWouldHaveShownWithoutTheStop)
+{
+    LosingGame stopped;
+    stopped.host.onWait = [&] {
+        if (stopped.host.tick > std::chrono::milliseconds(760) && stopped.state.Spinning)
+            stopped.state.StopRequested = true;
+    };
+    stopped.machine.RequestSpin();
+    LosingGame unstopped;
+    unstopped.machine.RequestSpin();
+    EXPECT_EQ(stopped.state.WheelPos, unstopped.state.WheelPos);
+    EXPECT_EQ(stopped.host.count("wait 20"), 9);
+}
+
+TEST(SpinRequest, aSecondRequestWhileOneRunsIsIgnored)
+{
+    LosingGame game;
+    game.host.onWait = [&] { game.machine.RequestSpin(); };
+    game.machine.RequestSpin();
+    EXPECT_EQ(game.state.Spins, 1);
+    EXPECT_EQ(game.host.count("timer LampBlink on"), 1);
+}
+
+// Time the game spent outside its own waits: what synchronous cues held it up.
+std::int64_t timeOutsideWaits(const testing::RecordingHost& host)
+{
+    std::int64_t waited = 0;
+    for (const std::string& line : host.linesStartingWith("wait "))
+        waited += std::stoll(line.substr(5));
+    return host.tick.count() - waited;
+}
+
+TEST(SoundOption, offPlaysNoCueAndHoldsTheSpinUpForNoSound)
+{
+    for (const bool sound : {true, false}) {
+        LosingGame game;
+        testing::showOnWheels(game.state, boardWith({{0, Bell}, {1, Bell}, {2, Bell}}));
+        game.state.Lightning = 1;
+        game.state.PayMode = true;
+        game.state.Sound = sound;
+        game.host.synchronousCueLength = std::chrono::milliseconds(700);
+        game.machine.RequestSpin();
+
+        EXPECT_EQ(game.state.BellPoolWon, 100) << "sound " << sound;
+        EXPECT_EQ(game.host.linesStartingWith("cue ").empty(), !sound) << "sound " << sound;
+        EXPECT_EQ(timeOutsideWaits(game.host) == 0, !sound) << "sound " << sound;
+    }
+}
+
+} // namespace
+} // namespace zantaro
