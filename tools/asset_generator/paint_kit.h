@@ -1,0 +1,51 @@
+// Drawing helpers shared by every picture: fonts, fitted and outlined lettering, metal sheens.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRectF>
+#include <QString>
+
+namespace zantaro::assets {
+
+// The bold face used for all lettering; the build machine always has it.
+QFont letteringFont(bool condensed = false);
+
+// The outline of `text` scaled so its ink fills `box`: full height, centred, squeezed to at most
+// 70% of its natural width when the box is narrow, shrunk uniformly beyond that.
+QPainterPath fittedText(const QString& text, const QRectF& box, bool condensed = false);
+
+// The outline of `text` with capitals `capHeight` high, placed in `box` by `alignment` (left,
+// right or centred; always centred vertically on the capitals). Unlike fittedText, strings of
+// different lengths come out in the same letter size.
+QPainterPath alignedText(const QString& text, qreal capHeight, const QRectF& box, Qt::Alignment alignment,
+                         bool condensed = false);
+
+// Paints `path` with a stroke of `outlineWidth` behind the fill, so the outline stays crisp.
+void paintOutlined(QPainter& painter, const QPainterPath& path, const QBrush& fill, const QColor& outline,
+                   qreal outlineWidth);
+
+// Lettering in one call: fitted text, outlined.
+void paintLettering(QPainter& painter, const QString& text, const QRectF& box, const QBrush& fill,
+                    const QColor& outline, qreal outlineWidth, bool condensed = false);
+
+// Polished gold and chrome, running from `from` to `to`.
+QLinearGradient goldSheen(QPointF from, QPointF to);
+QLinearGradient chromeSheen(QPointF from, QPointF to);
+
+// A vertical gradient from a light to a dark version of `base`, for lacquered and glossy parts.
+QLinearGradient lacquer(const QColor& base, qreal top, qreal bottom);
+
+// `color` with each channel scaled by `factor` (above 1 lightens toward white).
+QColor scaled(const QColor& color, qreal factor);
+
+// An opaque picture of `size` filled with `background`, ready to paint on.
+QImage canvas(QSize size, const QColor& background);
+
+// A painter with antialiasing on, the way every picture is drawn.
+void smoothen(QPainter& painter);
+
+} // namespace zantaro::assets
