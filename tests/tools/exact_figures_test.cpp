@@ -91,6 +91,11 @@ struct LineCase
     std::string first, second, third; // the strips of the line's wheels, in line order
 };
 
+void PrintTo(const LineCase& lineCase, std::ostream* out)
+{
+    *out << (lineCase.table == PayTable::Regular ? "regularLine" : "freeSpinLine") << lineCase.line;
+}
+
 class ExactLineFigures : public ::testing::TestWithParam<LineCase>
 {
 };

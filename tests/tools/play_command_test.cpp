@@ -137,9 +137,15 @@ TEST(PlayCommand, betAndBalanceComeFromTheOptions)
 
 struct RefusalCase
 {
+    std::string name;
     std::vector<std::string> arguments;
     std::string expectedLastLine;
 };
+
+void PrintTo(const RefusalCase& refusal, std::ostream* out)
+{
+    *out << refusal.name;
+}
 
 class RefusedBet : public ::testing::TestWithParam<RefusalCase>
 {
@@ -155,11 +161,14 @@ TEST_P(RefusedBet, endsTheRunWithTheMessageAndStatusZero)
 
 INSTANTIATE_TEST_SUITE_P(
     Bets, RefusedBet,
-    ::testing::Values(RefusalCase{{"play", "--lines", "0"}, "{\"refused\": \"You must place a bet first.\"}"},
-                      RefusalCase{{"play", "--coins", "0", "--spins", "5"},
-                                  "{\"refused\": \"You must place a bet first.\"}"},
-                      RefusalCase{{"play", "--coins", "8", "--credits", "63"},
-                                  "{\"refused\": \"You do not have enough credits for that bet,\"}"}));
+    ::testing::Values(
+        RefusalCase{"noLines", {"play", "--lines", "0"}, "{\"refused\": \"You must place a bet first.\"}"},
+        RefusalCase{"noCoins",
+                    {"play", "--coins", "0", "--spins", "5"},
+                    "{\"refused\": \"You must place a bet first.\"}"},
+        RefusalCase{"betAboveCredits",
+                    {"play", "--coins", "8", "--credits", "63"},
+                    "{\"refused\": \"You do not have enough credits for that bet,\"}"}));
 
 TEST(PlayCommand, refusalOfABetWithNothingPlayedIsTheOnlyLine)
 {

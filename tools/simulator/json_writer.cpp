@@ -111,6 +111,13 @@ JsonWriter& JsonWriter::value(std::span<const std::int32_t> numbers)
     return endArray();
 }
 
+JsonWriter& JsonWriter::members(std::initializer_list<std::pair<std::string_view, std::int64_t>> numbers)
+{
+    for (const auto& [name, number] : numbers)
+        key(name).value(number);
+    return *this;
+}
+
 JsonWriter& JsonWriter::raw(std::string_view json)
 {
     beforeValue();

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zantaro::simulator {
@@ -30,6 +32,9 @@ public:
     JsonWriter& value(std::string_view text);
     JsonWriter& value(const char* text) { return value(std::string_view(text)); }
     JsonWriter& value(std::span<const std::int32_t> numbers);
+
+    // Whole-number members of the open object, in the order given.
+    JsonWriter& members(std::initializer_list<std::pair<std::string_view, std::int64_t>> numbers);
 
     // Inserts JSON text that is already complete as the next value.
     JsonWriter& raw(std::string_view json);

@@ -56,9 +56,8 @@ void writeSimulation(JsonWriter& json, const ParSheet& sheet)
     } else {
         json.key("seed").raw(std::to_string(options.seed));
     }
-    json.key("linesPlayed").value(std::int64_t{SimulatedBet.lines});
-    json.key("coinsPerLine").value(std::int64_t{SimulatedBet.coins});
-    const std::pair<const char*, std::int64_t> totals[] = {
+    json.members({{"linesPlayed", SimulatedBet.lines}, {"coinsPerLine", SimulatedBet.coins}});
+    json.members({
         {"regularSpins", result.regularSpins},
         {"freeSpins", result.freeSpins},
         {"totalBet", result.totalBet},
@@ -69,9 +68,7 @@ void writeSimulation(JsonWriter& json, const ParSheet& sheet)
         {"regularHits", result.regularHits},
         {"freeSpinRuns", result.freeSpinRuns},
         {"bellPoolWins", result.bellPoolWins},
-    };
-    for (const auto& [name, value] : totals)
-        json.key(name).value(value);
+    });
     json.key("rtp").value(result.rtp());
     const auto [low, high] = result.rtp95ci();
     json.key("rtp95ci").beginArray().value(low).value(high).endArray();

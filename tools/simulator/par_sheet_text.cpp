@@ -26,10 +26,10 @@ std::string padded(std::string text, std::size_t width, bool alignRight)
     return text;
 }
 
-// "p/q (0.123456)", padded to a column.
+// "p/q (0.123456)".
 std::string exact(const Fraction& fraction)
 {
-    return padded(fraction.text() + " (" + formatted("%.6f", fraction.value()) + ")", 24, false);
+    return fraction.text() + " (" + formatted("%.6f", fraction.value()) + ")";
 }
 
 // "1 in 123.4 regular spins", or "never" for a count of 0.
@@ -51,8 +51,8 @@ void writeTable(const TableFigures& table, std::ostream& out)
         out << "    Row  Pays  First match              Share of expected pay per coin\n";
         for (const RowFigures& row : line.rows) {
             out << "    " << padded(std::to_string(row.row), 3, true) << "  "
-                << padded(std::to_string(row.pays), 4, true) << "  " << exact(row.probability) << " "
-                << exact(row.contribution) << '\n';
+                << padded(std::to_string(row.pays), 4, true) << "  "
+                << padded(exact(row.probability), 24, false) << " " << exact(row.contribution) << '\n';
         }
         out << "    Expected pay per coin: " << exact(line.expectedPayPerCoin) << '\n';
         out << "    Hit frequency:         " << exact(line.hitFrequency) << '\n';

@@ -35,7 +35,7 @@ struct SimulationResult
     std::int64_t freeSpinRuns = 0; // regular spins followed by free spins
     std::int64_t bellPoolWins = 0;
     double sumOfSquaredCommandPays = 0; // each spin command's pay, free spins included, squared
-    double seconds = 0; // processor time of the spins
+    double seconds = 0;                 // processor time of the spins
 
     double rtp() const;
     // From the spread of the spin commands' pays, by the normal approximation.

@@ -39,7 +39,7 @@ std::string toJson(const SpinRecord& record)
     json.key("symbols").value(record.symbols);
     json.key("lamp").value(std::int64_t{record.lamp});
     json.key("linePay").value(record.linePay);
-    const std::pair<const char*, std::int32_t> counters[] = {
+    json.members({
         {"winnings", record.winnings},
         {"credits", record.credits},
         {"totalBets", record.totalBets},
@@ -53,9 +53,7 @@ std::string toJson(const SpinRecord& record)
         {"freeSpinsPending", record.freeSpinsPending},
         {"numberOfBarRolls", record.numberOfBarRolls},
         {"barRollWon", record.barRollWon},
-    };
-    for (const auto& [name, value] : counters)
-        json.key(name).value(std::int64_t{value});
+    });
     json.key("report").value(record.report);
     json.endObject();
     return json.text();
