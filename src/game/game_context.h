@@ -17,6 +17,9 @@ struct GameContext
     GameState& state;
     GameHost& host;
     RandomGenerator& random;
+    // Set when the window closes during a spin command: the command then runs to its end at once -
+    // wheels stopped, no double-or-nothing offer, winnings paid without counting off.
+    bool finishAtOnce = false;
 
     void playCue(SoundCue cue)
     {

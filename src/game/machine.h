@@ -34,6 +34,8 @@ public:
     void Timer5Timer(); // blinks the free-spin count while free spins run
 
     bool isSpinRequestRunning() const { return m_requestRunning; }
+    // The window is closing: the running spin command ends at once and pays what it won.
+    void finishAtOnce() { m_context.finishAtOnce = true; }
     GameContext& context() { return m_context; }
 
 private:

@@ -34,7 +34,7 @@ std::int32_t presentAndPayWinnings(GameContext& context, PayTable table)
     context.playCue(SoundCue::Win);
     if (!regular)
         startLineFlashUnlessAutoSpin(context);
-    if (state.Double)
+    if (state.Double && !context.finishAtOnce)
         offerDoubleOrNothing(context);
     context.host.DrawWinningsReadout(true);
     if (regular)
@@ -56,6 +56,12 @@ void countOff(GameContext& context)
 {
     GameState& state = context.state;
     while (state.Winnings > 0) {
+        if (context.finishAtOnce) {
+            addSaturated(state.Credits, state.Winnings);
+            state.Winnings = 0;
+            context.host.DrawCredits();
+            break;
+        }
         const std::int32_t step = countOffStep(state.Winnings);
         addSaturated(state.Credits, step);
         state.Winnings -= step;

@@ -28,7 +28,7 @@ void WheelAnimation::run(const std::array<int, WheelCount>& motionOffsets)
         return;
     }
     runFrames();
-    if (m_context.state.StopRequested)
+    if (m_context.state.StopRequested || m_context.finishAtOnce)
         quickFinish();
 }
 
@@ -40,7 +40,7 @@ void WheelAnimation::runFrames()
     std::chrono::milliseconds lastFrame = host.tickCount();
     for (int frame = 1; frame <= FrameCount; ++frame) {
         host.waitUntil(lastFrame + timings::Frame);
-        if (m_context.state.StopRequested)
+        if (m_context.state.StopRequested || m_context.finishAtOnce)
             return;
         lastFrame = host.tickCount();
         if (frame % LampStepEvery == 0)

@@ -11,8 +11,8 @@ namespace zantaro {
 
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_sound(services.sound), m_screen(services.screen),
-      m_programDirectory(services.programDirectory),
-      m_store(m_files, (services.settingsDirectory + QLatin1Char('/') + QLatin1String(SavedGameFileName)).toStdString()),
+      m_programDirectory(services.programDirectory), m_settingsDirectory(services.settingsDirectory),
+      m_store(m_files, (m_settingsDirectory + QLatin1Char('/') + QLatin1String(SavedGameFileName)).toStdString()),
       m_state(startupGameState()), m_machine(m_state, *this, m_random), m_artwork(builtInArtwork()),
       m_painter(m_state, m_artwork, m_layout, services.screen.dotsPerInch, m_buffer,
                 [this](const QRect& rect) { update(rect); })
@@ -78,7 +78,7 @@ void MainWindow::FormMouseDown(int x, int y)
         if (stop.Top <= y && y <= stop.Bottom)
             m_state.StopRequested = true;
         else if (spin.Top <= y && y <= spin.Bottom && !m_state.Spinning)
-            m_machine.RequestSpin();
+            requestSpin();
     }
     if (m_layout.LinesPlusRect.contains(x, y))
         m_machine.AddLine();
@@ -96,7 +96,7 @@ void MainWindow::FormKeyDown(int key)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!m_state.Spinning)
-            m_machine.RequestSpin();
+            requestSpin();
         break;
     case Qt::Key_Space:
         m_state.StopRequested = true;

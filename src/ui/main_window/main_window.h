@@ -85,8 +85,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Every spin command goes through here, so that a close during the spin completes afterwards.
+    void requestSpin();
+    void runUpdateReminder();
     void FormMouseDown(int x, int y);
     void FormKeyDown(int key);
     QTimer& timer(GameTimer timer);
@@ -95,6 +99,7 @@ private:
     SoundPlayer& m_sound;
     const ScreenFacts m_screen;
     const QString m_programDirectory;
+    const QString m_settingsDirectory;
     AtomicFileAccess m_files;
     SavedGameStore m_store;
 
@@ -111,6 +116,7 @@ private:
     QTimer m_lampBlink;     // Timer1
     QTimer m_lineFlash;     // Timer4
     QTimer m_freeSpinBlink; // Timer5
+    bool m_closeAfterSpin = false;
 };
 
 } // namespace zantaro
