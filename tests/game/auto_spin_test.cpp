@@ -1,4 +1,5 @@
 #include "game/reels.h"
+#include "support/named_cases.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -23,19 +24,13 @@ Lines spinsSavesAndPauses(const testing::RecordingHost& host)
     return testing::linesStartingWithAny(host.log, {"settled", "save", "wait 500"});
 }
 
-struct AutoSaveCase
+struct AutoSaveCase : testing::NamedCase
 {
-    const char* name;
     std::int32_t spinsBefore;
     bool autoSave;
     int spins;
     Lines expected;
 };
-
-void PrintTo(const AutoSaveCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class AutoSave : public ::testing::TestWithParam<AutoSaveCase>
 {
@@ -58,38 +53,46 @@ INSTANTIATE_TEST_SUITE_P(
     Counts, AutoSave,
     ::testing::Values(
         AutoSaveCase{"rightAfterTheFirstSpinFrom24", 24, true, 2, {"settled", "save", "wait 500", "settled"}},
-        AutoSaveCase{"afterTheSecondSpinFrom23", 23, true, 3,
+        AutoSaveCase{"afterTheSecondSpinFrom23",
+                     23,
+                     true,
+                     3,
                      {"settled", "wait 500", "settled", "save", "wait 500", "settled"}},
         AutoSaveCase{"notWhenTheLastSpinReaches25", 24, true, 1, {"settled"}},
         AutoSaveCase{"notFromZero", 0, true, 2, {"settled", "wait 500", "settled"}},
         AutoSaveCase{"neverWithAutoSaveOff", 24, false, 2, {"settled", "wait 500", "settled"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::caseName);
 
-TEST(AutoSpin, switchedOffDuringASpinMakesThatSpinTheLast)
+struct SwitchOffCase : testing::NamedCase
 {
+    bool duringThePause; // otherwise during the first spin's animation
+    std::int32_t spins;
+    int pauses;
+};
+
+class AutoSpinSwitchedOff : public ::testing::TestWithParam<SwitchOffCase>
+{
+};
+
+TEST_P(AutoSpinSwitchedOff, endsTheLoopAfterTheNextSpin)
+{
+    const SwitchOffCase& c = GetParam();
     LosingGame game(3);
     game.state.AutoSpin = true;
     game.host.onWait = [&] {
-        if (game.host.tick > std::chrono::milliseconds(1000))
+        const bool inPause = game.host.log.back() == "wait 500";
+        if (c.duringThePause ? inPause : game.host.tick > std::chrono::milliseconds(1000))
             game.state.AutoSpin = false;
     };
     game.machine.RequestSpin();
-    EXPECT_EQ(game.state.Spins, 1);
-    EXPECT_EQ(game.host.count("wait 500"), 0);
+    EXPECT_EQ(game.state.Spins, c.spins);
+    EXPECT_EQ(game.host.count("wait 500"), c.pauses);
 }
 
-TEST(AutoSpin, switchedOffDuringThePauseStillPlaysTheSpinAfterIt)
-{
-    LosingGame game(3);
-    game.state.AutoSpin = true;
-    game.host.onWait = [&] {
-        if (game.host.log.back() == "wait 500")
-            game.state.AutoSpin = false;
-    };
-    game.machine.RequestSpin();
-    EXPECT_EQ(game.state.Spins, 2);
-    EXPECT_EQ(game.host.count("wait 500"), 1);
-}
+INSTANTIATE_TEST_SUITE_P(Moments, AutoSpinSwitchedOff,
+                         ::testing::Values(SwitchOffCase{"duringASpinWhichIsTheLast", false, 1, 0},
+                                           SwitchOffCase{"duringThePauseWhoseSpinStillRuns", true, 2, 1}),
+                         testing::caseName);
 
 TEST(AutoSpin, neitherFlashesThePayingLinesNorBlinksTheLampBetweenSpins)
 {
@@ -124,7 +127,8 @@ TEST(AutoSpin, endsWhenTheCreditsNoLongerCoverTheBet)
     game.machine.RequestSpin();
     const Lines end(game.host.log.end() - 6, game.host.log.end());
     EXPECT_EQ(end, (Lines{"settled", "timer FreeSpinBlink off", "wait 500",
-                          "message You do not have enough credits for that bet,", "captions", "timer LampBlink on"}));
+                          "message You do not have enough credits for that bet,", "captions",
+                          "timer LampBlink on"}));
     EXPECT_FALSE(game.state.AutoSpin);
     EXPECT_EQ(game.state.Spins, 1);
 }

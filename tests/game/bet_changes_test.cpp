@@ -1,3 +1,4 @@
+#include "support/named_cases.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -8,22 +9,22 @@ namespace {
 using testing::TestGame;
 using Lines = std::vector<std::string>;
 
-enum class Change { AddLine, AddCoin, RemoveLine, RemoveCoin };
-
-struct BetChangeCase
+enum class Change
 {
-    const char* name;
+    AddLine,
+    AddCoin,
+    RemoveLine,
+    RemoveCoin
+};
+
+struct BetChangeCase : testing::NamedCase
+{
     Change change;
     std::int32_t lines, coins, credits;
     bool spinning;
     std::int32_t linesAfter, coinsAfter;
     Lines log;
 };
-
-void PrintTo(const BetChangeCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 void apply(Machine& machine, Change change)
 {
@@ -80,11 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
     Limits, BetChange,
     ::testing::Values(
         BetChangeCase{"addLineWhenTheNewBetIsCovered", Change::AddLine, 5, 3, 18, false, 6, 3, LinesChanged},
-        BetChangeCase{"addLineRefusedWhenTheNewBetIsNotCovered", Change::AddLine, 5, 3, 17, false, 5, 3, Refused},
+        BetChangeCase{"addLineRefusedWhenTheNewBetIsNotCovered", Change::AddLine, 5, 3, 17, false, 5, 3,
+                      Refused},
         BetChangeCase{"addLineRefusedAtEightLines", Change::AddLine, 8, 1, 10, false, 8, 1, Refused},
-        BetChangeCase{"addLineWithNoCoinsEvenWithoutCredits", Change::AddLine, 2, 0, 0, false, 3, 0, LinesChanged},
+        BetChangeCase{"addLineWithNoCoinsEvenWithoutCredits", Change::AddLine, 2, 0, 0, false, 3, 0,
+                      LinesChanged},
         BetChangeCase{"addCoinWhenTheNewBetIsCovered", Change::AddCoin, 5, 3, 20, false, 5, 4, CoinAdded},
-        BetChangeCase{"addCoinRefusedWhenTheNewBetIsNotCovered", Change::AddCoin, 8, 1, 10, false, 8, 1, Refused},
+        BetChangeCase{"addCoinRefusedWhenTheNewBetIsNotCovered", Change::AddCoin, 8, 1, 10, false, 8, 1,
+                      Refused},
         BetChangeCase{"addCoinRefusedAtEightCoins", Change::AddCoin, 1, 8, 1000, false, 1, 8, Refused},
         BetChangeCase{"removeLineDownToNone", Change::RemoveLine, 1, 3, 0, false, 0, 3, LinesChanged},
         BetChangeCase{"removeLineRefusedAtNone", Change::RemoveLine, 0, 3, 100, false, 0, 3, Refused},
@@ -94,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
         BetChangeCase{"addCoinRefusedWhileSpinning", Change::AddCoin, 5, 3, 1000, true, 5, 3, Refused},
         BetChangeCase{"removeLineRefusedWhileSpinning", Change::RemoveLine, 5, 3, 1000, true, 5, 3, Refused},
         BetChangeCase{"removeCoinRefusedWhileSpinning", Change::RemoveCoin, 5, 3, 1000, true, 5, 3, Refused}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::caseName);
 
 TEST(BetChangeSound, offChangesTheBetWithoutACue)
 {

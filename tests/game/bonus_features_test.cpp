@@ -33,8 +33,8 @@ TEST(AutomaticLoser, blanksTheWheelsBeforeTheLinesSoAThreeWildLinePaysNothing)
     EXPECT_EQ(game.state.Lightning, 3);
     EXPECT_EQ(game.state.SpinReport, "Automatic Loser\r\n");
     const Lines afterReseed(game.host.log.begin() + 1, game.host.log.end());
-    EXPECT_EQ(afterReseed, (Lines{"cell 0", "cell 1", "cell 2", "cell 3", "cell 4", "cell 5", "cell 6", "cell 7",
-                                  "cell 8", "cue AutoLoser"}));
+    EXPECT_EQ(afterReseed, (Lines{"cell 0", "cell 1", "cell 2", "cell 3", "cell 4", "cell 5", "cell 6",
+                                  "cell 7", "cell 8", "cue AutoLoser"}));
 }
 
 TEST(AutomaticLoser, overwritesOnlyTheStopsSoTheRestOfEachStripStays)
@@ -107,8 +107,15 @@ TEST(BellPool, isNotWonWhileLightningStaysAboveZero)
 
 TEST(FruitCounters, eachFruitLineCountsDownItsOwnFruit)
 {
-    BoardGame game(boardWith({{0, Melon}, {1, Melon}, {2, Melon}, {3, Apple}, {4, Apple}, {5, Apple}, {6, Grape},
-                              {7, Grape}, {8, Grape}}));
+    BoardGame game(boardWith({{0, Melon},
+                              {1, Melon},
+                              {2, Melon},
+                              {3, Apple},
+                              {4, Apple},
+                              {5, Apple},
+                              {6, Grape},
+                              {7, Grape},
+                              {8, Grape}}));
     EvaluateSpin(game.context());
     EXPECT_EQ(game.state.Melons, 0);
     EXPECT_EQ(game.state.Apples, 1);
@@ -131,9 +138,7 @@ TEST(FruitCounters, aFruitLineWhoseCounterIsAtZeroOnlyPays)
 TEST(FruitCounters, theLastGrapeLineRelightsTheIconsOneAtATimeAndEarnsThreeFreeSpins)
 {
     BoardGame game(boardWith({{0, Grape}, {1, Grape}, {2, Grape}}));
-    game.state.Melons = 0;
-    game.state.Apples = 0;
-    game.state.Grapes = 1;
+    game.needOnlyTheLastGrape();
     std::vector<std::array<std::int32_t, 3>> drawn;
     game.host.onRecord = [&](const std::string& line) {
         if (line == "pyramid")
@@ -175,7 +180,8 @@ TEST(BonusLamps, theBonusPoolLampRedrawsThePoolThenPlaysTheAwardCue)
 {
     BoardGame game(boardWith({}), 6);
     EvaluateSpin(game.context());
-    EXPECT_EQ(testing::linesStartingWithAny(game.host.log, {"bonusPool", "cue "}), (Lines{"bonusPool", "cue Award"}));
+    EXPECT_EQ(testing::linesStartingWithAny(game.host.log, {"bonusPool", "cue "}),
+              (Lines{"bonusPool", "cue Award"}));
 }
 
 TEST(BonusLamps, oddLampsDoNothing)

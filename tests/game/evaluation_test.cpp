@@ -1,5 +1,6 @@
 #include "game/evaluation.h"
 #include "game/reels.h"
+#include "support/named_cases.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -14,18 +15,12 @@ using testing::NothingLamp;
 
 using LinePays = std::array<std::int32_t, PaylineCount>;
 
-struct GeometryCase
+struct GeometryCase : testing::NamedCase
 {
-    const char* name;
     Board board;
     std::int32_t linesPlayed;
     LinePays pays;
 };
-
-void PrintTo(const GeometryCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class PaylineGeometry : public ::testing::TestWithParam<GeometryCase>
 {
@@ -45,26 +40,49 @@ constexpr std::uint8_t One = Seven; // symbol 1 pays only as a full line, so cro
 INSTANTIATE_TEST_SUITE_P(
     Boards, PaylineGeometry,
     ::testing::Values(
-        GeometryCase{"line1IsTheTopRow", boardWith({{0, One}, {1, One}, {2, One}}), 8, {50, 0, 0, 0, 0, 0, 0, 0}},
-        GeometryCase{"line2IsTheMiddleRow", boardWith({{3, One}, {4, One}, {5, One}}), 8, {0, 50, 0, 0, 0, 0, 0, 0}},
-        GeometryCase{"line3IsTheBottomRow", boardWith({{6, One}, {7, One}, {8, One}}), 8, {0, 0, 50, 0, 0, 0, 0, 0}},
-        GeometryCase{"line4IsTheLeftColumn", boardWith({{0, One}, {3, One}, {6, One}}), 8, {0, 0, 0, 50, 0, 0, 0, 0}},
-        GeometryCase{"line5IsTheMiddleColumn", boardWith({{1, One}, {4, One}, {7, One}}), 8, {0, 0, 0, 0, 50, 0, 0, 0}},
-        GeometryCase{"line6IsTheRightColumn", boardWith({{2, One}, {5, One}, {8, One}}), 8, {0, 0, 0, 0, 0, 50, 0, 0}},
-        GeometryCase{"line7FallsFromTopLeft", boardWith({{0, One}, {4, One}, {8, One}}), 8, {0, 0, 0, 0, 0, 0, 50, 0}},
-        GeometryCase{"line8RisesFromBottomLeft", boardWith({{6, One}, {4, One}, {2, One}}), 8, {0, 0, 0, 0, 0, 0, 0, 50}},
-        GeometryCase{"line8ReadsWheelSixFirstAsLine3Does", boardWith({{6, Cherry}}), 8, {0, 0, 1, 0, 0, 0, 0, 1}},
-        GeometryCase{"aSevenOnWheelTwoAlonePaysOnLineSixNotLineEight", boardWith({{2, Cherry}}), 8,
-                     {0, 0, 0, 0, 0, 1, 0, 0}},
-        GeometryCase{"oneLinePlayedLeavesADiagonalOfWildsUnpaid", boardWith({{6, Wild}, {4, Wild}, {2, Wild}}), 1,
-                     {0, 0, 0, 0, 0, 0, 0, 0}},
-        GeometryCase{"linesBeyondThosePlayedPayNothing", boardWith({{1, One}, {4, One}, {7, One}}), 4,
-                     {0, 0, 0, 0, 0, 0, 0, 0}},
-        GeometryCase{"aLoadedLineCountAboveEightReadsTheEightLines", boardWith({{6, One}, {4, One}, {2, One}}), 12,
+        GeometryCase{
+            "line1IsTheTopRow", boardWith({{0, One}, {1, One}, {2, One}}), 8, {50, 0, 0, 0, 0, 0, 0, 0}},
+        GeometryCase{
+            "line2IsTheMiddleRow", boardWith({{3, One}, {4, One}, {5, One}}), 8, {0, 50, 0, 0, 0, 0, 0, 0}},
+        GeometryCase{
+            "line3IsTheBottomRow", boardWith({{6, One}, {7, One}, {8, One}}), 8, {0, 0, 50, 0, 0, 0, 0, 0}},
+        GeometryCase{
+            "line4IsTheLeftColumn", boardWith({{0, One}, {3, One}, {6, One}}), 8, {0, 0, 0, 50, 0, 0, 0, 0}},
+        GeometryCase{"line5IsTheMiddleColumn",
+                     boardWith({{1, One}, {4, One}, {7, One}}),
+                     8,
+                     {0, 0, 0, 0, 50, 0, 0, 0}},
+        GeometryCase{
+            "line6IsTheRightColumn", boardWith({{2, One}, {5, One}, {8, One}}), 8, {0, 0, 0, 0, 0, 50, 0, 0}},
+        GeometryCase{
+            "line7FallsFromTopLeft", boardWith({{0, One}, {4, One}, {8, One}}), 8, {0, 0, 0, 0, 0, 0, 50, 0}},
+        GeometryCase{"line8RisesFromBottomLeft",
+                     boardWith({{6, One}, {4, One}, {2, One}}),
+                     8,
                      {0, 0, 0, 0, 0, 0, 0, 50}},
-        GeometryCase{"aLoadedNegativeLineCountReadsNoLine", boardWith({{0, One}, {1, One}, {2, One}}), -3,
+        GeometryCase{
+            "line8ReadsWheelSixFirstAsLine3Does", boardWith({{6, Cherry}}), 8, {0, 0, 1, 0, 0, 0, 0, 1}},
+        GeometryCase{"aSevenOnWheelTwoAlonePaysOnLineSixNotLineEight",
+                     boardWith({{2, Cherry}}),
+                     8,
+                     {0, 0, 0, 0, 0, 1, 0, 0}},
+        GeometryCase{"oneLinePlayedLeavesADiagonalOfWildsUnpaid",
+                     boardWith({{6, Wild}, {4, Wild}, {2, Wild}}),
+                     1,
+                     {0, 0, 0, 0, 0, 0, 0, 0}},
+        GeometryCase{"linesBeyondThosePlayedPayNothing",
+                     boardWith({{1, One}, {4, One}, {7, One}}),
+                     4,
+                     {0, 0, 0, 0, 0, 0, 0, 0}},
+        GeometryCase{"aLoadedLineCountAboveEightReadsTheEightLines",
+                     boardWith({{6, One}, {4, One}, {2, One}}),
+                     12,
+                     {0, 0, 0, 0, 0, 0, 0, 50}},
+        GeometryCase{"aLoadedNegativeLineCountReadsNoLine",
+                     boardWith({{0, One}, {1, One}, {2, One}}),
+                     -3,
                      {0, 0, 0, 0, 0, 0, 0, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::caseName);
 
 TEST(Evaluation, threeWildsWithEightCoinsOnADoubledSpinPay4000OnTheirLine)
 {
@@ -123,19 +141,13 @@ TEST(Evaluation, regularEvaluationReseedsFirstAndTheFreeSpinEvaluationDoesNot)
     EXPECT_TRUE(freeSpin.host.linesStartingWith("reseed").empty());
 }
 
-struct ReportCase
+struct ReportCase : testing::NamedCase
 {
-    const char* name;
     Board board;
     int lamp;
     std::int32_t coins;
     std::string report;
 };
-
-void PrintTo(const ReportCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class SpinReport : public ::testing::TestWithParam<ReportCase>
 {
@@ -159,19 +171,28 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"theFreeSpinLampWritesNothing", boardWith({}), 4, 1,
                    "There were no winning lines on the last spin."},
         ReportCase{"eachPayingLineWritesItsNumberAndPay", boardWith({{0, Cherry}, {3, Cherry}, {4, One}}),
-                   NothingLamp, 2, "Line 1 paid 2.\r\nLine 2 paid 2.\r\nLine 4 paid 6.\r\nLine 7 paid 2.\r\n"},
+                   NothingLamp, 2,
+                   "Line 1 paid 2.\r\nLine 2 paid 2.\r\nLine 4 paid 6.\r\nLine 7 paid 2.\r\n"},
         ReportCase{"doubledLinesFollowTheLampText", boardWith({{0, Wild}, {1, Wild}, {2, Wild}}), 2, 8,
                    "All Winnings Lines are Doubled.\r\nLine 1 paid 4000.\r\nLine 4 paid 16.\r\n"
                    "Line 5 paid 16.\r\nLine 6 paid 16.\r\nLine 7 paid 16.\r\n"},
-        ReportCase{"aWonBellPoolFollowsTheLines", boardWith({{0, Bell}, {1, Bell}, {2, Bell}, {3, Bell},
-                                                            {4, Bell}, {5, Bell}, {6, Bell}, {7, Bell}, {8, Bell}}),
+        ReportCase{"aWonBellPoolFollowsTheLines",
+                   boardWith({{0, Bell},
+                              {1, Bell},
+                              {2, Bell},
+                              {3, Bell},
+                              {4, Bell},
+                              {5, Bell},
+                              {6, Bell},
+                              {7, Bell},
+                              {8, Bell}}),
                    NothingLamp, 1,
                    "Line 1 paid 18.\r\nLine 2 paid 18.\r\nLine 3 paid 18.\r\nLine 4 paid 18.\r\n"
                    "Line 5 paid 18.\r\nLine 6 paid 18.\r\nLine 7 paid 18.\r\nLine 8 paid 18.\r\n"
                    "Won the Bell Pool Worth 100\r\n"},
         ReportCase{"anAutomaticLoserHidesAnyLine", boardWith({{0, Wild}, {1, Wild}, {2, Wild}}), 0, 1,
                    "Automatic Loser\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::caseName);
 
 TEST(SpinReportText, aBonusPoolIncreaseKeepsItsTextWithoutTheNoWinSentence)
 {
@@ -190,8 +211,15 @@ TEST(SpinReportText, aBonusPoolIncreaseKeepsItsTextWithoutTheNoWinSentence)
 TEST(SpinReportText, aReportLongerThan255CharactersKeepsItsFirst255AndCountsEveryPay)
 {
     // Loaded values far above what play reaches make the report overflow.
-    BoardGame game(boardWith({{0, Wild}, {1, Wild}, {2, Wild}, {3, Wild}, {4, Wild}, {5, Wild}, {6, Wild},
-                              {7, Wild}, {8, Wild}}),
+    BoardGame game(boardWith({{0, Wild},
+                              {1, Wild},
+                              {2, Wild},
+                              {3, Wild},
+                              {4, Wild},
+                              {5, Wild},
+                              {6, Wild},
+                              {7, Wild},
+                              {8, Wild}}),
                    2);
     game.state.CoinsPerLine = 200'000;
     game.state.BellPool = 1'000'000;

@@ -27,9 +27,7 @@ struct LastGrapeGame : TestGame
     {
         payInstantlyWithoutOffer();
         testing::showOnWheels(state, boardWith({{0, Grape}, {1, Grape}, {2, Grape}}));
-        state.Melons = 0;
-        state.Apples = 0;
-        state.Grapes = 1;
+        needOnlyTheLastGrape();
         const std::int64_t quiet = clockValueForFinalLamp(NothingLamp);
         host.nextReseeds = {quiet, 0, quiet, quiet, quiet};
     }
@@ -48,8 +46,8 @@ struct LastGrapeGame : TestGame
     {
         host.onRecord = [this](const std::string& line) {
             if (line == "timer FreeSpinBlink on")
-                freeSpinStarts.push_back(
-                    {state.Credits, state.FreeSpinsPending, state.NumberOfBarRolls, state.FreeSpinMode, state.ReelStrips});
+                freeSpinStarts.push_back({state.Credits, state.FreeSpinsPending, state.NumberOfBarRolls,
+                                          state.FreeSpinMode, state.ReelStrips});
             if (line == "readout cleared" && state.FreeSpinMode)
                 creditsShownAtFreeSpinStarts.push_back(state.Credits);
         };
@@ -70,8 +68,10 @@ TEST(FreeSpinSeries, threeEarnedFreeSpinsArePlayedAtOnceWithinTheSameRequest)
     EXPECT_EQ(game.state.FreeSpinsPending, 0);
     ASSERT_EQ(game.freeSpinStarts.size(), 3u);
     for (std::size_t spin = 0; spin < 3; ++spin) {
-        EXPECT_EQ(game.freeSpinStarts[spin].pending, static_cast<std::int32_t>(2 - spin)) << "free spin " << spin;
-        EXPECT_EQ(game.freeSpinStarts[spin].barRolls, static_cast<std::int32_t>(spin + 1)) << "free spin " << spin;
+        EXPECT_EQ(game.freeSpinStarts[spin].pending, static_cast<std::int32_t>(2 - spin))
+            << "free spin " << spin;
+        EXPECT_EQ(game.freeSpinStarts[spin].barRolls, static_cast<std::int32_t>(spin + 1))
+            << "free spin " << spin;
         EXPECT_TRUE(game.freeSpinStarts[spin].freeSpinMode) << "free spin " << spin;
         EXPECT_EQ(game.freeSpinStarts[spin].strips, stripsOf(FreeSpinStrips)) << "free spin " << spin;
     }
@@ -87,7 +87,8 @@ TEST(FreeSpinSeries, freeSpinsTakeNoBetAndCountNeitherInSpinsNorInTotalBets)
     EXPECT_EQ(game.state.TotalBets, 8);
     ASSERT_EQ(game.creditsShownAtFreeSpinStarts.size(), 3u);
     for (std::size_t spin = 0; spin < 3; ++spin)
-        EXPECT_EQ(game.creditsShownAtFreeSpinStarts[spin], game.freeSpinStarts[spin].credits) << "free spin " << spin;
+        EXPECT_EQ(game.creditsShownAtFreeSpinStarts[spin], game.freeSpinStarts[spin].credits)
+            << "free spin " << spin;
 }
 
 TEST(FreeSpinSeries, endsWithTheNormalStripsDueAtTheNextSpin)
@@ -123,11 +124,11 @@ TEST(FreeSpinSeries, theNextSpinRepaintsTheNormalStripsAtTheSavedStopsBeforeItTa
     game.machine.RequestSpin();
 
     ASSERT_TRUE(repainted);
-    const auto start = testing::linesStartingWithAny(game.host.log, {"timer", "lamp", "repaint", "credits", "readout",
-                                                                     "wait"});
+    const auto start = testing::linesStartingWithAny(
+        game.host.log, {"timer", "lamp", "repaint", "credits", "readout", "wait"});
     EXPECT_EQ(std::vector<std::string>(start.begin(), start.begin() + 7),
-              (std::vector<std::string>{"timer LineFlash off", "timer LampBlink off", "lamp 1", "repaint", "credits",
-                                        "readout cleared", "wait 25"}));
+              (std::vector<std::string>{"timer LineFlash off", "timer LampBlink off", "lamp 1", "repaint",
+                                        "credits", "readout cleared", "wait 25"}));
     EXPECT_EQ(game.state.Spins, 2);
 }
 

@@ -21,7 +21,8 @@ TEST(StartupState, isANewGameOnTheNormalStripsWithEveryOptionOn)
     EXPECT_EQ(state.Apples, 2);
     EXPECT_EQ(state.Grapes, 3);
     EXPECT_TRUE(state.Sound && state.Double && state.PayMode && state.AutoSave && state.BonusGame);
-    EXPECT_FALSE(state.AutoSpin || state.Spinning || state.StopRequested || state.FreeSpinMode || state.RestoreStrips);
+    EXPECT_FALSE(state.AutoSpin || state.Spinning || state.StopRequested || state.FreeSpinMode ||
+                 state.RestoreStrips);
     EXPECT_EQ(state.WheelPos, (std::array<std::int32_t, WheelCount>{4, 1, 6, 7, 10, 9, 3, 0, 12}));
     EXPECT_EQ(state.BonusLamp, 0);
     EXPECT_EQ(state.Lamps, (std::array<bool, LampCount>{}));
@@ -51,9 +52,10 @@ TEST(NewGame, resetsMoneyCountersAndStatisticsButKeepsTheBetTheOptionsAndTheWhee
     state.Apples = 0;
     state.Grapes = 2;
     state.FreeSpinsPending = 2;
-    for (std::int32_t* counter : {&state.Spins, &state.NumberOfBarRolls, &state.BarRollWon, &state.BellPoolWon,
-                                  &state.DoubleOrNothingWon, &state.CherryRollsWon, &state.NumberOfCherryRolls,
-                                  &state.GotBonusCount, &state.SevensWon, &state.FruitWon})
+    for (std::int32_t* counter :
+         {&state.Spins, &state.NumberOfBarRolls, &state.BarRollWon, &state.BellPoolWon,
+          &state.DoubleOrNothingWon, &state.CherryRollsWon, &state.NumberOfCherryRolls, &state.GotBonusCount,
+          &state.SevensWon, &state.FruitWon})
         *counter = 9;
     state.WheelPos = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     state.Winnings = 40;
@@ -73,9 +75,10 @@ TEST(NewGame, resetsMoneyCountersAndStatisticsButKeepsTheBetTheOptionsAndTheWhee
     EXPECT_EQ(state.Apples, 2);
     EXPECT_EQ(state.Grapes, 3);
     EXPECT_EQ(state.FreeSpinsPending, 0);
-    for (const std::int32_t counter : {state.Spins, state.NumberOfBarRolls, state.BarRollWon, state.BellPoolWon,
-                                       state.DoubleOrNothingWon, state.CherryRollsWon, state.NumberOfCherryRolls,
-                                       state.GotBonusCount, state.SevensWon, state.FruitWon})
+    for (const std::int32_t counter :
+         {state.Spins, state.NumberOfBarRolls, state.BarRollWon, state.BellPoolWon, state.DoubleOrNothingWon,
+          state.CherryRollsWon, state.NumberOfCherryRolls, state.GotBonusCount, state.SevensWon,
+          state.FruitWon})
         EXPECT_EQ(counter, 0);
     EXPECT_EQ(state.WheelPos, (std::array<std::int32_t, WheelCount>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(state.Winnings, 40);

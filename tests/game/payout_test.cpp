@@ -1,6 +1,7 @@
 #include "game/evaluation.h"
 #include "game/payout.h"
 #include "game/reels.h"
+#include "support/named_cases.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -15,17 +16,11 @@ using Lines = std::vector<std::string>;
 // Line 6 pays one coin: a symbol 7 on wheel 2.
 const testing::Board OneCoinWin = boardWith({{2, Cherry}});
 
-struct CountOffCase
+struct CountOffCase : testing::NamedCase
 {
-    const char* name;
     std::int32_t winnings;
     std::vector<std::pair<std::int32_t, int>> runs; // (step, how many times), in order
 };
-
-void PrintTo(const CountOffCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class CountOff : public ::testing::TestWithParam<CountOffCase>
 {
@@ -60,14 +55,14 @@ TEST_P(CountOff, paysInStepsOfTwentyFiveTenFiveAndOneATenthOfASecondApart)
     EXPECT_EQ(game.state.Credits, c.winnings);
 }
 
-INSTANTIATE_TEST_SUITE_P(Amounts, CountOff,
-                         ::testing::Values(CountOffCase{"of24In24StepsOfOne", 24, {{1, 24}}},
-                                           CountOffCase{"of25InOneStepOfFiveThenTwentyOfOne", 25, {{5, 1}, {1, 20}}},
-                                           CountOffCase{"of100InOneStepOfTenThen14OfFiveThen20OfOne",
-                                                        100,
-                                                        {{10, 1}, {5, 14}, {1, 20}}},
-                                           CountOffCase{"of1234In137Steps", 1234, {{25, 10}, {10, 89}, {5, 14}, {1, 24}}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, CountOff,
+    ::testing::Values(CountOffCase{"of24In24StepsOfOne", 24, {{1, 24}}},
+                      CountOffCase{"of25InOneStepOfFiveThenTwentyOfOne", 25, {{5, 1}, {1, 20}}},
+                      CountOffCase{
+                          "of100InOneStepOfTenThen14OfFiveThen20OfOne", 100, {{10, 1}, {5, 14}, {1, 20}}},
+                      CountOffCase{"of1234In137Steps", 1234, {{25, 10}, {10, 89}, {5, 14}, {1, 24}}}),
+    testing::caseName);
 
 TEST(Payout, instantPayoffPlaysWinThenPaidAndAddsTheWinningsAtOnce)
 {
@@ -76,8 +71,8 @@ TEST(Payout, instantPayoffPlaysWinThenPaidAndAddsTheWinningsAtOnce)
     EvaluateSpin(game.context());
     EXPECT_EQ(game.state.Credits, 1005);
     EXPECT_EQ(game.host.linesStartingWith("cue "), (Lines{"cue Win", "cue Paid"}));
-    EXPECT_EQ(testing::linesAfter(game.host.log, "cue Win"), (Lines{"readout shown", "timer LineFlash on", "credits",
-                                                                    "cue Paid"}));
+    EXPECT_EQ(testing::linesAfter(game.host.log, "cue Win"),
+              (Lines{"readout shown", "timer LineFlash on", "credits", "cue Paid"}));
 }
 
 TEST(Payout, countingOffPlaysWinThenOneCountStepPerStep)
@@ -87,7 +82,8 @@ TEST(Payout, countingOffPlaysWinThenOneCountStepPerStep)
     game.state.PayMode = true;
     EvaluateSpin(game.context());
     EXPECT_EQ(game.state.Credits, 1003);
-    EXPECT_EQ(game.host.linesStartingWith("cue "), (Lines{"cue Win", "cue CountStep", "cue CountStep", "cue CountStep"}));
+    EXPECT_EQ(game.host.linesStartingWith("cue "),
+              (Lines{"cue Win", "cue CountStep", "cue CountStep", "cue CountStep"}));
 }
 
 TEST(Payout, showsTheReadoutBeforeTheWinCue)
@@ -98,9 +94,8 @@ TEST(Payout, showsTheReadoutBeforeTheWinCue)
     EXPECT_EQ(Lines(shown.begin(), shown.begin() + 2), (Lines{"readout shown", "cue Win"}));
 }
 
-struct LostGameCase
+struct LostGameCase : testing::NamedCase
 {
-    const char* name;
     bool countOff;
 };
 
@@ -129,8 +124,9 @@ TEST_P(LostDoubleOrNothing, paysNothingPlaysNoPaidCueAndClearsTheReadout)
 }
 
 INSTANTIATE_TEST_SUITE_P(PayModes, LostDoubleOrNothing,
-                         ::testing::Values(LostGameCase{"countingOff", true}, LostGameCase{"instantPayoff", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(LostGameCase{"countingOff", true},
+                                           LostGameCase{"instantPayoff", false}),
+                         testing::caseName);
 
 TEST(DoubleOrNothing, opensThePyramidOnceAndPaysWhatTheGameLeft)
 {
@@ -162,31 +158,37 @@ TEST(DoubleOrNothing, aSwitchToTheOtherGameOpensItNext)
     EXPECT_EQ(game.host.linesStartingWith("game "), (Lines{"game Pyramid", "game CardGame", "game Pyramid"}));
 }
 
-TEST(DoubleOrNothing, theCardGameOpensWhenThePyramidIsNotChosen)
+struct OfferCase : testing::NamedCase
 {
+    bool offered, pyramidChosen, autoSpin;
+    Lines games;
+    int lineFlashes;
+};
+
+class DoubleOrNothingOffer : public ::testing::TestWithParam<OfferCase>
+{
+};
+
+TEST_P(DoubleOrNothingOffer, opensTheChosenGameWhileTheOptionIsOn)
+{
+    const OfferCase& c = GetParam();
     BoardGame game(OneCoinWin);
-    game.state.Double = true;
-    game.state.BonusGame = false;
+    game.state.Double = c.offered;
+    game.state.BonusGame = c.pyramidChosen;
+    game.state.AutoSpin = c.autoSpin;
     EvaluateSpin(game.context());
-    EXPECT_EQ(game.host.linesStartingWith("game "), Lines{"game CardGame"});
+    EXPECT_EQ(game.host.linesStartingWith("game "), c.games);
+    EXPECT_EQ(game.host.count("timer LineFlash on"), c.lineFlashes);
 }
 
-TEST(DoubleOrNothing, isNotOfferedWhileTheOptionIsOff)
-{
-    BoardGame game(OneCoinWin);
-    EvaluateSpin(game.context());
-    EXPECT_TRUE(game.host.linesStartingWith("game ").empty());
-}
-
-TEST(DoubleOrNothing, isStillOfferedInAutoSpinButThePayingLinesDoNotFlash)
-{
-    BoardGame game(OneCoinWin);
-    game.state.Double = true;
-    game.state.AutoSpin = true;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.host.linesStartingWith("game "), Lines{"game Pyramid"});
-    EXPECT_EQ(game.host.count("timer LineFlash on"), 0);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Options, DoubleOrNothingOffer,
+    ::testing::Values(
+        OfferCase{"thePyramidWhenChosen", true, true, false, {"game Pyramid"}, 1},
+        OfferCase{"theCardGameWhenThePyramidIsNotChosen", true, false, false, {"game CardGame"}, 1},
+        OfferCase{"noGameWhileTheOptionIsOff", false, true, false, {}, 1},
+        OfferCase{"stillInAutoSpinWhereThePayingLinesDoNotFlash", true, true, true, {"game Pyramid"}, 0}),
+    testing::caseName);
 
 TEST(LineFlash, startsAfterTheGameOnARegularSpinAndBeforeItOnAFreeSpin)
 {
@@ -213,9 +215,8 @@ TEST(LineFlash, doesNotStartWhenOnlyTheBellPoolPaid)
     EXPECT_EQ(game.host.count("timer LineFlash on"), 0);
 }
 
-struct FreeSpinWinCase
+struct FreeSpinWinCase : testing::NamedCase
 {
-    const char* name;
     bool countOff;
 };
 
@@ -237,8 +238,9 @@ TEST_P(FreeSpinWinnings, countInBarRollWonAsTheGameLeftThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(PayModes, FreeSpinWinnings,
-                         ::testing::Values(FreeSpinWinCase{"countingOff", true}, FreeSpinWinCase{"instantPayoff", false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(FreeSpinWinCase{"countingOff", true},
+                                           FreeSpinWinCase{"instantPayoff", false}),
+                         testing::caseName);
 
 TEST(FreeSpinWinningsLost, addNothingToBarRollWon)
 {
@@ -255,9 +257,7 @@ TEST(SoundOption, offSilencesEveryCueOfAnEvaluation)
     BoardGame game(boardWith({{0, Grape}, {1, Grape}, {2, Grape}}), 2);
     game.state.Sound = false;
     game.state.Lightning = 0;
-    game.state.Melons = 0;
-    game.state.Apples = 0;
-    game.state.Grapes = 1;
+    game.needOnlyTheLastGrape();
     EvaluateSpin(game.context());
     EXPECT_EQ(game.state.FreeSpinsPending, 3);
     EXPECT_GT(game.state.BellPoolWon, 0);

@@ -2,16 +2,15 @@
 #include "game/reels.h"
 #include "support/test_game.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace zantaro {
 namespace {
 
 using testing::TestGame;
 
-// How often each code 0 to 11 stands on a strip.
+// The number of times each code 0 to 11 stands on a strip.
 using SymbolCounts = std::array<int, SymbolCount>;
 
 SymbolCounts countSymbols(const Strip& strip)
@@ -22,7 +21,7 @@ SymbolCounts countSymbols(const Strip& strip)
     return counts;
 }
 
-//                                      0  1  2  3  4  5  6  7  8  9 10 11
+// The counts of the strip tables.
 constexpr SymbolCounts Wheel0Counts{1, 2, 3, 3, 4, 3, 0, 1, 0, 0, 0, 3};
 constexpr SymbolCounts Wheel1Counts{1, 1, 4, 2, 2, 3, 0, 3, 0, 0, 4, 0};
 constexpr SymbolCounts Wheel2Counts{1, 2, 1, 3, 3, 4, 0, 4, 0, 0, 2, 0};
@@ -34,28 +33,44 @@ constexpr SymbolCounts FreeACounts{1, 4, 0, 0, 0, 0, 0, 0, 2, 3, 0, 10};
 constexpr SymbolCounts FreeBCounts{1, 4, 0, 0, 0, 0, 0, 0, 2, 3, 10, 0};
 constexpr SymbolCounts FreeCCounts{1, 3, 0, 0, 0, 0, 0, 0, 1, 2, 0, 13};
 
-TEST(ReelStrips, normalStripsHoldTheirSymbolCounts)
+void expectSymbolCounts(const GameState& state, const std::array<SymbolCounts, WheelCount>& expected)
 {
-    const std::array<SymbolCounts, WheelCount> expected{
-        Wheel0Counts,    Wheel1Counts,    Wheel2Counts,    Wheel3Counts, Wheel4Counts,
-        Wheel5To7Counts, Wheel5To7Counts, Wheel5To7Counts, Wheel8Counts,
-    };
-    GameState state;
-    BuildNormalStrips(state);
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         EXPECT_EQ(countSymbols(state.ReelStrips[wheel]), expected[wheel]) << "wheel " << wheel;
 }
 
+TEST(ReelStrips, normalStripsHoldTheirSymbolCounts)
+{
+    GameState state;
+    BuildNormalStrips(state);
+    expectSymbolCounts(state, {Wheel0Counts, Wheel1Counts, Wheel2Counts, Wheel3Counts, Wheel4Counts,
+                               Wheel5To7Counts, Wheel5To7Counts, Wheel5To7Counts, Wheel8Counts});
+}
+
 TEST(ReelStrips, freeSpinStripsGoAToWheels027BTo13568AndCToTheCentre)
 {
-    const std::array<SymbolCounts, WheelCount> expected{
-        FreeACounts, FreeBCounts, FreeACounts, FreeBCounts, FreeCCounts,
-        FreeBCounts, FreeBCounts, FreeACounts, FreeBCounts,
-    };
     GameState state;
     LoadFreeSpinStrips(state);
-    for (int wheel = 0; wheel < WheelCount; ++wheel)
-        EXPECT_EQ(countSymbols(state.ReelStrips[wheel]), expected[wheel]) << "wheel " << wheel;
+    expectSymbolCounts(state, {FreeACounts, FreeBCounts, FreeACounts, FreeBCounts, FreeCCounts, FreeBCounts,
+                               FreeBCounts, FreeACounts, FreeBCounts});
+}
+
+TEST(ReelStrips, rebuildingEachTableUndoesBlanksWrittenOverItsStrips)
+{
+    GameState state;
+    BuildNormalStrips(state);
+    const auto normal = state.ReelStrips;
+    LoadFreeSpinStrips(state);
+    const auto freeSpin = state.ReelStrips;
+    for (const auto& rebuild : {BuildNormalStrips, LoadFreeSpinStrips}) {
+        rebuild(state);
+        for (Strip& strip : state.ReelStrips)
+            strip.fill(BlankP);
+    }
+    BuildNormalStrips(state);
+    EXPECT_EQ(state.ReelStrips, normal);
+    LoadFreeSpinStrips(state);
+    EXPECT_EQ(state.ReelStrips, freeSpin);
 }
 
 TEST(ReelStrips, stripTextsReadDigitsAndLAsTenAndPAsEleven)
@@ -132,7 +147,8 @@ TEST(StopDrawing, spinDrawsThrowAwayThenLampThenOffsetAndStopPerWheelThenLampSte
     for (int frame = 4; frame <= 100; frame += 4) {
         const int next = static_cast<int>(expected.Random(8));
         const std::vector<std::string> lampLines(frames[frame - 1].begin(), frames[frame - 1].begin() + 2);
-        EXPECT_EQ(lampLines, (std::vector<std::string>{"lamp " + std::to_string(lamp), "lamp " + std::to_string(next)}))
+        EXPECT_EQ(lampLines,
+                  (std::vector<std::string>{"lamp " + std::to_string(lamp), "lamp " + std::to_string(next)}))
             << "frame " << frame;
         lamp = next;
     }

@@ -1,9 +1,9 @@
 #include "game/reels.h"
+#include "support/named_cases.h"
 #include "support/test_game.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 namespace zantaro {
 namespace {
@@ -39,17 +39,11 @@ Lines stopStage(int wheel, int stage)
     return lines;
 }
 
-struct RefusedBetCase
+struct RefusedBetCase : testing::NamedCase
 {
-    const char* name;
     std::int32_t coins, lines, credits;
     std::string message;
 };
-
-void PrintTo(const RefusedBetCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class RefusedBet : public ::testing::TestWithParam<RefusedBetCase>
 {
@@ -80,12 +74,12 @@ TEST_P(RefusedBet, showsItsMessageEndsAutoSpinAndChangesNothingElse)
 
 INSTANTIATE_TEST_SUITE_P(
     Bets, RefusedBet,
-    ::testing::Values(
-        RefusedBetCase{"eightCoinsOnEightLinesWith63Credits", 8, 8, 63, "You do not have enough credits for that bet,"},
-        RefusedBetCase{"zeroCoins", 0, 8, 1000, "You must place a bet first."},
-        RefusedBetCase{"zeroLines", 3, 0, 1000, "You must place a bet first."},
-        RefusedBetCase{"aLoadedNegativeCoinCount", -1, 8, 1000, "You must place a bet first."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(RefusedBetCase{"eightCoinsOnEightLinesWith63Credits", 8, 8, 63,
+                                     "You do not have enough credits for that bet,"},
+                      RefusedBetCase{"zeroCoins", 0, 8, 1000, "You must place a bet first."},
+                      RefusedBetCase{"zeroLines", 3, 0, 1000, "You must place a bet first."},
+                      RefusedBetCase{"aLoadedNegativeCoinCount", -1, 8, 1000, "You must place a bet first."}),
+    testing::caseName);
 
 TEST(SpinStart, takesTheBetBeforeTheFirstFrameAndCountsTheSpin)
 {
@@ -112,8 +106,9 @@ TEST(SpinStart, stopsTheTimersClearsTheFlashedLineAndTheLampThenShowsTheBetTaken
     game.state.Lamps[5] = true;
     game.machine.RequestSpin();
     const Lines start(game.host.log.begin() + 1, game.host.log.begin() + 13);
-    EXPECT_EQ(start, (Lines{"timer LineFlash off", "timer LampBlink off", "blank 0", "cell 0", "blank 3", "cell 3",
-                            "blank 6", "cell 6", "lamp 5", "credits", "readout cleared", "wait 25"}));
+    EXPECT_EQ(start,
+              (Lines{"timer LineFlash off", "timer LampBlink off", "blank 0", "cell 0", "blank 3", "cell 3",
+                     "blank 6", "cell 6", "lamp 5", "credits", "readout cleared", "wait 25"}));
 }
 
 TEST(SpinStart, switchesEveryLampOffAndClearsTheLastResult)
@@ -139,6 +134,32 @@ TEST(SpinStart, switchesEveryLampOffAndClearsTheLastResult)
     EXPECT_FALSE(game.state.Spinning);
 }
 
+TEST(SpinStart, forgetsAStopPressedBetweenSpins)
+{
+    LosingGame game;
+    game.state.StopRequested = true;
+    game.machine.RequestSpin();
+    EXPECT_EQ(game.host.count("wait 25"), 101);
+    EXPECT_EQ(game.host.count("wait 20"), 0);
+}
+
+TEST(SpinEnd, comesAfterTheDoubleOrNothingGameAndTheCountOff)
+{
+    LosingGame game;
+    testing::showOnWheels(game.state, boardWith({{2, Cherry}}));
+    game.state.Double = true;
+    game.state.PayMode = true;
+    std::vector<bool> spinningSeen;
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { spinningSeen.push_back(game.state.Spinning); };
+    game.host.onRecord = [&](const std::string& line) {
+        if (line == "cue CountStep")
+            spinningSeen.push_back(game.state.Spinning);
+    };
+    game.machine.RequestSpin();
+    EXPECT_EQ(spinningSeen, (std::vector<bool>{true, true}));
+    EXPECT_FALSE(game.state.Spinning);
+}
+
 TEST(SpinEnd, switchesTheFreeSpinBlinkOffAndThenTheLampBlinkOn)
 {
     LosingGame game;
@@ -147,7 +168,8 @@ TEST(SpinEnd, switchesTheFreeSpinBlinkOffAndThenTheLampBlinkOn)
     EXPECT_EQ(end, (Lines{"settled", "timer FreeSpinBlink off", "timer LampBlink on"}));
 }
 
-TEST(SpinAnimation, runs101FramesOf25MsWithTheLampMovingEveryFourthFrameAndEachWheelStoppingNineFramesAfterTheLast)
+TEST(SpinAnimation,
+     runs101FramesOf25MsWithTheLampMovingEveryFourthFrameAndEachWheelStoppingNineFramesAfterTheLast)
 {
     LosingGame game;
     game.machine.RequestSpin();
@@ -172,8 +194,8 @@ TEST(SpinAnimation, runs101FramesOf25MsWithTheLampMovingEveryFourthFrameAndEachW
         // The last frame runs on into the evaluation; compare only what the frame drew.
         const std::size_t drawn = frame == 101 ? expected.size() : lines.size();
         ASSERT_GE(lines.size(), drawn) << "frame " << frame;
-        std::transform(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(drawn), std::back_inserter(actual),
-                       withoutDrawnNumbers);
+        std::transform(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(drawn),
+                       std::back_inserter(actual), withoutDrawnNumbers);
         EXPECT_EQ(actual, expected) << "frame " << frame;
     }
     EXPECT_EQ(game.host.count("cue Click"), 9);
@@ -188,17 +210,11 @@ TEST(SpinAnimation, spacesFramesAtLeast25MsFromTheLastFrameWhenWaitsReturnLate)
     EXPECT_EQ(game.host.tick, std::chrono::milliseconds(101 * 29));
 }
 
-struct QuickFinishCase
+struct QuickFinishCase : testing::NamedCase
 {
-    const char* name;
     int lastFrameDrawn;
     std::vector<int> wheelsToFinish;
 };
-
-void PrintTo(const QuickFinishCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class QuickFinish : public ::testing::TestWithParam<QuickFinishCase>
 {
@@ -228,18 +244,20 @@ TEST_P(QuickFinish, stopsEveryUnfinishedWheelTogetherInNineStagesOf20Ms)
         expected.push_back("wait 20");
     }
     ASSERT_GE(afterFrames.size(), expected.size());
-    EXPECT_EQ(Lines(afterFrames.begin(), afterFrames.begin() + static_cast<std::ptrdiff_t>(expected.size())), expected);
+    EXPECT_EQ(Lines(afterFrames.begin(), afterFrames.begin() + static_cast<std::ptrdiff_t>(expected.size())),
+              expected);
     EXPECT_EQ(game.host.count("wait 20"), 9);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Moments, QuickFinish,
     ::testing::Values(QuickFinishCase{"beforeTheFirstFrame", 0, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
-                      QuickFinishCase{"whileWheelZeroBouncesRestartingItsStop", 25, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+                      QuickFinishCase{
+                          "whileWheelZeroBouncesRestartingItsStop", 25, {0, 1, 2, 3, 4, 5, 6, 7, 8}},
                       QuickFinishCase{"afterWheelZeroFinished", 29, {1, 2, 3, 4, 5, 6, 7, 8}},
                       QuickFinishCase{"afterFrame30WheelOneStopsAgain", 30, {1, 2, 3, 4, 5, 6, 7, 8}},
                       QuickFinishCase{"afterFrame100OnlyTheLastWheelFinishes", 100, {8}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::caseName);
 
 TEST(QuickFinishStops, areTheStopsTheSpinWouldHaveShownWithoutTheStop)
 {

@@ -1,5 +1,6 @@
 #include "game/paytable.h"
 #include "game/reels.h"
+#include "support/named_cases.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
@@ -33,18 +34,12 @@ std::string describeTick(const Lines& log)
     return words;
 }
 
-struct FlashCase
+struct FlashCase : testing::NamedCase
 {
-    const char* name;
     std::vector<int> payingLines; // 1 to 8
     bool phaseBefore;
     std::vector<std::string> ticks;
 };
-
-void PrintTo(const FlashCase& c, std::ostream* os)
-{
-    *os << c.name;
-}
 
 class LineFlash : public ::testing::TestWithParam<FlashCase>
 {
@@ -74,24 +69,25 @@ INSTANTIATE_TEST_SUITE_P(
         FlashCase{"threeLinesTakeTurns",
                   {1, 4, 6},
                   false,
-                  {"show 1", "clear 1", "show 1", "clear 1", "show 1", "clear 1", "clear 1, show 4", "clear 4", "show 4",
-                   "clear 4", "show 4", "clear 4", "clear 4, show 6", "clear 6", "show 6", "clear 6", "show 6", "clear 6",
-                   "clear 6, show 1"}},
+                  {"show 1", "clear 1", "show 1", "clear 1", "show 1", "clear 1", "clear 1, show 4",
+                   "clear 4", "show 4", "clear 4", "show 4", "clear 4", "clear 4, show 6", "clear 6",
+                   "show 6", "clear 6", "show 6", "clear 6", "clear 6, show 1"}},
         FlashCase{"theOrderWrapsFromLineEightToLineTwo",
                   {2, 8},
                   false,
-                  {"show 2", "clear 2", "show 2", "clear 2", "show 2", "clear 2", "clear 2, show 8", "clear 8", "show 8",
-                   "clear 8", "show 8", "clear 8", "clear 8, show 2"}},
+                  {"show 2", "clear 2", "show 2", "clear 2", "show 2", "clear 2", "clear 2, show 8",
+                   "clear 8", "show 8", "clear 8", "show 8", "clear 8", "clear 8, show 2"}},
         FlashCase{"oneLineFlashesForEver",
                   {3},
                   false,
-                  {"show 3", "clear 3", "show 3", "clear 3", "show 3", "clear 3", "clear 3, show 3", "clear 3", "show 3",
-                   "clear 3", "show 3", "clear 3", "clear 3, show 3"}},
-        FlashCase{"aPhaseLeftOnByTheLastSpinStartsWithAClear",
-                  {5, 7},
-                  true,
-                  {"clear 5", "show 5", "clear 5", "show 5", "clear 5", "show 5", "clear 5, clear 7", "show 7"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+                  {"show 3", "clear 3", "show 3", "clear 3", "show 3", "clear 3", "clear 3, show 3",
+                   "clear 3", "show 3", "clear 3", "show 3", "clear 3", "clear 3, show 3"}},
+        FlashCase{
+            "aPhaseLeftOnByTheLastSpinStartsWithAClear",
+            {5, 7},
+            true,
+            {"clear 5", "show 5", "clear 5", "show 5", "clear 5", "show 5", "clear 5, clear 7", "show 7"}}),
+    testing::caseName);
 
 TEST(LampBlink, turnsTheLitLampOnAndOffAndRedrawsIt)
 {
@@ -111,8 +107,8 @@ TEST(SpinTimers, aWinWithTheLineFlashOnKeepsItUntilTheNextSpinStopsBothTimers)
     testing::showOnWheels(game.state, testing::boardWith({{2, Cherry}}));
     game.machine.RequestSpin();
     EXPECT_EQ(game.host.linesStartingWith("timer "),
-              (Lines{"timer LineFlash off", "timer LampBlink off", "timer LineFlash on", "timer FreeSpinBlink off",
-                     "timer LampBlink on"}));
+              (Lines{"timer LineFlash off", "timer LampBlink off", "timer LineFlash on",
+                     "timer FreeSpinBlink off", "timer LampBlink on"}));
     EXPECT_EQ(game.state.FirstWinningLine, 5);
 }
 

@@ -24,6 +24,14 @@ struct TestGame
 
     GameContext& context() { return machine.context(); }
 
+    // One grape line short of the fruit refill: no melon or apple left to collect, one grape.
+    void needOnlyTheLastGrape()
+    {
+        state.Melons = 0;
+        state.Apples = 0;
+        state.Grapes = 1;
+    }
+
     // No double-or-nothing offer and instant payoff: the evaluation runs without windows or waits.
     void payInstantlyWithoutOffer()
     {
