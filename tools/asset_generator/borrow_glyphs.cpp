@@ -2,8 +2,6 @@
 
 #include "paint_kit.h"
 
-#include <QRadialGradient>
-
 namespace zantaro::assets {
 
 QImage borrowGlyph(const QString& amount, const QColor& color)
@@ -13,13 +11,8 @@ QImage borrowGlyph(const QString& amount, const QColor& color)
     QPainter painter(&glyph);
     smoothen(painter);
     const QRectF oval(1.5, 1.5, BorrowGlyphSize.width() - 3, BorrowGlyphSize.height() - 3);
-    QRadialGradient body(oval.center(), oval.width() * 0.6,
-                         oval.center() - QPointF(oval.width() * 0.15, oval.height() * 0.3));
-    body.setColorAt(0.0, scaled(color, 1.5));
-    body.setColorAt(0.6, color);
-    body.setColorAt(1.0, scaled(color, 0.5));
     painter.setPen(QPen(QBrush(goldSheen(oval.topLeft(), oval.bottomLeft())), 2.5));
-    painter.setBrush(body);
+    painter.setBrush(domeShading(oval.center(), oval.width() * 0.55, color));
     painter.drawEllipse(oval);
     const QRectF letters =
         oval.adjusted(oval.width() * 0.14, oval.height() * 0.28, -oval.width() * 0.14, -oval.height() * 0.28);

@@ -2,8 +2,6 @@
 
 #include "paint_kit.h"
 
-#include <QRadialGradient>
-
 namespace zantaro::assets {
 
 QImage bigButton(QSize size, const QColor& color, const QString& caption)
@@ -77,11 +75,7 @@ QImage betAdjuster(int edge)
         painter.setPen(Qt::NoPen);
         painter.setBrush(goldSheen(square.topLeft(), square.bottomLeft()));
         painter.drawEllipse(centre, radius, radius);
-        QRadialGradient dome(centre, radius * 0.84, centre - QPointF(radius * 0.3, radius * 0.35));
-        dome.setColorAt(0.0, scaled(halves[half].color, 1.6));
-        dome.setColorAt(0.6, halves[half].color);
-        dome.setColorAt(1.0, scaled(halves[half].color, 0.45));
-        painter.setBrush(dome);
+        painter.setBrush(domeShading(centre, radius * 0.84, halves[half].color));
         painter.drawEllipse(centre, radius * 0.84, radius * 0.84);
         const qreal arm = radius * 0.5;
         const qreal thickness = std::max<qreal>(2, edge * 0.14);

@@ -11,12 +11,8 @@ namespace {
 // A round fruit lit from the upper left, with a dark rim and a small gleam.
 void paintBerry(QPainter& painter, QPointF centre, qreal radius, const QColor& base)
 {
-    QRadialGradient shading(centre, radius, centre + QPointF(-radius * 0.4, -radius * 0.45));
-    shading.setColorAt(0.0, scaled(base, 1.6));
-    shading.setColorAt(0.5, base);
-    shading.setColorAt(1.0, scaled(base, 0.45));
     painter.setPen(QPen(scaled(base, 0.3), 2.2));
-    painter.setBrush(shading);
+    painter.setBrush(domeShading(centre, radius, base));
     painter.drawEllipse(centre, radius, radius);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255, 170));

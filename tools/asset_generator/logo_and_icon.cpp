@@ -22,12 +22,8 @@ void paintEmblem(QPainter& painter, QPointF centre, qreal radius)
     for (int i = 0; i < bulbs; ++i) {
         const qreal angle = 2 * M_PI * i / bulbs;
         const QPointF at = centre + QPointF(qCos(angle), qSin(angle)) * radius * 0.89;
-        QRadialGradient glow(at, radius * 0.07);
-        glow.setColorAt(0.0, Qt::white);
-        glow.setColorAt(0.6, i % 2 ? QColor(255, 230, 90) : QColor(255, 120, 40));
-        glow.setColorAt(1.0, QColor(140, 50, 0));
         painter.setPen(Qt::NoPen);
-        painter.setBrush(glow);
+        painter.setBrush(bulbGlow(at, radius * 0.065, i % 2 ? QColor(255, 230, 90) : QColor(255, 120, 40)));
         painter.drawEllipse(at, radius * 0.065, radius * 0.065);
     }
     const qreal inner = radius * 0.78;

@@ -2,8 +2,6 @@
 
 #include "paint_kit.h"
 
-#include <QRadialGradient>
-
 namespace zantaro::assets {
 
 namespace {
@@ -46,24 +44,17 @@ void paintMarquee(QPainter& painter, const FaceLayout& layout)
 {
     const qreal u = unitOf(layout);
     const QRectF sign(16 * u, 9 * u, layout.width - 32 * u, reelPanel(layout).top() - 13 * u);
-    QLinearGradient night(0, sign.top(), 0, sign.bottom());
-    night.setColorAt(0.0, QColor(60, 10, 30));
-    night.setColorAt(1.0, QColor(8, 0, 6));
-    painter.setPen(QPen(QBrush(goldSheen(sign.topLeft(), sign.bottomLeft())), 2 * u));
-    painter.setBrush(night);
-    painter.drawRoundedRect(sign, 6 * u, 6 * u);
+    paintFramedPanel(painter, sign, 6 * u, QColor(60, 10, 30), QColor(8, 0, 6),
+                     goldSheen(sign.topLeft(), sign.bottomLeft()), 2 * u);
 
     // Chaser bulbs down both ends of the sign.
     const int bulbs = 3;
     for (int i = 0; i < bulbs; ++i) {
         const qreal y = sign.top() + sign.height() * (i + 1) / (bulbs + 1);
         for (const qreal x : {sign.left() + 7 * u, sign.right() - 7 * u}) {
-            QRadialGradient glow(QPointF(x, y), 3 * u);
-            glow.setColorAt(0.0, Qt::white);
-            glow.setColorAt(0.5, i % 2 ? QColor(255, 220, 80) : QColor(255, 150, 40));
-            glow.setColorAt(1.0, QColor(120, 40, 0));
             painter.setPen(Qt::NoPen);
-            painter.setBrush(glow);
+            painter.setBrush(
+                bulbGlow(QPointF(x, y), 2.6 * u, i % 2 ? QColor(255, 220, 80) : QColor(255, 150, 40)));
             painter.drawEllipse(QPointF(x, y), 2.6 * u, 2.6 * u);
         }
     }
@@ -78,12 +69,8 @@ void paintWheelWindows(QPainter& painter, const FaceLayout& layout)
 {
     const qreal u = unitOf(layout);
     const QRectF panel = reelPanel(layout);
-    QLinearGradient well(0, panel.top(), 0, panel.bottom());
-    well.setColorAt(0.0, QColor(44, 44, 52));
-    well.setColorAt(1.0, QColor(10, 10, 14));
-    painter.setPen(QPen(QBrush(chromeSheen(panel.topLeft(), panel.bottomRight())), 3 * u));
-    painter.setBrush(well);
-    painter.drawRoundedRect(panel, 6 * u, 6 * u);
+    paintFramedPanel(painter, panel, 6 * u, QColor(44, 44, 52), QColor(10, 10, 14),
+                     chromeSheen(panel.topLeft(), panel.bottomRight()), 3 * u);
 
     // The bezel's colour varies only across, never down: while a stopped wheel bounces, a few of
     // its columns are copied up and down along with the symbol.
@@ -110,12 +97,8 @@ void paintBadge(QPainter& painter, QPointF centre, qreal radius, int line)
         QColor(250, 130, 20), QColor(30, 200, 220), QColor(210, 60, 220), QColor(160, 230, 40),
     };
     const QColor color = lineColors[line - 1];
-    QRadialGradient dome(centre, radius, centre - QPointF(radius * 0.35, radius * 0.4));
-    dome.setColorAt(0.0, scaled(color, 1.6));
-    dome.setColorAt(0.6, color);
-    dome.setColorAt(1.0, scaled(color, 0.5));
     painter.setPen(QPen(QColor(255, 244, 200), radius * 0.16));
-    painter.setBrush(dome);
+    painter.setBrush(domeShading(centre, radius, color));
     painter.drawEllipse(centre, radius, radius);
     const qreal digit = radius * 0.62;
     paintLettering(painter, QString::number(line),

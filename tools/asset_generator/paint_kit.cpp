@@ -74,26 +74,61 @@ void paintLettering(QPainter& painter, const QString& text, const QRectF& box, c
     paintOutlined(painter, fittedText(text, box, condensed), fill, outline, outlineWidth);
 }
 
-QLinearGradient goldSheen(QPointF from, QPointF to)
+namespace {
+
+// Polished metal: light, mid, a dark band of reflection, light again, dark.
+QLinearGradient sheen(QPointF from, QPointF to, const QGradientStops& stops)
 {
     QLinearGradient gradient(from, to);
-    gradient.setColorAt(0.0, QColor(255, 244, 180));
-    gradient.setColorAt(0.3, QColor(230, 182, 52));
-    gradient.setColorAt(0.5, QColor(170, 112, 18));
-    gradient.setColorAt(0.7, QColor(244, 204, 80));
-    gradient.setColorAt(1.0, QColor(140, 90, 8));
+    gradient.setStops(stops);
     return gradient;
+}
+
+} // namespace
+
+QLinearGradient goldSheen(QPointF from, QPointF to)
+{
+    return sheen(from, to,
+                 {{0.0, QColor(255, 244, 180)},
+                  {0.3, QColor(230, 182, 52)},
+                  {0.5, QColor(170, 112, 18)},
+                  {0.7, QColor(244, 204, 80)},
+                  {1.0, QColor(140, 90, 8)}});
 }
 
 QLinearGradient chromeSheen(QPointF from, QPointF to)
 {
-    QLinearGradient gradient(from, to);
-    gradient.setColorAt(0.0, QColor(250, 250, 252));
-    gradient.setColorAt(0.35, QColor(186, 188, 198));
-    gradient.setColorAt(0.5, QColor(120, 122, 134));
-    gradient.setColorAt(0.7, QColor(226, 228, 236));
-    gradient.setColorAt(1.0, QColor(96, 98, 110));
+    return sheen(from, to,
+                 {{0.0, QColor(250, 250, 252)},
+                  {0.35, QColor(186, 188, 198)},
+                  {0.5, QColor(120, 122, 134)},
+                  {0.7, QColor(226, 228, 236)},
+                  {1.0, QColor(96, 98, 110)}});
+}
+
+QRadialGradient domeShading(QPointF centre, qreal radius, const QColor& base)
+{
+    QRadialGradient gradient(centre, radius, centre - QPointF(radius * 0.35, radius * 0.4));
+    gradient.setStops({{0.0, scaled(base, 1.6)}, {0.55, base}, {1.0, scaled(base, 0.45)}});
     return gradient;
+}
+
+QRadialGradient bulbGlow(QPointF centre, qreal radius, const QColor& color)
+{
+    QRadialGradient gradient(centre, radius);
+    gradient.setStops({{0.0, QColor(Qt::white)}, {0.55, color}, {1.0, scaled(color, 0.45)}});
+    return gradient;
+}
+
+void paintFramedPanel(QPainter& painter, const QRectF& panel, qreal corner, const QColor& top,
+                      const QColor& bottom, const QBrush& frame, qreal frameWidth)
+{
+    QLinearGradient fill(0, panel.top(), 0, panel.bottom());
+    fill.setColorAt(0.0, top);
+    fill.setColorAt(1.0, bottom);
+    painter.setPen(QPen(frame, frameWidth));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(panel, corner, corner);
 }
 
 QLinearGradient lacquer(const QColor& base, qreal top, qreal bottom)

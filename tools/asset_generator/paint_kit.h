@@ -6,6 +6,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
 #include <QRectF>
 #include <QString>
 
@@ -35,6 +36,16 @@ void paintLettering(QPainter& painter, const QString& text, const QRectF& box, c
 // Polished gold and chrome, running from `from` to `to`.
 QLinearGradient goldSheen(QPointF from, QPointF to);
 QLinearGradient chromeSheen(QPointF from, QPointF to);
+
+// A ball or dome of `base` lit from the upper left: bright highlight, dark rim.
+QRadialGradient domeShading(QPointF centre, qreal radius, const QColor& base);
+
+// A small lamp bulb glowing `color`, white-hot in the middle.
+QRadialGradient bulbGlow(QPointF centre, qreal radius, const QColor& color);
+
+// A rounded panel shaded from `top` to `bottom` colour, framed by a `frameWidth` stroke of `frame`.
+void paintFramedPanel(QPainter& painter, const QRectF& panel, qreal corner, const QColor& top,
+                      const QColor& bottom, const QBrush& frame, qreal frameWidth);
 
 // A vertical gradient from a light to a dark version of `base`, for lacquered and glossy parts.
 QLinearGradient lacquer(const QColor& base, qreal top, qreal bottom);

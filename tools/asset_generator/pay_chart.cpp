@@ -15,9 +15,8 @@ constexpr qreal Tile = 29;
 
 QRectF paintPanel(QPainter& painter, const QRectF& panel, const QString& heading)
 {
-    painter.setPen(QPen(QBrush(goldSheen(panel.topLeft(), panel.bottomRight())), 2));
-    painter.setBrush(QColor(16, 8, 14, 215));
-    painter.drawRoundedRect(panel, 8, 8);
+    paintFramedPanel(painter, panel, 8, QColor(30, 10, 20, 220), QColor(10, 4, 8, 220),
+                     goldSheen(panel.topLeft(), panel.bottomRight()), 2);
     const QRectF title(panel.left(), panel.top() + 4, panel.width(), 20);
     paintOutlined(painter, alignedText(heading, 13, title, Qt::AlignHCenter),
                   goldSheen(title.topLeft(), title.bottomLeft()), QColor(60, 20, 0), 1.5);
