@@ -44,10 +44,13 @@ void SoundCanvas::addTone(double start, double length, double fromHz, double toH
         double value = 0;
         std::size_t k = 0;
         for (const Partial& partial : timbre) {
-            double amplitude = partial.amplitude * std::exp(-partial.extraDecay * t);
+            const double partialHz = frequency * partial.ratio;
+            // Partials near or past half the sample rate would fold back as false tones.
+            double amplitude =
+                partialHz < 0.45 * m_sampleRate ? partial.amplitude * std::exp(-partial.extraDecay * t) : 0;
             if (wah > 0)
                 amplitude *= std::pow(brightness, wah * (partial.ratio - 1));
-            phases[k] += TwoPi * frequency * partial.ratio / m_sampleRate;
+            phases[k] += TwoPi * partialHz / m_sampleRate;
             value += amplitude * std::sin(phases[k]);
             ++k;
         }

@@ -6,7 +6,7 @@
 
 namespace zantaro::assets {
 
-inline constexpr int CueSampleRate = 22050;
+inline constexpr int CueSampleRate = 44100; // room for the highs of clicks, coins and bells
 
 struct CueSound
 {
