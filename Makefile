@@ -11,7 +11,7 @@ PACKAGES := cmake g++ make ninja-build pkg-config \
 	qt6-base-dev qt6-multimedia-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth x11-apps xdotool imagemagick \
-	fonts-dejavu-core clang-14 libclang-rt-14-dev \
+	fonts-dejavu-core fonts-dejavu-extra clang-14 libclang-rt-14-dev \
 	appstream dpkg-dev file
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -13,7 +13,7 @@ const QColor LabelYellow(255, 255, 0);
 
 QFont windowFont(int pointSize)
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPointSize(pointSize);
     return font;
 }

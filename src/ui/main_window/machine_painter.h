@@ -68,7 +68,8 @@ private:
     std::array<QImage, WheelCount> m_captures;
 };
 
-// The font the window draws its texts in.
+// The font the window draws its texts in: a narrow sans-serif face, so the labels fit where the
+// layout puts them.
 QFont windowFont(int pointSize);
 
 } // namespace zantaro

@@ -1,0 +1,143 @@
+#include "image_checks.h"
+#include "window_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace zantaro::testing {
+namespace {
+
+constexpr ScreenFacts Large{1280, 1024, 32, 96};
+constexpr ScreenFacts Medium{800, 600, 32, 96};
+constexpr ScreenFacts Small{640, 480, 32, 96};
+
+TEST(CounterPainting, creditsFallingFrom100To99LeaveNoTraceOfTheThirdDigit)
+{
+    WindowFixture fixture(Large);
+    fixture.state().Credits = 100;
+    fixture.window->DrawCredits();
+    fixture.state().Credits = 99;
+    fixture.window->DrawCredits();
+    const QImage& buffer = fixture.window->backBuffer();
+    EXPECT_TRUE(anyLit(buffer, QRect(5, 30, 64, 42)));
+    EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
+}
+
+TEST(CounterPainting, creditsFallingFrom1000To99KeepTheFourthDigitUntilTheNextFullRepaint)
+{
+    WindowFixture fixture(Large);
+    fixture.state().Credits = 1000;
+    fixture.window->DrawCredits();
+    fixture.state().Credits = 99;
+    fixture.window->DrawCredits();
+    const QImage& buffer = fixture.window->backBuffer();
+    EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
+    EXPECT_TRUE(anyLit(buffer, QRect(5 + 96, 30, 32, 42)));
+    fixture.window->repaintWindow();
+    EXPECT_TRUE(allBlack(fixture.window->backBuffer(), QRect(5 + 96, 30, 32, 42)));
+}
+
+TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBeforeIt)
+{
+    WindowFixture fixture(Large);
+    const int end = fixture.window->layout().machineRight + 227;
+    fixture.state().LinesPlayed = 8;
+    fixture.state().CoinsPerLine = 8;
+    const QImage before = fixture.window->backBuffer();
+    fixture.window->DrawCoinsPlayed();
+    const QImage& buffer = fixture.window->backBuffer();
+    EXPECT_TRUE(anyLit(buffer, QRect(end - 32, 140, 32, 42)));
+    EXPECT_TRUE(anyLit(buffer, QRect(end - 64, 140, 32, 42)));
+    EXPECT_LE(differenceBounds(before, buffer).right(), end - 1); // nothing at or right of x
+
+    fixture.state().CoinsPerLine = 1;
+    fixture.window->DrawCoinsPlayed();
+    EXPECT_TRUE(allBlack(buffer, QRect(end - 64, 140, 32, 42)));
+    EXPECT_TRUE(anyLit(buffer, QRect(end - 32, 140, 32, 42)));
+}
+
+TEST(CounterPainting, aSingleLightningIconOnASmallScreenHasItsLeftFivePixelsCoveredByTheBlackSlot)
+{
+    WindowFixture fixture(Small);
+    fixture.state().Lightning = 1;
+    fixture.window->DrawLightningRow();
+    const QImage& buffer = fixture.window->backBuffer();
+    EXPECT_TRUE(allBlack(buffer, QRect(98, 65, 32, 32)));   // the black slot, over columns 125 to 129
+    EXPECT_TRUE(anyLit(buffer, QRect(130, 65, 27, 32)));    // the rest of the icon
+    EXPECT_TRUE(allBlack(buffer, QRect(71, 65, 27, 32)));   // the third slot
+}
+
+TEST(CounterPainting, eachLampOfA256PixelBarIs32PixelsWideUnderTheMachine)
+{
+    WindowFixture fixture(Medium);
+    const Artwork& artwork = fixture.window->artwork();
+    ASSERT_EQ(artwork.LampBar.width(), 256);
+    const QImage before = fixture.window->backBuffer();
+    fixture.state().Lamps[3] = true;
+    fixture.window->DrawLamp(3);
+    const QRect lamp(artwork.PictureLeft + 3 * 32 + 2 + 32, artwork.PictureTop + artwork.MachinePicture.height(), 32,
+                     artwork.LampBar.height() / 2);
+    EXPECT_TRUE(lamp.contains(differenceBounds(before, fixture.window->backBuffer())));
+    EXPECT_FALSE(differenceBounds(before, fixture.window->backBuffer()).isEmpty());
+}
+
+TEST(WinningsReadout, isNeitherDrawnNorClearedOnA700PixelScreen)
+{
+    WindowFixture fixture({700, 600, 32, 96});
+    const QImage before = fixture.window->backBuffer();
+    fixture.state().Winnings = 50;
+    fixture.window->DrawWinningsReadout(true);
+    fixture.window->DrawWinningsReadout(false);
+    EXPECT_EQ(fixture.window->backBuffer(), before);
+}
+
+TEST(WinningsReadout, standsLeftOfTheMachineOnMediumScreensAndAZeroClearsIt)
+{
+    WindowFixture fixture(Medium);
+    const int pictureLeft = fixture.window->artwork().PictureLeft;
+    const QRect area(pictureLeft - 100, 10, 98, 50);
+    fixture.state().Winnings = 50;
+    fixture.window->DrawWinningsReadout(true);
+    EXPECT_TRUE(anyLit(fixture.window->backBuffer(), area));
+    fixture.state().Winnings = 0;
+    fixture.window->DrawWinningsReadout(true);
+    EXPECT_TRUE(allBlack(fixture.window->backBuffer(), QRect(pictureLeft - 60, 10, 58, 50)));
+}
+
+TEST(WinningsReadout, standsRightOfTheMachineOnLargeScreensAndIsClearedToTheWindowEdge)
+{
+    WindowFixture fixture(Large);
+    const int right = fixture.window->layout().machineRight;
+    fixture.state().Winnings = 1234;
+    fixture.window->DrawWinningsReadout(true);
+    const QImage& buffer = fixture.window->backBuffer();
+    EXPECT_TRUE(anyLit(buffer, QRect(right + 115, 243, 4 * 32, 42)));
+    fixture.window->DrawWinningsReadout(false);
+    EXPECT_TRUE(allBlack(buffer, QRect(right + 1, 240, buffer.width() - right - 1, 60)));
+}
+
+TEST(WheelPainting, theStartUpWheelsShowTheirSymbolsFromTheSheet)
+{
+    WindowFixture fixture(Large);
+    const Artwork& artwork = fixture.window->artwork();
+    const QImage& buffer = fixture.window->backBuffer();
+    // Wheel 7 shows the Wild, the sheet's first sprite; wheel 0 a melon, code 2.
+    EXPECT_EQ(buffer.copy(artwork.PictureLeft + 79 + 124, artwork.PictureTop + 94 + 2 * 173, 96, 96),
+              artwork.SymbolSheet.copy(0, 0, 96, 96));
+    EXPECT_EQ(buffer.copy(artwork.PictureLeft + 79, artwork.PictureTop + 94, 96, 96),
+              artwork.SymbolSheet.copy(2 * 96, 0, 96, 96));
+}
+
+TEST(WheelPainting, aLineHighlightHatchesItsThreeWheelWindowsInRed)
+{
+    WindowFixture fixture(Medium);
+    const Artwork& artwork = fixture.window->artwork();
+    fixture.window->drawLineHighlight(6); // the diagonal 0, 4, 8
+    const QImage& buffer = fixture.window->backBuffer();
+    const QPoint corner(artwork.PictureLeft + 49 + 81, artwork.PictureTop + 45 + 112); // wheel 4's window
+    EXPECT_EQ(buffer.pixel(corner), qRgb(255, 0, 0));
+    EXPECT_EQ(buffer.pixel(corner + QPoint(64, 96)), qRgb(255, 0, 0));
+    EXPECT_NE(buffer.pixel(artwork.PictureLeft + 49 + 162, artwork.PictureTop + 45), qRgb(255, 0, 0)); // wheel 2
+}
+
+} // namespace
+} // namespace zantaro::testing

@@ -1,0 +1,49 @@
+#include "window_fixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+
+namespace zantaro::testing {
+
+QString buildDirectory()
+{
+    return QStringLiteral(ZANTARO_BUILD_DIR "/");
+}
+
+WindowFixture::WindowFixture(ScreenFacts screen, QString programDirectory) : m_programDirectory(std::move(programDirectory))
+{
+    restart(screen);
+}
+
+void WindowFixture::restart(ScreenFacts screen)
+{
+    window.reset();
+    window = std::make_unique<MainWindow>(MainWindowServices{clock, sound, screen, m_programDirectory, settings.path()});
+}
+
+QString WindowFixture::readSettingsFile(const QString& name) const
+{
+    QFile file(settingsFile(name));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+void answerNextMessageBox(QMessageBox::StandardButton button, QString* text)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(1);
+    QObject::connect(poll, &QTimer::timeout, [poll, button, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr)
+            return;
+        if (text != nullptr)
+            *text = box->text();
+        box->button(button)->click();
+        poll->stop();
+        poll->deleteLater();
+    });
+    poll->start();
+}
+
+} // namespace zantaro::testing

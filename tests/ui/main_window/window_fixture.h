@@ -1,0 +1,40 @@
+// WindowFixture: a real main window over a fake clock, a silent sound player, the generated
+// artwork of the build and a settings directory of its own.
+#pragma once
+
+#include "fake_clock.h"
+#include "recording_sound_player.h"
+#include "ui/main_window/main_window.h"
+
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace zantaro::testing {
+
+QString buildDirectory();
+
+struct WindowFixture
+{
+    FakeClock clock;
+    RecordingSoundPlayer sound;
+    QTemporaryDir settings;
+    std::unique_ptr<MainWindow> window;
+
+    explicit WindowFixture(ScreenFacts screen = {}, QString programDirectory = buildDirectory());
+    // A new window over the same settings, as at the program's next start.
+    void restart(ScreenFacts screen = {});
+    QString settingsFile(const QString& name) const { return settings.filePath(name); }
+    QString readSettingsFile(const QString& name) const;
+
+    GameState& state() { return window->state(); }
+
+private:
+    QString m_programDirectory;
+};
+
+// Answers the next message box with the button and returns its text through `text`.
+void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr);
+
+} // namespace zantaro::testing
