@@ -1,0 +1,252 @@
+#include "game/reels.h"
+#include "game/saved_game_store.h"
+#include "support/test_game.h"
+#include "window_fixture.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace zantaro::testing {
+namespace {
+
+QPoint centreOf(const HitRect& rect)
+{
+    return QPoint((rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2);
+}
+
+// A window whose next spin ends on the given lamp; bonus features stay out of the way unless a
+// test sets the wheels up for them.
+struct PlayingFixture : WindowFixture
+{
+    PlayingFixture()
+    {
+        state().Double = false;
+        state().PayMode = false;
+    }
+    void endNextSpinOnLamp(int lamp)
+    {
+        clock.timeOfDayAtStart = clockValueForFinalLamp(lamp) - clock.tick.count();
+    }
+    void click(const HitRect& rect) { QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(rect)); }
+    void press(Qt::Key key) { QTest::keyClick(window.get(), key); }
+    // Every wheel shows the symbol wherever it stops.
+    void fillStrips(std::uint8_t symbol)
+    {
+        for (Strip& strip : state().ReelStrips)
+            strip.fill(symbol);
+    }
+};
+
+TEST(Playing, aClickOnTheSpinButtonTakesTheBetAndTurnsTheWheelsFor101Frames)
+{
+    PlayingFixture game;
+    game.fillStrips(BlankL);
+    game.endNextSpinOnLamp(NothingLamp);
+    game.click(game.window->layout().SpinRect);
+    EXPECT_EQ(game.state().Spins, 1);
+    EXPECT_EQ(game.state().TotalBets, 8);
+    EXPECT_EQ(game.clock.tick.count(), 101 * 25);
+    EXPECT_EQ(game.sound.count(SoundCue::Click), 9);
+    EXPECT_FALSE(game.state().Spinning);
+    EXPECT_TRUE(game.window->isTimerActive(GameTimer::LampBlink));
+}
+
+TEST(Playing, theEnterKeySpinsAndSpaceStopsTheWheelsEarlyWithoutChangingTheStops)
+{
+    PlayingFixture full;
+    full.endNextSpinOnLamp(NothingLamp);
+    full.press(Qt::Key_Return);
+
+    PlayingFixture stopped;
+    stopped.endNextSpinOnLamp(NothingLamp);
+    bool pressed = false;
+    stopped.clock.onWait = [&] {
+        if (!pressed && stopped.clock.tick.count() >= 760) {
+            pressed = true;
+            stopped.press(Qt::Key_Space);
+        }
+    };
+    stopped.press(Qt::Key_Return);
+    EXPECT_EQ(stopped.state().WheelPos, full.state().WheelPos);
+    EXPECT_EQ(stopped.clock.tick.count(), 775 + 9 * 20);
+    EXPECT_EQ(stopped.state().Spins, 1);
+}
+
+TEST(Playing, aClickOnTheStopButtonMidSpinFinishesTheWheelsAtOnce)
+{
+    PlayingFixture game;
+    game.fillStrips(BlankL);
+    game.endNextSpinOnLamp(NothingLamp);
+    bool clicked = false;
+    game.clock.onWait = [&] {
+        if (!clicked && game.clock.tick.count() >= 1000) {
+            clicked = true;
+            game.click(game.window->layout().StopRect);
+        }
+    };
+    game.click(game.window->layout().SpinRect);
+    // Seen at frame 41: wheels 0 to 2 had stopped, and wheel 2, still bouncing, stops again with the
+    // six that were turning, in nine stages of 20 ms (a lamp cue may follow: the lamp stopped early).
+    EXPECT_LT(game.clock.tick.count(), 101 * 25);
+    EXPECT_EQ(game.sound.count(SoundCue::Click), 3 + 7);
+}
+
+TEST(Playing, keysAndAdjustersChangeTheBetWithinItsLimits)
+{
+    PlayingFixture game;
+    game.press(Qt::Key_C);
+    EXPECT_EQ(game.state().CoinsPerLine, 2);
+    game.press(Qt::Key_X);
+    game.press(Qt::Key_X);
+    EXPECT_EQ(game.state().CoinsPerLine, 0);
+    game.press(Qt::Key_X); // refused at 0
+    EXPECT_EQ(game.sound.count(SoundCue::Neutral), 1);
+    game.press(Qt::Key_K);
+    EXPECT_EQ(game.state().LinesPlayed, 7);
+    game.press(Qt::Key_L);
+    game.press(Qt::Key_L); // refused at 8
+    EXPECT_EQ(game.state().LinesPlayed, 8);
+    EXPECT_EQ(game.sound.count(SoundCue::Neutral), 2);
+
+    const WindowLayout& layout = game.window->layout();
+    game.click(layout.CoinsPlusRect);
+    EXPECT_EQ(game.state().CoinsPerLine, 1);
+    game.click(layout.linesMinusRect);
+    EXPECT_EQ(game.state().LinesPlayed, 7);
+    game.click(layout.coinsMinusRect);
+    EXPECT_EQ(game.state().CoinsPerLine, 0);
+    game.click(layout.LinesPlusRect);
+    EXPECT_EQ(game.state().LinesPlayed, 8);
+    // The right and bottom edges still count; the gap before the minus half does not.
+    QTest::mouseClick(game.window.get(), Qt::LeftButton, {}, QPoint(layout.CoinsPlusRect.Right, layout.CoinsPlusRect.Bottom));
+    EXPECT_EQ(game.state().CoinsPerLine, 1);
+    QTest::mouseClick(game.window.get(), Qt::LeftButton, {}, QPoint(layout.CoinsPlusRect.Right + 3, layout.CoinsPlusRect.Top));
+    EXPECT_EQ(game.state().CoinsPerLine, 1);
+}
+
+TEST(Playing, betsThatCannotBePlayedAreRefusedWithTheirMessages)
+{
+    PlayingFixture game;
+    game.state().CoinsPerLine = 0;
+    QString text;
+    answerNextMessageBox(QMessageBox::Ok, &text);
+    game.press(Qt::Key_Return);
+    EXPECT_EQ(text, QStringLiteral("You must place a bet first."));
+
+    game.state().CoinsPerLine = 8;
+    game.state().Credits = 63;
+    answerNextMessageBox(QMessageBox::Ok, &text);
+    game.click(game.window->layout().SpinRect);
+    EXPECT_EQ(text, QStringLiteral("You do not have enough credits for that bet,"));
+    EXPECT_EQ(game.state().Credits, 63);
+    EXPECT_EQ(game.state().Spins, 0);
+}
+
+TEST(Playing, aWinIsCountedOffIntoTheCreditsStepByStep)
+{
+    PlayingFixture game;
+    game.state().PayMode = true;
+    game.fillStrips(Seven); // every line pays 50
+    game.endNextSpinOnLamp(NothingLamp);
+    game.press(Qt::Key_Return);
+    EXPECT_EQ(game.state().Credits, 992 + 400);
+    EXPECT_EQ(game.state().Winnings, 0);
+    EXPECT_EQ(game.sound.count(SoundCue::CountStep), 31 + 14 + 20); // steps of 10, then 5, then 1
+    EXPECT_EQ(game.sound.count(SoundCue::Win), 1);
+    EXPECT_TRUE(game.window->isTimerActive(GameTimer::LineFlash));
+}
+
+TEST(Playing, freeSpinsPlayOnTheirOwnStripsAndTheNormalStripsComeBackAtTheNextSpin)
+{
+    PlayingFixture game;
+    game.fillStrips(Grape);
+    game.state().Melons = 0;
+    game.state().Apples = 0;
+    game.state().Grapes = 1;
+    game.endNextSpinOnLamp(NothingLamp);
+    game.press(Qt::Key_Return);
+    EXPECT_GE(game.state().NumberOfBarRolls, 3);
+    EXPECT_TRUE(game.state().RestoreStrips);
+    EXPECT_FALSE(game.state().FreeSpinMode);
+
+    game.endNextSpinOnLamp(NothingLamp);
+    game.press(Qt::Key_Return);
+    EXPECT_FALSE(game.state().RestoreStrips);
+    GameState normal = startupGameState();
+    for (int wheel = 0; wheel < WheelCount; ++wheel)
+        EXPECT_EQ(game.state().ReelStrips[wheel], normal.ReelStrips[wheel]);
+}
+
+TEST(Playing, autoSpinStoresTheRunningGameWhenSpinsReachAMultipleOf25)
+{
+    PlayingFixture game;
+    game.fillStrips(BlankL);
+    game.state().Spins = 24;
+    game.state().AutoSpin = true;
+    game.clock.onWait = [&] {
+        if (game.state().Spins >= 26)
+            game.state().AutoSpin = false;
+    };
+    game.press(Qt::Key_Return);
+    EXPECT_EQ(game.state().Spins, 26);
+    const QString saved = game.readSettingsFile(QStringLiteral("Zantaro.ini"));
+    EXPECT_TRUE(saved.contains(QStringLiteral("[CurrentGame]")));
+    EXPECT_TRUE(saved.contains(QStringLiteral("Spins=25")));
+}
+
+TEST(Playing, aStoredRunningGameResumesAndClosingStoresItAgain)
+{
+    PlayingFixture game;
+    {
+        QFile file(game.settingsFile(QStringLiteral("Zantaro.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[CurrentGame]\nCredits=777\nBorrowed=2000\nCoinsPerLine=3\nLinesPlayed=5\n");
+    }
+    game.restart();
+    EXPECT_EQ(game.state().Credits, 777);
+    EXPECT_EQ(game.state().CoinsPerLine, 3);
+    game.state().Credits = 555;
+    EXPECT_TRUE(game.window->close());
+    const QString saved = game.readSettingsFile(QStringLiteral("Zantaro.ini"));
+    EXPECT_TRUE(saved.contains(QStringLiteral("Credits=555")));
+    EXPECT_TRUE(saved.contains(QStringLiteral("GameName=CurrentGame")));
+    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("qxupdate.ini")).contains(QStringLiteral("Uses=1")));
+}
+
+TEST(Playing, closingDuringASpinFinishesAndPaysItBeforeTheGameIsStored)
+{
+    PlayingFixture game;
+    game.state().PayMode = true;
+    game.fillStrips(Seven);
+    game.endNextSpinOnLamp(NothingLamp);
+    bool closed = false;
+    game.clock.onWait = [&] {
+        if (!closed && game.clock.tick.count() >= 500) {
+            closed = true;
+            game.window->close();
+        }
+    };
+    game.window->show();
+    game.press(Qt::Key_Return);
+    EXPECT_FALSE(game.window->isVisible());
+    EXPECT_EQ(game.state().Credits, 992 + 400);
+    EXPECT_EQ(game.sound.count(SoundCue::CountStep), 0);
+    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
+}
+
+TEST(Playing, theUpdateReminderAsksAtACloseMoreThan90DaysAfterTheFirst)
+{
+    PlayingFixture game;
+    game.window->close();
+    game.clock.date = game.clock.date.addDays(91);
+    game.restart();
+    QString question;
+    answerNextMessageBox(QMessageBox::No, &question);
+    game.window->close();
+    EXPECT_TRUE(question.startsWith(QStringLiteral("Zantaro\r\n\r\nVersion: 1.0")));
+    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("qxupdate.ini")).contains(QStringLiteral("Uses=2")));
+}
+
+} // namespace
+} // namespace zantaro::testing
