@@ -63,6 +63,8 @@ TEST(FreeSpinSeries, threeEarnedFreeSpinsArePlayedAtOnceWithinTheSameRequest)
     EXPECT_EQ(game.host.count("settled"), 4);
     EXPECT_EQ(game.host.count("timer FreeSpinBlink on"), 3);
     EXPECT_EQ(game.host.count("timer LampBlink on"), 1);
+    EXPECT_EQ(game.host.count("timer LampBlink off"), 4);
+    EXPECT_EQ(game.host.count("timer LineFlash off"), 4);
     EXPECT_EQ(game.host.log.back(), "timer LampBlink on");
     EXPECT_EQ(game.state.NumberOfBarRolls, 3);
     EXPECT_EQ(game.state.FreeSpinsPending, 0);
