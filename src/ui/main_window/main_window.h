@@ -80,6 +80,8 @@ public:
     void showMessage(const std::string& text) override;
     void playDoubleOrNothing(DoubleOrNothingGame game) override;
     void saveRunningGame() override;
+    // Each paid spin stores the running game, so a crash or a kill loses at most the spin under way.
+    void spinSettled() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -159,4 +159,9 @@ void MainWindow::saveRunningGame()
     saveLoadGame(CurrentGameSlot, true, "CurrentGame");
 }
 
+void MainWindow::spinSettled()
+{
+    saveRunningGame();
+}
+
 } // namespace zantaro

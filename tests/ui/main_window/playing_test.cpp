@@ -178,21 +178,26 @@ TEST(Playing, freeSpinsPlayOnTheirOwnStripsAndTheNormalStripsComeBackAtTheNextSp
         EXPECT_EQ(game.state().ReelStrips[wheel], normal.ReelStrips[wheel]);
 }
 
-TEST(Playing, autoSpinStoresTheRunningGameWhenSpinsReachAMultipleOf25)
+// The periodic auto-spin save is checked on the engine; here every paid spin stores the game too.
+TEST(Playing, autoSpinKeepsSpinningWithoutLampBlinkAndTheStoredGameFollowsEverySpin)
 {
     PlayingFixture game;
     game.fillStrips(BlankL);
     game.state().Spins = 24;
     game.state().AutoSpin = true;
+    bool blinkedDuringAutoSpin = false;
     game.clock.onWait = [&] {
+        blinkedDuringAutoSpin |= game.window->isTimerActive(GameTimer::LampBlink);
         if (game.state().Spins >= 26)
             game.state().AutoSpin = false;
     };
     game.press(Qt::Key_Return);
     EXPECT_EQ(game.state().Spins, 26);
+    EXPECT_FALSE(blinkedDuringAutoSpin);
+    EXPECT_TRUE(game.window->isTimerActive(GameTimer::LampBlink));
     const QString saved = game.readSettingsFile(QStringLiteral("Zantaro.ini"));
     EXPECT_TRUE(saved.contains(QStringLiteral("[CurrentGame]")));
-    EXPECT_TRUE(saved.contains(QStringLiteral("Spins=25")));
+    EXPECT_TRUE(saved.contains(QStringLiteral("Spins=26")));
 }
 
 TEST(Playing, aStoredRunningGameResumesAndClosingStoresItAgain)
