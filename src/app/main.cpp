@@ -3,6 +3,7 @@
 #include "platform/program_files.h"
 #include "platform/screen_facts.h"
 #include "platform/sound_player.h"
+#include "ui/main_window/hint_style.h"
 #include "ui/main_window/main_window.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zantaro Slots"));
+    QApplication::setStyle(new zantaro::HintStyle);
 
     zantaro::SystemClock clock;
     const QString directory = zantaro::programDirectory();

@@ -28,6 +28,11 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     move(0, 0);
     m_layout = layoutWindow(m_artwork);
     m_buffer = QImage(size, QImage::Format_RGB32);
+    m_logo = new PictureButton(0, m_artwork.Logo, this);
+    m_logo->move(m_layout.logoTopLeft);
+    connect(m_logo, &PictureButton::clicked, this, [this] { ShowAbout(); });
+    m_commandStrip = std::make_unique<CommandStrip>(m_artwork.Options, m_layout.optionsTopLeft, this,
+                                                    [this](int number) { OptionsClick(number); });
 
     m_lampBlink.setInterval(timings::LampBlink);
     m_lineFlash.setInterval(timings::LineFlash);
@@ -37,7 +42,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     connect(&m_freeSpinBlink, &QTimer::timeout, this, [this] { m_machine.Timer5Timer(); });
 
     saveLoadGame(CurrentGameSlot, false, {});
-    m_painter.FormPaint();
+    repaintWindow();
 }
 
 MainWindow::~MainWindow() = default;

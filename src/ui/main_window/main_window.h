@@ -3,6 +3,7 @@
 #pragma once
 
 #include "artwork.h"
+#include "command_strip.h"
 #include "game/game_state.h"
 #include "game/host.h"
 #include "game/machine.h"
@@ -20,6 +21,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace zantaro {
 
@@ -47,6 +49,13 @@ public:
     const WindowLayout& layout() const { return m_layout; }
     const QImage& backBuffer() const { return m_buffer; }
     bool isTimerActive(GameTimer timer) const;
+    CommandStrip& commandStrip() { return *m_commandStrip; }
+    PictureButton& logo() { return *m_logo; }
+
+    // A click on command button `number` of the strip.
+    void OptionsClick(int number);
+    // The about box behind the logo.
+    void ShowAbout();
     // False when a required artwork file was missing at start-up.
     bool artworkComplete() const { return m_artworkComplete; }
 
@@ -93,6 +102,8 @@ private:
     // Every spin command goes through here, so that a close during the spin completes afterwards.
     void requestSpin();
     void runUpdateReminder();
+    void flipToggle(int number, bool& flag);
+    void openWebSite();
     void FormMouseDown(int x, int y);
     void FormKeyDown(int key);
     QTimer& timer(GameTimer timer);
@@ -114,6 +125,8 @@ private:
     WindowLayout m_layout;
     QImage m_buffer;
     MachinePainter m_painter;
+    std::unique_ptr<CommandStrip> m_commandStrip;
+    PictureButton* m_logo = nullptr;
 
     QTimer m_lampBlink;     // Timer1
     QTimer m_lineFlash;     // Timer4

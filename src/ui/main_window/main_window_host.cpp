@@ -73,6 +73,7 @@ void MainWindow::DrawWinningsReadout(bool show)
 
 void MainWindow::DrawCommandCaptions()
 {
+    m_commandStrip->DrawCommandCaptions(m_state);
 }
 
 void MainWindow::DrawFreeSpinText(const std::string& text, bool lit)
@@ -83,6 +84,7 @@ void MainWindow::DrawFreeSpinText(const std::string& text, bool lit)
 void MainWindow::repaintWindow()
 {
     m_painter.FormPaint();
+    DrawCommandCaptions();
 }
 
 void MainWindow::drawMotionFrame(int wheel, int motionOffset)

@@ -1,0 +1,110 @@
+#include "command_strip.h"
+
+#include "machine_painter.h"
+
+#include <QPainter>
+
+namespace zantaro {
+
+namespace {
+
+struct CommandText
+{
+    const char* caption;
+    const char* hint;
+};
+
+constexpr std::array<CommandText, CommandCount> Commands{{
+    {"Help?", "View the Zantaro Manual"},
+    {"Pay Mode", "Instant Payoff or Count Off Credits"},
+    {"Pay Chart", "View the Zantaro Payoff Chart"},
+    {"Borrow", "Borrow Credits"},
+    {"New Game", "Start a New Game"},
+    {"Summary", "Summary of Last Spin"},
+    {"Auto Spin", "Click to Start Auto Spin Mode"},
+    {"Exit", "Exit"},
+    {"Sound", "Click to Turn Sound On or Off"},
+    {"WWW Site", "Visit the Hollowmere Internet Site"},
+    {"Double", "Click to Disable the Double or Nothing Bonus Game"},
+    {"Save Game", "Save a Game"},
+    {"Load Game", "Load a Game"},
+    {"Stats", "View Your Zantaro Statistics"},
+}};
+
+const QColor Yellow(255, 255, 0);
+const QColor Grey(192, 192, 192);
+const QColor White(255, 255, 255);
+
+} // namespace
+
+QString commandCaption(int number)
+{
+    return QString::fromLatin1(Commands[static_cast<std::size_t>(number)].caption);
+}
+
+QColor captionColour(int number, const GameState& state)
+{
+    if (number == AutoSpinCommand && state.AutoSpin)
+        return White;
+    if ((number == SoundCommand && !state.Sound) || (number == DoubleCommand && !state.Double))
+        return Grey;
+    if (number == PayModeCommand && !state.PayMode)
+        return Grey;
+    return Yellow;
+}
+
+CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window, std::function<void(int)> onCommand)
+{
+    for (int number = 0; number < CommandCount; ++number) {
+        auto* button = new PictureButton(number, face, window);
+        button->move(anchor.x() + (number / 7) * face.width(), anchor.y() - (number % 7) * face.height());
+        button->setToolTip(QString::fromLatin1(Commands[static_cast<std::size_t>(number)].hint));
+        QObject::connect(button, &PictureButton::clicked, window, onCommand);
+        m_buttons[static_cast<std::size_t>(number)] = button;
+    }
+}
+
+// Each caption is drawn centred on a fresh copy of the blank face, so a caption that changes
+// colour leaves no fringe of the old one.
+void CommandStrip::DrawCommandCaptions(const GameState& state)
+{
+    const QFont font = windowFont(8);
+    for (PictureButton* button : m_buttons) {
+        QImage& picture = button->picture();
+        picture = button->face().copy();
+        QPainter painter(&picture);
+        painter.setFont(font);
+        painter.setPen(captionColour(button->number(), state));
+        const QString caption = commandCaption(button->number());
+        const QSize text = painter.fontMetrics().size(Qt::TextSingleLine, caption);
+        const QRect place((picture.width() - text.width()) / 2, (picture.height() - text.height()) / 2, text.width(),
+                          text.height());
+        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption);
+        painter.end();
+        button->update();
+    }
+}
+
+void CommandStrip::updateToggleHint(int number, const GameState& state)
+{
+    QString hint;
+    switch (number) {
+    case PayModeCommand:
+        hint = state.PayMode ? QStringLiteral("Paymode is Count Off Credits") : QStringLiteral("Paymode is Instant Payoff");
+        break;
+    case AutoSpinCommand:
+        hint = QStringLiteral("Auto Spin Mode") + (state.AutoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
+        break;
+    case SoundCommand:
+        hint = state.Sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off");
+        break;
+    case DoubleCommand:
+        hint = state.Double ? QStringLiteral("Double or Nothing Game is On") : QStringLiteral("Double or Nothing Game is Off");
+        break;
+    default:
+        return;
+    }
+    button(number).setToolTip(hint);
+}
+
+} // namespace zantaro

@@ -1,0 +1,54 @@
+// CommandStrip: the fourteen command buttons stacked in two columns above the spin button, each a
+// picture of the blank button face with its caption painted on, a hint, and a command number.
+#pragma once
+
+#include "game/game_state.h"
+#include "picture_button.h"
+
+#include <QImage>
+
+#include <array>
+#include <functional>
+
+namespace zantaro {
+
+enum Command {
+    HelpCommand,
+    PayModeCommand,
+    PayChartCommand,
+    BorrowCommand,
+    NewGameCommand,
+    SummaryCommand,
+    AutoSpinCommand,
+    ExitCommand,
+    SoundCommand,
+    WebSiteCommand,
+    DoubleCommand,
+    SaveGameCommand,
+    LoadGameCommand,
+    StatsCommand,
+    CommandCount
+};
+
+class CommandStrip
+{
+public:
+    // Buttons go up from the anchor: 0 to 6 in the left column, 7 to 13 in the right one.
+    CommandStrip(const QImage& face, QPoint anchor, QWidget* window, std::function<void(int)> onCommand);
+
+    // Paints every caption in the colour of its toggle's state.
+    void DrawCommandCaptions(const GameState& state);
+    // A toggle's hint tells the state its flag is now in.
+    void updateToggleHint(int number, const GameState& state);
+
+    PictureButton& button(int number) { return *m_buttons[static_cast<std::size_t>(number)]; }
+
+private:
+    std::array<PictureButton*, CommandCount> m_buttons{};
+};
+
+// The caption of a command button and the colour it is painted in for the game's state.
+QString commandCaption(int number);
+QColor captionColour(int number, const GameState& state);
+
+} // namespace zantaro
