@@ -54,6 +54,7 @@ test-asan: deps
 
 bench: build
 	$(BUILD_DIR)/zantaro-bench
+	XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s '-screen 0 1280x1024x24' $(BUILD_DIR)/zantaro-window-bench
 	$(BUILD_DIR)/zantaro-sim par --simulate 3000000 | tail -n 20
 
 clean:

@@ -1,0 +1,128 @@
+// zantaro-window-bench: measures the real main window on the real clock - start to first painted
+// frame, the frame intervals and CPU time of one spin, CPU time of an idle window, resident memory.
+// Run it under a display (make bench uses Xvfb).
+#include "platform/clock.h"
+#include "platform/program_files.h"
+#include "platform/screen_facts.h"
+#include "platform/sound_player.h"
+#include "ui/main_window/main_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+// The system clock, noting when each 25 ms frame wait ends.
+class FrameTimingClock : public zantaro::SystemClock
+{
+public:
+    std::vector<double> frameEnds;
+    void waitUntil(std::chrono::milliseconds deadline) override
+    {
+        const bool frame = deadline - tickCount() <= std::chrono::milliseconds(25);
+        SystemClock::waitUntil(deadline);
+        if (frame)
+            frameEnds.push_back(m_precise.nsecsElapsed() / 1e6);
+    }
+
+private:
+    QElapsedTimer m_precise = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+};
+
+// Notes the first paint of the window.
+class FirstPaintFilter : public QObject
+{
+public:
+    qint64 firstPaintMs = -1;
+    QElapsedTimer sinceStart;
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && firstPaintMs < 0)
+            firstPaintMs = sinceStart.elapsed();
+        return QObject::eventFilter(object, event);
+    }
+};
+
+double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values[static_cast<std::size_t>(p * static_cast<double>(values.size() - 1))];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    FirstPaintFilter paints;
+    paints.sinceStart.start();
+    QApplication application(argc, argv);
+    QTemporaryDir settings;
+    FrameTimingClock clock;
+    const QString directory = zantaro::programDirectory();
+    zantaro::QtSoundPlayer sound(directory);
+    zantaro::MainWindow window({clock, sound, zantaro::primaryScreenFacts(), directory, settings.path()});
+    window.installEventFilter(&paints);
+    window.state().Sound = false;
+    window.state().Double = false;
+    window.state().PayMode = false;
+    window.show();
+    while (paints.firstPaintMs < 0)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const qint64 startup = paints.firstPaintMs;
+
+    const double spinCpuStart = cpuSeconds();
+    QElapsedTimer spinWall;
+    spinWall.start();
+    window.machine().RequestSpin();
+    const double spinCpu = cpuSeconds() - spinCpuStart;
+    const double spinSeconds = spinWall.elapsed() / 1000.0;
+
+    std::vector<double> intervals;
+    for (std::size_t i = 1; i < clock.frameEnds.size(); ++i)
+        intervals.push_back(clock.frameEnds[i] - clock.frameEnds[i - 1]);
+
+    // Idle: the lamp blinks between spins.
+    const double idleCpuStart = cpuSeconds();
+    clock.waitUntil(clock.tickCount() + std::chrono::seconds(5));
+    const double idleCpu = cpuSeconds() - idleCpuStart;
+
+    std::printf("start to first painted frame: %.3f s (target < 0.25 s)\n", startup / 1000.0);
+    std::printf("frames: %zu, interval median %.2f ms (target 25 +- 1), p99 %.2f ms (target < 30), max %.2f ms\n",
+                intervals.size() + 1, percentile(intervals, 0.5), percentile(intervals, 0.99),
+                *std::max_element(intervals.begin(), intervals.end()));
+    std::printf("spin: %.2f s wall, CPU %.1f%% of one core (target < 5%%)\n", spinSeconds, 100.0 * spinCpu / spinSeconds);
+    std::printf("idle window: CPU %.2f%% of one core over 5 s (target < 0.5%%)\n", 100.0 * idleCpu / 5.0);
+    std::printf("resident memory: %.1f MB (target < 60 MB)\n", residentKilobytes() / 1024.0);
+    return 0;
+}
