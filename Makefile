@@ -12,7 +12,7 @@ PACKAGES := cmake g++ make ninja-build pkg-config \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth x11-apps xdotool imagemagick \
 	fonts-dejavu-core fonts-dejavu-extra clang-14 libclang-rt-14-dev \
-	appstream dpkg-dev file
+	appstream dpkg-dev file faketime
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

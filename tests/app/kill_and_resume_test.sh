@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Kills the real program with SIGKILL in the middle of a spin and in the middle of counting off a
+# win, and starts it again: the stored running game must be whole and as it was before the spin
+# that was cut off, so the wager comes back. Runs under Xvfb at 1280 x 1024.
+#
+# The time of day is frozen (libfaketime), so every reseed reads 10:00:00.000 and the spin is
+# known: it wins 18 credits on line 5, counted off in 18 steps of 0.1 s after the wheels stop.
+set -euo pipefail
+
+program=$1
+work=$(mktemp -d)
+trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+mkdir -p "$XDG_CONFIG_HOME/zantaro" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+ini=$XDG_CONFIG_HOME/zantaro/Zantaro.ini
+printf '[CurrentGame]\nCredits=500\nDouble=0\nSound=0\n' > "$ini"
+
+# The spin button's centre in the 1280-pixel layout.
+spin_x=1085
+spin_y=534
+
+# Starts the game, clicks the spin button and kills the game the given seconds later.
+spin_and_kill_after() {
+    FAKETIME='2026-12-08 10:00:00' FAKETIME_DONT_FAKE_MONOTONIC=1 \
+        LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 "$program" 2>/dev/null &
+    pid=$!
+    xdotool search --sync --name 'Zantaro Slots' > /dev/null
+    sleep 1
+    xdotool mousemove "$spin_x" "$spin_y" click 1
+    sleep "$1"
+    kill -9 "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+value_of() { sed -n "s/^$1=//p" "$ini" | tr -d '\r'; }
+
+fail() {
+    echo "FAILED: $1"
+    cat "$ini"
+    exit 1
+}
+
+before=$(cat "$ini")
+spin_and_kill_after 1.0 # the wheels are turning
+[ "$(cat "$ini")" = "$before" ] || fail "a kill mid-spin changed the stored game"
+
+spin_and_kill_after 3.3 # the win is being counted off
+[ "$(cat "$ini")" = "$before" ] || fail "a kill mid-count-off changed the stored game"
+
+spin_and_kill_after 8 # the spin has been paid and stored
+[ "$(value_of Credits)" = 510 ] || fail "the resumed game did not keep its 500 credits and pay 18 on a bet of 8"
+[ "$(value_of Spins)" = 1 ] || fail "the resumed game counted the cut-off spins"
+[ "$(value_of TotalBets)" = 8 ] || fail "the resumed game kept the wagers of the cut-off spins"
+echo "kill and resume: 3 passed, 0 failed"
