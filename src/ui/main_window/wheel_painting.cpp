@@ -22,7 +22,9 @@ struct WheelGeometry
     int highlightWidth;
 };
 
-constexpr WheelGeometry SmallCells{81, 112, 49, 45, 97, 0, 49, 45, 59, 65};
+// The small blank is one column wider than a symbol so that it also covers the right edge of the
+// 65-pixel line highlight; otherwise clearing a highlight would leave a red column behind.
+constexpr WheelGeometry SmallCells{81, 112, 49, 45, 97, 1, 49, 45, 59, 65};
 constexpr WheelGeometry LargeCells{124, 173, 75, 70, 150, 3, 79, 79, 90, 99};
 
 } // namespace

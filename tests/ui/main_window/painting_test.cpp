@@ -139,5 +139,19 @@ TEST(WheelPainting, aLineHighlightHatchesItsThreeWheelWindowsInRed)
     EXPECT_NE(buffer.pixel(artwork.PictureLeft + 49 + 162, artwork.PictureTop + 45), qRgb(255, 0, 0)); // wheel 2
 }
 
+TEST(WheelPainting, clearingALineHighlightLeavesNoRedBehind)
+{
+    for (const ScreenFacts& screen : {Medium, Large}) {
+        WindowFixture fixture(screen);
+        const QImage before = fixture.window->backBuffer();
+        fixture.window->drawLineHighlight(7); // the diagonal 6, 4, 2
+        for (const int wheel : {6, 4, 2}) {
+            fixture.window->fillWheelBlank(wheel);
+            fixture.window->DrawWheelCell(wheel);
+        }
+        EXPECT_EQ(differenceBounds(before, fixture.window->backBuffer()), QRect()) << screen.width;
+    }
+}
+
 } // namespace
 } // namespace zantaro::testing
