@@ -1,11 +1,19 @@
 // Draws the Pyramid's closed and opened tiles and the glyph of its card-game button.
 #pragma once
 
+#include <QColor>
 #include <QDir>
+#include <QRect>
+
+class QPainter;
 
 namespace zantaro::assets {
 
 // Writes the Pyramid's pictures into the "pyramid" folder under the resource directory.
 void writePyramidPictures(const QDir& resourceDir);
+
+// A square tile of the base colour with a raised, bevelled edge: light above and to the left,
+// shaded below and to the right. The card game's Pyramid glyph is built of the same tiles.
+void drawBevelledTile(QPainter& painter, const QRect& tile, const QColor& base, int bevel);
 
 } // namespace zantaro::assets

@@ -1,0 +1,159 @@
+#include "card_game_window.h"
+
+#include "built_in_pictures.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace zantaro {
+
+namespace {
+
+constexpr QSize ClientSize(632, 413);
+const QColor TableColour(128, 0, 0);
+
+QLabel* addLabel(QWidget* parent, const QRect& geometry, const QColor& colour, int pixelHeight)
+{
+    auto* label = new QLabel(parent);
+    label->setGeometry(geometry);
+    QFont font = label->font();
+    font.setPixelSize(pixelHeight);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+CardGameWindow::CardGameWindow(GameContext& context, std::function<void(int helpTopic)> showHelpTopic,
+                               QWidget* parent)
+    : QDialog(parent), m_context(context), m_showHelpTopic(std::move(showHelpTopic)), m_table(context),
+      m_tablePicture(ClientSize, QImage::Format_RGB32)
+{
+    setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
+    setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, TableColour);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    resize(ClientSize);
+
+    // Created in tab order: "&OK" comes first.
+    QPushButton* ok = addButton(QStringLiteral("&OK"), style()->standardIcon(QStyle::SP_DialogOkButton),
+                                QRect(524, 366, 96, 42));
+    QPushButton* help = addButton(QStringLiteral("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton),
+                                  QRect(312, 366, 96, 42));
+    QPushButton* pyramid = addButton(QStringLiteral("&Pyramid"),
+                                     QIcon(QPixmap::fromImage(builtInPicture("card_game/PyramidGlyph.png"))),
+                                     QRect(418, 366, 96, 42));
+    pyramid->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_table.keepWinnings();
+        accept();
+    });
+    connect(help, &QPushButton::clicked, this, [this] { m_showHelpTopic(CardGameHelpTopic); });
+    connect(pyramid, &QPushButton::clicked, this, [this] {
+        m_table.switchToPyramid();
+        accept();
+    });
+
+    QLabel* rules = addLabel(this, QRect(12, 328, 605, 33), Qt::white, 11);
+    rules->setWordWrap(true);
+    rules->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rules->setText(
+        QStringLiteral("A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; "
+                       "a 7 Loses Half Your Winnings; and a 2-6 Loses All Your Winnings."));
+    m_winningsLabel = addLabel(this, QRect(4, 382, 301, 35), Qt::yellow, 19);
+    m_winningsLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    showWinnings();
+
+    redrawTable();
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+QPushButton* CardGameWindow::addButton(const QString& text, const QIcon& icon, const QRect& geometry)
+{
+    auto* button = new QPushButton(icon, text, this);
+    button->setGeometry(geometry);
+    button->setIconSize(QSize(24, 24));
+    return button;
+}
+
+void CardGameWindow::done(int result)
+{
+    if (m_table.turning()) {
+        m_pendingResult = result; // closes once the turned card's cue or pause is over
+        return;
+    }
+    m_table.settle();
+    QDialog::done(result);
+}
+
+void CardGameWindow::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_tablePicture, event->rect());
+}
+
+void CardGameWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    m_table.release(point.x(), point.y(), *this);
+    if (m_pendingResult && !m_table.turning())
+        done(*std::exchange(m_pendingResult, std::nullopt));
+}
+
+void CardGameWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        m_showHelpTopic(CardGameHelpTopic);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CardGameWindow::paintSlot(QPainter& painter, int slot) const
+{
+    const CardSlot& card = m_table.slot(slot);
+    const TablePoint at = cardPosition(slot);
+    if (!card.faceUp)
+        m_painter.DrawCardBack(painter, at.x, at.y);
+    else if (card.cardNumber == JokerCard)
+        m_painter.DrawJoker(painter, at.x, at.y);
+    else
+        m_painter.DrawCardFace(painter, card.cardNumber, at.x, at.y);
+}
+
+void CardGameWindow::drawSlot(int slot)
+{
+    QPainter painter(&m_tablePicture);
+    paintSlot(painter, slot);
+    painter.end();
+    const TablePoint at = cardPosition(slot);
+    repaint(at.x, at.y, CardWidth, CardHeight);
+}
+
+void CardGameWindow::redrawTable()
+{
+    m_tablePicture.fill(TableColour);
+    QPainter painter(&m_tablePicture);
+    for (int slot = 0; slot < TableSlots; ++slot)
+        paintSlot(painter, slot);
+    painter.end();
+    repaint();
+}
+
+void CardGameWindow::showWinnings()
+{
+    m_winningsLabel->setText(QStringLiteral("Winnings: ") + QString::number(m_context.state.Winnings));
+}
+
+} // namespace zantaro

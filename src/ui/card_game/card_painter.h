@@ -1,0 +1,56 @@
+// CardPainter: draws the cards of the table from the nine card pictures - a face built in a
+// scratch picture, the back or the joker - and lays each onto the table through the card mask,
+// so the table's colour shows outside the rounded corners.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <vector>
+
+class QPainter;
+
+namespace zantaro {
+
+// The size of the scratch picture a face is built in: one pixel larger each way than a card.
+inline constexpr int ScratchWidth = 74;
+inline constexpr int ScratchHeight = 99;
+
+class CardPainter
+{
+public:
+    // Loads the pictures; a missing one draws nothing, so the table shows in its place.
+    CardPainter();
+
+    // The face of card 0..51 as DrawCardFace builds it, before it is laid onto the table.
+    QImage cardFace(int cardNumber) const;
+
+    // Each draws one card with its top-left corner at (x, y) of the painter's picture, which
+    // must be a Format_RGB32 image for the mask's bitwise operations.
+    void DrawCardFace(QPainter& table, int cardNumber, int x, int y) const;
+    void DrawCardBack(QPainter& table, int x, int y) const;
+    void DrawJoker(QPainter& table, int x, int y) const;
+
+private:
+    void layCard(QPainter& table, const QImage& face, int x, int y) const;
+
+    QImage m_Pos;
+    QImage m_Neg;
+    QImage m_back;
+    QImage m_Joker;
+    QImage m_Royal;
+    QImage m_Suits;
+    QImage m_SuitSm;
+    QImage m_Black;
+    QImage m_Red;
+};
+
+// A rectangle given by its left, top and exclusive right and bottom edges.
+constexpr QRect edges(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// Where the large suit marks of a spot card of value 1 (Ace) to 10 go on its face.
+std::vector<QRect> pipTargets(int value);
+
+} // namespace zantaro

@@ -1,0 +1,137 @@
+#include "card_table.h"
+
+#include "game/timings.h"
+
+#include <utility>
+
+namespace zantaro {
+
+namespace {
+
+// The index of the cell of pitch `pitch` starting at `origin` whose hit span [start, start + span]
+// holds the coordinate; cells count from 0 to count - 1.
+std::optional<int> cellAt(int coordinate, int origin, int pitch, int span, int count)
+{
+    if (coordinate < origin)
+        return std::nullopt;
+    const int cell = (coordinate - origin) / pitch;
+    if (cell >= count || coordinate > origin + pitch * cell + span)
+        return std::nullopt;
+    return cell;
+}
+
+} // namespace
+
+std::optional<int> slotAt(int x, int y)
+{
+    const std::optional<int> column = cellAt(x, TableLeft, ColumnPitch, CardWidth, TableColumns);
+    const std::optional<int> row = cellAt(y, TableTop, RowPitch, CardHeight, TableRows);
+    if (!column || !row)
+        return std::nullopt;
+    return *row * TableColumns + *column;
+}
+
+RankEffect rankEffect(std::int32_t rank)
+{
+    if (rank == JokerRank)
+        return {10, 1, SoundCue::Paid, false};
+    if (rank == 0) // Ace
+        return {3, 1, SoundCue::Paid, false};
+    if (rank >= 10) // Jack, Queen, King
+        return {2, 1, SoundCue::Paid, false};
+    if (rank >= 7) // 8, 9, 10: a push
+        return {1, 1, SoundCue::Neutral, false};
+    if (rank == 6) // 7: half is lost
+        return {1, 2, SoundCue::Neutral, false};
+    return {0, 1, SoundCue::Loss, true}; // 2 to 6
+}
+
+CardTable::CardTable(GameContext& context) : m_context(context)
+{
+    m_context.state.PlayAgain = false;
+    m_StartWinnings = m_context.state.Winnings;
+    ShuffleAndDeal();
+}
+
+void CardTable::ShuffleAndDeal()
+{
+    m_context.reseed();
+    for (std::int32_t i = 0; i < DeckSize; ++i)
+        m_deck[static_cast<std::size_t>(i)] = {i, i % 13, i / 13, false};
+    RandomGenerator& random = m_context.random;
+    for (int pass = 0; pass < 31; ++pass) {
+        for (std::size_t i = 0; i < m_deck.size(); ++i)
+            std::swap(m_deck[i], m_deck[random.Random(DeckSize)]);
+    }
+    CardSlot& joker = m_deck[random.Random(TableSlots)];
+    joker.cardNumber = JokerCard;
+    joker.rank = JokerRank;
+}
+
+void CardTable::release(int x, int y, CardTableView& view)
+{
+    const std::optional<int> hit = slotAt(x, y);
+    if (!hit)
+        return;
+    // A release that comes while an earlier card's cue or pause still runs turns nothing, as
+    // does one on a turned card or after the hand is over.
+    if (!m_turning && !m_HandOver && !slot(*hit).faceUp) {
+        m_turning = true;
+        turn(*hit, view);
+        m_turning = false;
+    }
+    view.showWinnings();
+}
+
+void CardTable::turn(int slotIndex, CardTableView& view)
+{
+    CardSlot& card = m_deck[static_cast<std::size_t>(slotIndex)];
+    card.faceUp = true;
+    view.drawSlot(slotIndex);
+
+    const RankEffect effect = rankEffect(card.rank);
+    if (effect.losesAll) {
+        loseAll(view);
+        return;
+    }
+    // Winnings times a factor up to 10 can pass the 32-bit range; the product stops at the
+    // largest amount instead of wrapping into a negative or a smaller one.
+    std::int32_t& winnings = m_context.state.Winnings;
+    addSaturated(winnings, static_cast<std::int64_t>(winnings) * (effect.multiplier - 1));
+    winnings /= effect.divisor;
+    m_context.playCue(effect.cue);
+}
+
+void CardTable::loseAll(CardTableView& view)
+{
+    m_HandOver = true;
+    m_context.playCue(SoundCue::Loss); // plays on during the pause
+    m_context.state.Winnings = 0;
+    m_context.Wait(timings::GameLossPause);
+    for (CardSlot& card : m_deck)
+        card.faceUp = true;
+    view.redrawTable();
+}
+
+void CardTable::keepWinnings()
+{
+    m_context.state.PlayAgain = false;
+}
+
+void CardTable::switchToPyramid()
+{
+    m_context.state.BonusGame = true;
+    if (m_context.state.Winnings > 0)
+        m_context.state.PlayAgain = true;
+}
+
+void CardTable::settle()
+{
+    if (m_settled)
+        return;
+    m_settled = true;
+    addSaturated(m_context.state.DoubleOrNothingWon,
+                 static_cast<std::int64_t>(m_context.state.Winnings) - m_StartWinnings);
+}
+
+} // namespace zantaro

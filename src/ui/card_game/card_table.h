@@ -1,0 +1,114 @@
+// CardTable: the rules of the double-or-nothing card table - the deal, the hit areas of the cards,
+// what each turned card does to the winnings, the buttons' effect on the game and the final tally.
+// It knows no window system; a CardTableView shows what it changes.
+#pragma once
+
+#include "game/game_context.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace zantaro {
+
+inline constexpr int DeckSize = 52;
+inline constexpr int TableColumns = 8;
+inline constexpr int TableRows = 3;
+inline constexpr int TableSlots = TableColumns * TableRows;
+inline constexpr std::int32_t JokerCard = 52;
+inline constexpr std::int32_t JokerRank = 13;
+
+// A card's picture and its place on the table, in window pixels.
+inline constexpr int CardWidth = 73;
+inline constexpr int CardHeight = 98;
+inline constexpr int TableLeft = 8;
+inline constexpr int TableTop = 8;
+inline constexpr int ColumnPitch = 78;
+inline constexpr int RowPitch = 100;
+
+struct CardSlot
+{
+    std::int32_t cardNumber = 0; // 0..51, or JokerCard
+    std::int32_t rank = 0;       // cardNumber mod 13 (0 Ace .. 12 King), JokerRank for the joker
+    std::int32_t suit = 0;       // cardNumber div 13: clubs, hearts, diamonds, spades
+    bool faceUp = false;
+};
+
+struct TablePoint
+{
+    int x = 0;
+    int y = 0;
+};
+
+// The top-left corner of a slot's card.
+constexpr TablePoint cardPosition(int slot)
+{
+    return {TableLeft + ColumnPitch * (slot % TableColumns), TableTop + RowPitch * (slot / TableColumns)};
+}
+
+// The slot whose hit area holds the point. A hit area is one pixel wider and taller than the card's
+// picture, so the areas meet nowhere and the gaps between them turn nothing.
+std::optional<int> slotAt(int x, int y);
+
+// What a turned card of a rank does.
+struct RankEffect
+{
+    std::int32_t multiplier = 1;
+    std::int32_t divisor = 1;
+    SoundCue cue = SoundCue::Neutral;
+    bool losesAll = false;
+};
+RankEffect rankEffect(std::int32_t rank);
+
+// Shows what the table changed: the window implements it.
+class CardTableView
+{
+public:
+    virtual ~CardTableView() = default;
+    virtual void drawSlot(int slot) = 0; // at once, before the card's cue plays
+    virtual void redrawTable() = 0;
+    virtual void showWinnings() = 0;
+};
+
+class CardTable
+{
+public:
+    // Opening the table: no replay asked for yet, the winnings at the start noted, a fresh deal.
+    explicit CardTable(GameContext& context);
+
+    // Reseeds, shuffles the 52 cards in 31 passes of 52 swaps, and puts the joker on one of the
+    // first 24.
+    void ShuffleAndDeal();
+
+    // A mouse release at a window point: turns the card there if it may be turned, and shows the
+    // winnings whenever the point is over a card.
+    void release(int x, int y, CardTableView& view);
+
+    // "&OK": keep the winnings and end the double-or-nothing offer.
+    void keepWinnings();
+    // "&Pyramid": the Pyramid becomes the chosen game, and is played next while there is something
+    // to play for.
+    void switchToPyramid();
+    // The window has closed, however it closed: the net change counts as double-or-nothing won.
+    // Only the first call counts.
+    void settle();
+
+    const CardSlot& slot(int index) const { return m_deck[static_cast<std::size_t>(index)]; }
+    bool HandOver() const { return m_HandOver; }
+    std::int32_t StartWinnings() const { return m_StartWinnings; }
+    // A card is being turned: its cue or the pause after a losing card is still running.
+    bool turning() const { return m_turning; }
+
+private:
+    void turn(int slotIndex, CardTableView& view);
+    void loseAll(CardTableView& view);
+
+    GameContext& m_context;
+    std::array<CardSlot, DeckSize> m_deck{};
+    std::int32_t m_StartWinnings = 0;
+    bool m_HandOver = false;
+    bool m_turning = false;
+    bool m_settled = false;
+};
+
+} // namespace zantaro
