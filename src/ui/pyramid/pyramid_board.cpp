@@ -1,0 +1,145 @@
+#include "pyramid_board.h"
+
+#include "game/timings.h"
+
+#include <utility>
+
+namespace zantaro {
+
+namespace {
+
+// The labels by square before the shuffle: one of each multiplier, two hints, three harmless
+// squares and seven losing ones.
+constexpr std::array<std::string_view, SquareCount> UnshuffledLabels{
+    "2X",      "3X",      "5X",      HintLabel, HintLabel, TryAgainLabel, TryAgainLabel, TryAgainLabel,
+    LoseLabel, LoseLabel, LoseLabel, LoseLabel, LoseLabel, LoseLabel,     LoseLabel};
+
+constexpr int ShufflePasses = 1001;
+constexpr int PyramidLeft = 361; // square 0, at the top
+constexpr int PyramidTop = 52;
+
+} // namespace
+
+SquarePosition squarePosition(int square)
+{
+    int row = 0;
+    while (square >= (row + 1) * (row + 2) / 2)
+        ++row;
+    const int place = square - row * (row + 1) / 2;
+    // Each row is one square wider than the one above it and centred under it.
+    const int rowLeft = PyramidLeft - row * SquareSize / 2;
+    return {rowLeft + place * SquareSize, PyramidTop + row * SquareSize};
+}
+
+std::int32_t labelMultiplier(std::string_view label)
+{
+    if (label.size() == 2 && label[1] == 'X' && label[0] >= '2' && label[0] <= '9')
+        return label[0] - '0';
+    return 0;
+}
+
+PyramidBoard::PyramidBoard(GameContext& context) : m_context(context)
+{
+    m_context.reseed();
+    m_context.state.PlayAgain = false;
+    m_winningsAtOpen = m_context.state.Winnings;
+    m_labels = UnshuffledLabels;
+    shuffle();
+    writeHints();
+}
+
+void PyramidBoard::shuffle()
+{
+    for (int pass = 0; pass < ShufflePasses; ++pass) {
+        for (std::size_t square = 0; square < m_labels.size(); ++square)
+            std::swap(m_labels[square], m_labels[m_context.random.Random(SquareCount)]);
+    }
+}
+
+void PyramidBoard::writeHints()
+{
+    int fiveNumber = 0; // the number shown on the "5X" square
+    for (int square = 0; square < SquareCount; ++square) {
+        if (label(square) == "5X")
+            fiveNumber = square + 1;
+        else if (label(square) == HintLabel)
+            (m_firstHintSquare < 0 ? m_firstHintSquare : m_secondHintSquare) = square;
+    }
+    constexpr std::string_view start = "The 5X symbol is behind a square ";
+    appendCapped(m_firstHintText, start);
+    appendCapped(m_firstHintText,
+                 fiveNumber % 2 == 1 ? "with an odd number on it." : "with an even number on it.");
+    appendCapped(m_secondHintText, start);
+    appendCapped(m_secondHintText, fiveNumber < 7 ? "with a number less than or equal to 7 on it."
+                                                  : "with a number greater than or equal to 7 on it.");
+}
+
+void PyramidBoard::open(int square, PyramidView& view)
+{
+    if (m_opening || m_context.state.Winnings <= 0 || opened(square))
+        return;
+    m_opening = true;
+    m_opened[index(square)] = true;
+    view.showSquare(square);
+
+    applyLabel(square);
+    view.showWinnings();
+    m_labelShown[index(square)] = true;
+    view.showSquare(square);
+
+    if (label(square) == LoseLabel) {
+        m_context.Wait(timings::GameLossPause);
+        for (int other = 0; other < SquareCount; ++other) {
+            m_opened[index(other)] = true;
+            m_labelShown[index(other)] = true;
+            view.showSquare(other);
+        }
+    }
+    if (square == m_firstHintSquare)
+        view.showHint(m_firstHintText);
+    else if (square == m_secondHintSquare)
+        view.showHint(m_secondHintText);
+    m_opening = false;
+}
+
+void PyramidBoard::applyLabel(int square)
+{
+    std::int32_t& winnings = m_context.state.Winnings;
+    const std::string_view text = label(square);
+    if (text == LoseLabel) {
+        winnings = 0;
+        m_context.playCue(SoundCue::Loss);
+    } else if (text == HintLabel) {
+        m_context.playCue(SoundCue::Award);
+    } else if (text == TryAgainLabel) {
+        m_context.playCue(SoundCue::Neutral);
+    } else {
+        // Winnings times up to 5 can pass the 32-bit range; the product stops at the largest
+        // amount instead of wrapping into a negative or a smaller one.
+        addSaturated(winnings, static_cast<std::int64_t>(winnings) * (labelMultiplier(text) - 1));
+        m_context.playCue(SoundCue::Win);
+    }
+}
+
+void PyramidBoard::keepWinnings()
+{
+    m_context.state.PlayAgain = false;
+}
+
+void PyramidBoard::switchToCardGame()
+{
+    if (m_context.state.Winnings > 0)
+        m_context.state.PlayAgain = true;
+    m_context.state.BonusGame = false;
+}
+
+void PyramidBoard::settle()
+{
+    if (m_settled)
+        return;
+    m_settled = true;
+    addSaturated(m_context.state.DoubleOrNothingWon,
+                 static_cast<std::int64_t>(m_context.state.Winnings) - m_winningsAtOpen);
+}
+
+} // namespace zantaro

@@ -1,0 +1,147 @@
+#include "pyramid_window.h"
+
+#include "built_in_pictures.h"
+#include "pyramid_square.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace zantaro {
+
+namespace {
+
+constexpr QSize ClientSize(592, 384);
+
+QLabel* addLabel(QWidget* parent, const QRect& geometry, const QColor& colour, int points)
+{
+    auto* label = new QLabel(parent);
+    label->setGeometry(geometry);
+    QFont font = label->font();
+    font.setPixelSize(pixelsForPoints(points));
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QPushButton* addButton(QWidget* parent, const QString& text, const QIcon& icon, const QRect& geometry)
+{
+    auto* button = new QPushButton(icon, text, parent);
+    button->setGeometry(geometry);
+    button->setIconSize(QSize(24, 24));
+    return button;
+}
+
+} // namespace
+
+PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
+    : QDialog(parent), m_context(context), m_board(context),
+      m_closedTile(builtInPicture(QStringLiteral("pyramid/BlueBox.png"))),
+      m_openedTile(builtInPicture(QStringLiteral("pyramid/Red.png")))
+{
+    setWindowTitle(QStringLiteral("Pyramid"));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFixedSize(ClientSize);
+
+    QLabel* caption = addLabel(this, QRect(4, 18, 117, 35), Qt::red, 14);
+    caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    caption->setText(QStringLiteral("Winnings:"));
+    m_winningsLabel = addLabel(this, QRect(132, 14, 165, 35), Qt::blue, 24);
+    showWinnings();
+
+    auto* memo = new QPlainTextEdit(this);
+    memo->setGeometry(24, 74, 185, 89);
+    memo->setReadOnly(true);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette memoPalette = memo->palette();
+    memoPalette.setColor(QPalette::Base, Qt::black);
+    memoPalette.setColor(QPalette::Text, Qt::white);
+    memo->setPalette(memoPalette);
+    memo->setPlainText(
+        QStringLiteral("Click a square and try to win a prize.  You can continue until you lose."));
+
+    // The help button has no topic of its own: it is there and does nothing.
+    addButton(this, QStringLiteral("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton),
+              QRect(16, 200, 129, 48));
+    QPushButton* cardGame =
+        addButton(this, QStringLiteral("&Card Game"),
+                  QIcon(QPixmap::fromImage(builtInPicture(QStringLiteral("pyramid/CardGameGlyph.png")))),
+                  QRect(16, 264, 129, 48));
+    QPushButton* ok = addButton(this, QStringLiteral("&OK"), style()->standardIcon(QStyle::SP_DialogOkButton),
+                                QRect(16, 326, 129, 48));
+    ok->setDefault(true);
+    ok->setFocus();
+    connect(cardGame, &QPushButton::clicked, this, [this] {
+        m_board.switchToCardGame();
+        accept();
+    });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        m_board.keepWinnings();
+        accept();
+    });
+
+    for (int index = 0; index < SquareCount; ++index) {
+        auto* square = new PyramidSquare(this);
+        const SquarePosition at = squarePosition(index);
+        square->move(at.x, at.y);
+        connect(square, &PyramidSquare::clicked, this, [this, index] { openSquare(index); });
+        m_squares[static_cast<std::size_t>(index)] = square;
+        showSquare(index);
+    }
+
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    move(screen->availableGeometry().center() - rect().center());
+}
+
+void PyramidWindow::done(int result)
+{
+    if (m_board.opening()) {
+        m_pendingResult = result; // closes once the opened square's cue or pause is over
+        return;
+    }
+    m_board.settle();
+    QDialog::done(result);
+}
+
+void PyramidWindow::openSquare(int square)
+{
+    m_board.open(square, *this);
+    if (m_pendingResult && !m_board.opening())
+        done(*std::exchange(m_pendingResult, std::nullopt));
+}
+
+void PyramidWindow::showSquare(int index)
+{
+    PyramidSquare* square = m_squares[static_cast<std::size_t>(index)];
+    if (!m_board.opened(index)) {
+        square->setContent(m_closedTile, QString::number(index + 1), numberStyle(),
+                           PyramidSquare::Centring::Closed);
+        return;
+    }
+    const std::string_view label = m_board.labelShown(index) ? m_board.label(index) : std::string_view();
+    square->setContent(m_openedTile, QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                       labelStyle(label), PyramidSquare::Centring::Opened);
+}
+
+void PyramidWindow::showWinnings()
+{
+    m_winningsLabel->setText(QString::number(m_context.state.Winnings));
+}
+
+void PyramidWindow::showHint(const std::string& text)
+{
+    QMessageBox::information(this, QStringLiteral("Zantaro Slots"), QString::fromStdString(text));
+}
+
+} // namespace zantaro

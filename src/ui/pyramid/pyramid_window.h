@@ -1,0 +1,46 @@
+// PyramidWindow: the Pyramid, fifteen hidden squares that multiply or wipe out the winnings.
+#pragma once
+
+#include "ui/pyramid/pyramid_board.h"
+
+#include <QDialog>
+#include <QImage>
+#include <array>
+#include <optional>
+
+class QLabel;
+
+namespace zantaro {
+
+class PyramidSquare;
+
+class PyramidWindow : public QDialog, private PyramidView
+{
+    Q_OBJECT
+
+public:
+    PyramidWindow(GameContext& context, QWidget* parent = nullptr);
+
+    const PyramidBoard& board() const { return m_board; }
+    PyramidSquare* square(int index) const { return m_squares[static_cast<std::size_t>(index)]; }
+
+    // Closing waits for an opening square's pause to end; the tally is made once, however it closes.
+    void done(int result) override;
+
+private:
+    void showSquare(int square) override;
+    void showWinnings() override;
+    void showHint(const std::string& text) override;
+
+    void openSquare(int square);
+
+    GameContext& m_context;
+    PyramidBoard m_board;
+    QImage m_closedTile;
+    QImage m_openedTile;
+    QLabel* m_winningsLabel = nullptr;
+    std::array<PyramidSquare*, SquareCount> m_squares{};
+    std::optional<int> m_pendingResult;
+};
+
+} // namespace zantaro
