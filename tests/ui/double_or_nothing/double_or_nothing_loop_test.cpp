@@ -1,0 +1,137 @@
+// The two game windows opened modally by the payout's double-or-nothing loop, the way the main
+// window opens them: switching between the games, and the amount finally paid.
+#include "game/payout.h"
+#include "game_on_host.h"
+#include "qt_recording_host.h"
+#include "ui/card_game/card_game_window.h"
+#include "ui/pyramid/pyramid_square.h"
+#include "ui/pyramid/pyramid_window.h"
+#include "window_lookup.h"
+
+#include <QTest>
+#include <deque>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace zantaro::testing {
+namespace {
+
+constexpr std::int64_t PyramidClock = 1014; // "Lose" behind square 2
+constexpr std::int64_t CardClock = 1001;    // the joker in slot 9
+
+struct DoubleOrNothingLoopTest : ::testing::Test, GameOnHost<QtRecordingHost>
+{
+    // What the player does in each window the loop opens, in turn.
+    std::deque<std::function<void(QWidget*)>> player;
+
+    DoubleOrNothingLoopTest()
+    {
+        state.Double = true;
+        state.PayMode = false; // paid at once, so the test sees Credits without the count-off
+        state.Credits = 1000;
+        host.onDoubleOrNothing = [this](DoubleOrNothingGame game) {
+            host.clockValue = game == DoubleOrNothingGame::Pyramid ? PyramidClock : CardClock;
+            host.reseeds = 0;
+            whenModalOpens(next());
+            if (game == DoubleOrNothingGame::Pyramid) {
+                PyramidWindow window(context);
+                window.exec();
+            } else {
+                CardGameWindow window(context, [](int) {});
+                window.exec();
+            }
+        };
+    }
+
+    std::function<void(QWidget*)> next()
+    {
+        std::function<void(QWidget*)> act = player.front();
+        player.pop_front();
+        return act;
+    }
+
+    void playWinnings(std::int32_t winnings)
+    {
+        state.Winnings = winnings;
+        presentAndPayWinnings(context, PayTable::Regular);
+    }
+};
+
+void press(QWidget* window, const char* button)
+{
+    QTest::mouseClick(buttonLabelled(window, button), Qt::LeftButton);
+}
+
+void openSquare(QWidget* window, int square)
+{
+    QTest::mouseClick(static_cast<PyramidWindow*>(window)->square(square), Qt::LeftButton);
+}
+
+void turnCard(QWidget* window, int slot)
+{
+    const TablePoint at = cardPosition(slot);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(at.x + 30, at.y + 40));
+}
+
+TEST_F(DoubleOrNothingLoopTest, theCardGameButtonOpensTheCardTableOnTheSameWinnings)
+{
+    state.BonusGame = true;
+    std::int32_t winningsAtTable = 0;
+    player.push_back([](QWidget* pyramid) {
+        openSquare(pyramid, 8); // 2X
+        press(pyramid, "&Card Game");
+    });
+    player.push_back([&](QWidget* table) {
+        winningsAtTable = state.Winnings;
+        press(table, "&OK");
+    });
+    playWinnings(10);
+    EXPECT_EQ(host.linesStartingWith("game"), (std::vector<std::string>{"game Pyramid", "game CardGame"}));
+    EXPECT_EQ(winningsAtTable, 20);
+    EXPECT_FALSE(state.BonusGame);
+    EXPECT_EQ(state.Credits, 1020);
+    EXPECT_EQ(state.DoubleOrNothingWon, 10);
+}
+
+TEST_F(DoubleOrNothingLoopTest, theCardGameButtonAfterALossEndsTheOfferAndOnlyChoosesTheGame)
+{
+    state.BonusGame = true;
+    player.push_back([](QWidget* pyramid) {
+        openSquare(pyramid, 2); // Lose
+        press(pyramid, "&Card Game");
+    });
+    playWinnings(10);
+    EXPECT_EQ(host.linesStartingWith("game"), std::vector<std::string>{"game Pyramid"});
+    EXPECT_FALSE(state.BonusGame);
+    EXPECT_FALSE(state.PlayAgain);
+    EXPECT_EQ(state.Credits, 1000);
+    EXPECT_EQ(host.count("cue Paid"), 0);
+    EXPECT_EQ(state.DoubleOrNothingWon, -10);
+}
+
+TEST_F(DoubleOrNothingLoopTest, thePyramidButtonOfTheCardTableOpensThePyramid)
+{
+    state.BonusGame = false;
+    player.push_back([](QWidget* table) { press(table, "&Pyramid"); });
+    player.push_back([](QWidget* pyramid) { press(pyramid, "&OK"); });
+    playWinnings(10);
+    EXPECT_EQ(host.linesStartingWith("game"), (std::vector<std::string>{"game CardGame", "game Pyramid"}));
+    EXPECT_TRUE(state.BonusGame);
+    EXPECT_EQ(state.Credits, 1010);
+}
+
+TEST_F(DoubleOrNothingLoopTest, aJokerOnHugeWinningsPaysTheLargestAmountNotAWrappedOne)
+{
+    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    state.BonusGame = false;
+    player.push_back([](QWidget* table) {
+        turnCard(table, 9);
+        press(table, "&OK");
+    });
+    playWinnings(1'000'000'000);
+    EXPECT_EQ(state.Credits, largest);
+    EXPECT_EQ(state.DoubleOrNothingWon, largest - 1'000'000'000);
+}
+
+} // namespace
+} // namespace zantaro::testing

@@ -1,0 +1,242 @@
+// The rules of the Pyramid, headless: the shuffle, the hints, the squares' effects and the tally.
+#include "game_on_host.h"
+#include "support/recording_host.h"
+#include "ui/pyramid/pyramid_board.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <limits>
+#include <map>
+
+namespace zantaro::testing {
+namespace {
+
+// A clock value whose shuffle puts the "5X" behind the square numbered 7, with hints behind the
+// squares numbered 2 and 14.
+constexpr std::int64_t FiveUnderSevenClock = 1014;
+
+// Logs what the board shows into the host's log, so it reads in order with the cues and waits.
+class RecordingPyramidView : public PyramidView
+{
+public:
+    explicit RecordingPyramidView(RecordingHost& host) : m_host(host) {}
+    const PyramidBoard* board = nullptr; // the board being opened
+
+    void showSquare(int square) override
+    {
+        m_host.log.push_back("square " + std::to_string(square) +
+                             (board->labelShown(square) ? " label" : " open"));
+    }
+    void showWinnings() override { m_host.log.push_back("label"); }
+    void showHint(const std::string& text) override { m_host.log.push_back("hint " + text); }
+
+private:
+    RecordingHost& m_host;
+};
+
+struct PyramidBoardTest : ::testing::Test, GameOnHost<RecordingHost>
+{
+    RecordingPyramidView view{host};
+
+    PyramidBoard create(std::int64_t clock, std::int32_t winnings)
+    {
+        host.clockValue = clock;
+        state.Winnings = winnings;
+        return PyramidBoard(context);
+    }
+
+    static int squareLabelled(const PyramidBoard& board, std::string_view label)
+    {
+        for (int square = 0; square < SquareCount; ++square) {
+            if (board.label(square) == label)
+                return square;
+        }
+        return -1;
+    }
+
+    void open(PyramidBoard& board, int square)
+    {
+        view.board = &board;
+        board.open(square, view);
+    }
+};
+
+TEST_F(PyramidBoardTest, shuffleReseedsThenSwapsWith1001PassesOfFifteenDraws)
+{
+    const PyramidBoard board = create(777, 10);
+    RandomGenerator expected;
+    expected.reseed(777);
+    for (int draw = 0; draw < 1001 * 15; ++draw)
+        expected.Random(15);
+    EXPECT_EQ(random.state(), expected.state());
+    EXPECT_EQ(host.linesStartingWith("reseed"), std::vector<std::string>{"reseed 777"});
+}
+
+TEST_F(PyramidBoardTest, aFixedClockAlwaysShufflesTheSameLabels)
+{
+    const PyramidBoard board = create(FiveUnderSevenClock, 10);
+    const std::vector<std::string_view> expected{"Try Again", "Hint", "Lose",      "Try Again", "Lose",
+                                                 "Lose",      "5X",   "Try Again", "2X",        "Lose",
+                                                 "3X",        "Lose", "Lose",      "Hint",      "Lose"};
+    std::vector<std::string_view> labels;
+    for (int square = 0; square < SquareCount; ++square)
+        labels.push_back(board.label(square));
+    EXPECT_EQ(labels, expected);
+}
+
+TEST_F(PyramidBoardTest, everyShuffleKeepsOneOfEachMultiplierTwoHintsThreeTryAgainsAndSevenLoses)
+{
+    for (std::int64_t clock : {0, 5, 12345, 86'399'999}) {
+        const PyramidBoard board = create(clock, 10);
+        std::map<std::string_view, int> counts;
+        for (int square = 0; square < SquareCount; ++square)
+            ++counts[board.label(square)];
+        const std::map<std::string_view, int> expected{{"2X", 1},   {"3X", 1},        {"5X", 1},
+                                                       {"Hint", 2}, {"Try Again", 3}, {"Lose", 7}};
+        EXPECT_EQ(counts, expected) << "clock " << clock;
+        EXPECT_LT(board.firstHintSquare(), board.secondHintSquare());
+    }
+}
+
+TEST_F(PyramidBoardTest, squaresStandInFiveRowsAsAPyramid)
+{
+    const std::vector<std::pair<int, int>> expected{
+        {361, 52},  {329, 116}, {393, 116}, {297, 180}, {361, 180}, {425, 180}, {265, 244}, {329, 244},
+        {393, 244}, {457, 244}, {233, 308}, {297, 308}, {361, 308}, {425, 308}, {489, 308}};
+    for (int square = 0; square < SquareCount; ++square) {
+        const SquarePosition at = squarePosition(square);
+        EXPECT_EQ(std::make_pair(at.x, at.y), expected[static_cast<std::size_t>(square)])
+            << "square " << square;
+    }
+}
+
+TEST_F(PyramidBoardTest, theFiveUnderSquareSevenGivesTheOddAndTheAtLeastSevenHints)
+{
+    const PyramidBoard board = create(FiveUnderSevenClock, 10);
+    ASSERT_EQ(board.label(6), "5X");
+    EXPECT_EQ(board.firstHintSquare(), 1);
+    EXPECT_EQ(board.secondHintSquare(), 13);
+    EXPECT_EQ(board.firstHintText(), "The 5X symbol is behind a square with an odd number on it.");
+    EXPECT_EQ(board.secondHintText(),
+              "The 5X symbol is behind a square with a number greater than or equal to 7 on it.");
+}
+
+TEST_F(PyramidBoardTest, aHintShowsItsOwnTextAfterItsLabelWhicheverHintIsOpenedFirst)
+{
+    PyramidBoard board = create(FiveUnderSevenClock, 10);
+    host.clearLog();
+    open(board, 13);
+    EXPECT_EQ(host.log, (std::vector<std::string>{"square 13 open", "cue Award", "label", "square 13 label",
+                                                  "hint " + board.secondHintText()}));
+    host.clearLog();
+    open(board, 1);
+    EXPECT_EQ(host.linesStartingWith("hint"), std::vector<std::string>{"hint " + board.firstHintText()});
+    EXPECT_EQ(state.Winnings, 10);
+}
+
+TEST_F(PyramidBoardTest, twoFiveAndThreeTimesOnTenMake300AndCount290AsWon)
+{
+    PyramidBoard board = create(FiveUnderSevenClock, 10);
+    host.clearLog();
+    for (std::string_view multiplier : {"2X", "5X", "3X"})
+        open(board, squareLabelled(board, multiplier));
+    board.keepWinnings();
+    board.settle();
+    EXPECT_EQ(state.Winnings, 300);
+    EXPECT_EQ(state.DoubleOrNothingWon, 290);
+    EXPECT_FALSE(state.PlayAgain);
+    EXPECT_EQ(host.linesStartingWith("cue"), (std::vector<std::string>{"cue Win", "cue Win", "cue Win"}));
+}
+
+TEST_F(PyramidBoardTest, tryAgainKeepsTheWinningsWithTheNeutralCue)
+{
+    PyramidBoard board = create(FiveUnderSevenClock, 10);
+    open(board, 0);
+    EXPECT_EQ(state.Winnings, 10);
+    EXPECT_EQ(host.linesStartingWith("cue"), std::vector<std::string>{"cue Neutral"});
+}
+
+TEST_F(PyramidBoardTest, loseFirstZeroesTheWinningsAndOpensEverySquareAfterTheSecondsPause)
+{
+    state.DoubleOrNothingWon = 5;
+    PyramidBoard board = create(FiveUnderSevenClock, 40);
+    host.clearLog();
+    open(board, 2);
+    const std::vector<std::string> start{"square 2 open", "cue Loss", "label", "square 2 label", "wait 1000"};
+    ASSERT_GE(host.log.size(), start.size() + SquareCount);
+    EXPECT_EQ(std::vector<std::string>(host.log.begin(), host.log.begin() + 5), start);
+    EXPECT_EQ(host.log.back(), "square 14 label");
+    EXPECT_EQ(state.Winnings, 0);
+    for (int square = 0; square < SquareCount; ++square) {
+        EXPECT_TRUE(board.opened(square));
+        EXPECT_TRUE(board.labelShown(square));
+    }
+    board.settle();
+    EXPECT_EQ(state.DoubleOrNothingWon, -35);
+}
+
+TEST_F(PyramidBoardTest, afterALossAndOnAnOpenSquareClicksDoNothing)
+{
+    PyramidBoard board = create(FiveUnderSevenClock, 40);
+    open(board, 8); // 2X
+    host.clearLog();
+    open(board, 8);
+    EXPECT_TRUE(host.log.empty());
+    EXPECT_EQ(state.Winnings, 80);
+    open(board, 2);
+    host.clearLog();
+    open(board, 6);
+    EXPECT_TRUE(host.log.empty());
+    EXPECT_EQ(state.Winnings, 0);
+}
+
+TEST_F(PyramidBoardTest, theCardGameButtonAfterALossOnlyChoosesTheCardGameForLater)
+{
+    PyramidBoard board = create(FiveUnderSevenClock, 40);
+    open(board, 2);
+    board.switchToCardGame();
+    EXPECT_FALSE(state.BonusGame);
+    EXPECT_FALSE(state.PlayAgain);
+}
+
+TEST_F(PyramidBoardTest, theCardGameButtonWithWinningsPlaysTheCardGameNext)
+{
+    PyramidBoard board = create(FiveUnderSevenClock, 40);
+    board.switchToCardGame();
+    EXPECT_FALSE(state.BonusGame);
+    EXPECT_TRUE(state.PlayAgain);
+}
+
+TEST_F(PyramidBoardTest, okAtOnceLeavesWinningsAndTheTallyAlone)
+{
+    state.DoubleOrNothingWon = 7;
+    PyramidBoard board = create(FiveUnderSevenClock, 40);
+    board.keepWinnings();
+    board.settle();
+    EXPECT_EQ(state.Winnings, 40);
+    EXPECT_EQ(state.DoubleOrNothingWon, 7);
+}
+
+TEST_F(PyramidBoardTest, aMultiplierOnHugeWinningsStopsAtTheLargestAmountInsteadOfWrapping)
+{
+    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    PyramidBoard board = create(FiveUnderSevenClock, 500'000'000);
+    open(board, 6); // 5X
+    EXPECT_EQ(state.Winnings, largest);
+    open(board, 10); // 3X
+    EXPECT_EQ(state.Winnings, largest);
+    board.settle();
+    EXPECT_EQ(state.DoubleOrNothingWon, largest - 500'000'000);
+}
+
+TEST(PyramidLabels, onlyTheMultipliersMultiply)
+{
+    EXPECT_EQ(labelMultiplier("2X"), 2);
+    EXPECT_EQ(labelMultiplier("3X"), 3);
+    EXPECT_EQ(labelMultiplier("5X"), 5);
+    for (std::string_view other : {"Hint", "Try Again", "Lose", ""})
+        EXPECT_EQ(labelMultiplier(other), 0) << other;
+}
+
+} // namespace
+} // namespace zantaro::testing
