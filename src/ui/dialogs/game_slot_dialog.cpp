@@ -1,0 +1,82 @@
+#include "game_slot_dialog.h"
+
+#include "game/saved_game_store.h"
+#include "ui/dialogs/side_window_look.h"
+
+#include <QFrame>
+#include <QInputDialog>
+#include <QPushButton>
+
+namespace zantaro {
+
+namespace {
+
+constexpr QSize ClientSize(616, 360);
+const std::string RunningGameName = "CurrentGame";
+
+} // namespace
+
+GameSlotDialog::GameSlotDialog(GameState& state, SaveLoadGame saveLoadGame,
+                               std::function<void(int)> showHelpTopic, QWidget* parent)
+    : HelpKeyDialog(std::move(showHelpTopic), parent), m_state(state), m_saveLoadGame(std::move(saveLoadGame))
+{
+    m_saveLoadGame(CurrentGameSlot, true, RunningGameName);
+    setUpSideWindow(*this,
+                    m_state.SaveMode ? QStringLiteral("Save a Game -- Select Game Slot")
+                                     : QStringLiteral("Open a Game -- Select Game Slot"),
+                    ClientSize);
+    setFont(sideWindowFont(11, true));
+
+    auto* bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setGeometry(0, 8, 617, 297);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+
+    for (int slot = 0; slot < SlotPanelCount; ++slot) {
+        m_saveLoadGame(slot, false, {});
+        auto* panel = new SlotPanel(slot + 1, this);
+        panel->showSlot(m_state);
+        connect(panel->okButton(), &QPushButton::clicked, this, [this, slot] { chooseSlot(slot); });
+        m_panels[slot] = panel;
+    }
+
+    QPushButton* help =
+        addGlyphButton(this, QStringLiteral("&Help"), QStyle::SP_DialogHelpButton, QRect(8, 316, 97, 37));
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    connect(help, &QPushButton::clicked, this, [this] { this->showHelpTopic(GameSlotHelpTopic); });
+    QPushButton* cancel = addGlyphButton(this, QStringLiteral("&Cancel"), QStyle::SP_DialogCancelButton,
+                                         QRect(508, 316, 97, 37));
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// The slot of the panel whose OK button was pressed. The state holds the last panel's slot here,
+// so saving first takes the running game back from where it was parked.
+void GameSlotDialog::chooseSlot(int slot)
+{
+    if (m_state.SaveMode) {
+        bool confirmed = false;
+        const QString name =
+            QInputDialog::getText(this, QStringLiteral("Name for this saved game?"), QString(),
+                                  QLineEdit::Normal, m_panels[slot]->name(), &confirmed);
+        if (confirmed) {
+            m_saveLoadGame(CurrentGameSlot, false, {});
+            m_saveLoadGame(slot, true, name.toStdString());
+        }
+    } else {
+        m_saveLoadGame(slot, false, {});
+        m_saveLoadGame(CurrentGameSlot, true, RunningGameName);
+    }
+    accept();
+}
+
+void GameSlotDialog::done(int result)
+{
+    if (!m_closed) {
+        m_closed = true;
+        m_saveLoadGame(CurrentGameSlot, false, {});
+    }
+    QDialog::done(result);
+}
+
+} // namespace zantaro

@@ -1,0 +1,16 @@
+// The number formats of the side windows, independent of the process locale: thousands grouped
+// with "," and fixed-point text with ".", each filled on the left with spaces to a minimum width.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zantaro {
+
+// "%<width>.0n": 1234567 at width 10 is " 1,234,567"; -1234 is "    -1,234".
+std::string groupedNumber(std::int64_t value, int width);
+
+// "%<width>.<decimals>f": 100 at width 7 with 2 decimals is " 100.00".
+std::string fixedPoint(double value, int width, int decimals);
+
+} // namespace zantaro

@@ -1,0 +1,36 @@
+// PayoffChartWindow: shows the payoff chart picture "Paychart.bmp" from the program directory in a
+// window that fits it exactly.
+#pragma once
+
+#include "ui/dialogs/help_key_dialog.h"
+
+#include <functional>
+
+namespace zantaro {
+
+inline constexpr int PayoffChartHelpTopic = 41010;
+inline constexpr const char* PayoffChartFileName = "Paychart.bmp";
+inline constexpr const char* MissingPayoffChartMessage =
+    "The payoff chart picture Paychart.bmp is missing or damaged.";
+
+class PayoffChartWindow : public HelpKeyDialog
+{
+public:
+    // Reads the picture; when it cannot, the window keeps its design size and loaded() is false.
+    PayoffChartWindow(const QString& programDirectory, std::function<void(int helpTopic)> showHelpTopic,
+                      QWidget* parent = nullptr);
+
+    bool loaded() const { return m_loaded; }
+
+    // Shows the chart modally, or tells the player that the picture is missing or damaged.
+    static void open(const QString& programDirectory, std::function<void(int helpTopic)> showHelpTopic,
+                     QWidget* parent);
+
+protected:
+    int helpTopic() const override { return PayoffChartHelpTopic; }
+
+private:
+    bool m_loaded = false;
+};
+
+} // namespace zantaro

@@ -1,0 +1,15 @@
+// Runs the side-window tests in one offscreen QApplication.
+#include <QApplication>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt wants a private runtime directory; a temporary one is made with the right permissions.
+    const QTemporaryDir runtimeDirectory;
+    qputenv("XDG_RUNTIME_DIR", runtimeDirectory.path().toLocal8Bit());
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
