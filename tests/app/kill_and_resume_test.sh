@@ -17,6 +17,12 @@ chmod 700 "$XDG_RUNTIME_DIR"
 ini=$XDG_CONFIG_HOME/zantaro/Zantaro.ini
 printf '[CurrentGame]\nCredits=500\nDouble=0\nSound=0\n' > "$ini"
 
+fail() {
+    echo "FAILED: $1"
+    cat "$ini"
+    exit 1
+}
+
 # The spin button's centre in the 1280-pixel layout.
 spin_x=1085
 spin_y=534
@@ -26,7 +32,7 @@ spin_and_kill_after() {
     FAKETIME='2026-12-08 10:00:00' FAKETIME_DONT_FAKE_MONOTONIC=1 \
         LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 "$program" 2>/dev/null &
     pid=$!
-    xdotool search --sync --name 'Zantaro Slots' > /dev/null
+    timeout 60 xdotool search --sync --name 'Zantaro Slots' > /dev/null || fail "the game's window did not appear"
     sleep 1
     xdotool mousemove "$spin_x" "$spin_y" click 1
     sleep "$1"
@@ -36,11 +42,6 @@ spin_and_kill_after() {
 
 value_of() { sed -n "s/^$1=//p" "$ini" | tr -d '\r'; }
 
-fail() {
-    echo "FAILED: $1"
-    cat "$ini"
-    exit 1
-}
 
 before=$(cat "$ini")
 spin_and_kill_after 1.0 # the wheels are turning
