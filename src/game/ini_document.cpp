@@ -234,6 +234,15 @@ void IniDocument::insertLine(std::size_t index, std::string content)
 
 void IniDocument::appendSection(std::string_view section, std::string content)
 {
+    // Past the parsed part of an oversized file the next read would not find the new section; it
+    // goes first instead, set apart by a blank line.
+    const std::size_t added = section.size() + content.size() + 8; // brackets, line ends, a blank line
+    if (!m_unparsedTail.empty() && text().size() - m_unparsedTail.size() + added > MaxParsedBytes) {
+        m_lines.insert(m_lines.begin(),
+                       {Line{'[' + std::string(section) + ']', m_newLineEnding},
+                        Line{std::move(content), m_newLineEnding}, Line{{}, m_newLineEnding}});
+        return;
+    }
     if (!m_lines.empty()) {
         Line& last = m_lines.back();
         if (last.ending == LineEnding::None)

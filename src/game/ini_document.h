@@ -33,7 +33,8 @@ public:
     bool flag(std::string_view section, std::string_view key) const;
 
     // Replaces the value in place, or adds the key after the last key of its section, or adds the
-    // section at the end. Line breaks and NUL in the value become spaces so it stays one line.
+    // section at the end (at the start when the end lies past MaxParsedBytes, so that it is read
+    // back). Line breaks and NUL in the value become spaces so it stays one line.
     void setValue(std::string_view section, std::string_view key, std::string_view value);
     void setInteger(std::string_view section, std::string_view key, std::int32_t value);
     void setFlag(std::string_view section, std::string_view key, bool value);

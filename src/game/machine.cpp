@@ -42,7 +42,9 @@ bool Machine::acceptBet()
 {
     GameState& state = m_context.state;
     const std::int64_t bet = static_cast<std::int64_t>(state.CoinsPerLine) * state.LinesPlayed;
-    if (bet <= 0)
+    // A loaded game may hold a negative count of lines and of coins; their product is no bet,
+    // since no line would be played for it.
+    if (bet <= 0 || state.LinesPlayed < 0)
         m_context.host.showMessage("You must place a bet first.");
     else if (bet > state.Credits)
         m_context.host.showMessage("You do not have enough credits for that bet,");
