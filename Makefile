@@ -3,6 +3,9 @@
 #   make test  - the same set-up, then the whole suite headless through ctest
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+SOAK_SPINS ?= 1000000
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
@@ -12,11 +15,11 @@ PACKAGES := cmake g++ make ninja-build pkg-config \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth x11-apps xdotool imagemagick \
 	fonts-dejavu-core fonts-dejavu-extra clang-14 libclang-rt-14-dev \
-	appstream dpkg-dev file faketime
+	appstream dpkg-dev file faketime desktop-file-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run sim test test-asan bench clean
+.PHONY: all deps configure build run sim test test-asan bench soak fuzz deb clean
 
 all: build
 
@@ -57,5 +60,20 @@ bench: build
 	XDG_RUNTIME_DIR=$$(mktemp -d) xvfb-run -a -s '-screen 0 1280x1024x24' $(BUILD_DIR)/zantaro-window-bench
 	$(BUILD_DIR)/zantaro-sim par --simulate 3000000 | tail -n 20
 
+# A million checked spins of the engine: no credit made or lost, no free spin left pending.
+soak: build
+	$(BUILD_DIR)/zantaro-soak --spins $(SOAK_SPINS)
+
+# The INI and saved-game readers under libFuzzer, built with clang in a directory of their own;
+# each target runs FUZZ_SECONDS.
+fuzz: deps
+	cmake -S tests/fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	tests/fuzz/run_fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The Debian package, in the build directory.
+deb: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
