@@ -12,6 +12,8 @@ work=$(mktemp -d)
 trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
+# The real window on the Xvfb display, whatever platform the other tests use.
+export QT_QPA_PLATFORM=xcb
 mkdir -p "$XDG_CONFIG_HOME/zantaro" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 ini=$XDG_CONFIG_HOME/zantaro/Zantaro.ini

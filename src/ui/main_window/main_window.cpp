@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "game/timings.h"
+#include "platform/help.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -98,6 +99,9 @@ void MainWindow::FormMouseDown(int x, int y)
 void MainWindow::FormKeyDown(int key)
 {
     switch (key) {
+    case Qt::Key_F1:
+        showHelpTopic(helpFile(), HelpTopic::MainWindow);
+        break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (!m_state.Spinning)

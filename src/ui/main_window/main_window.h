@@ -104,6 +104,10 @@ private:
     void runUpdateReminder();
     void flipToggle(int number, bool& flag);
     void openWebSite();
+    void showBorrowDialog();
+    void showGameSlotDialog();
+    QString helpFile() const;
+    std::function<void(int)> helpTopicOpener() const;
     void FormMouseDown(int x, int y);
     void FormKeyDown(int key);
     QTimer& timer(GameTimer timer);

@@ -1,6 +1,12 @@
 // The command strip's commands and the about box behind the logo.
 #include "main_window.h"
+#include "number_drawing.h"
+#include "platform/help.h"
 #include "platform/web_page.h"
+#include "ui/dialogs/borrow_dialog.h"
+#include "ui/dialogs/game_slot_dialog.h"
+#include "ui/dialogs/payoff_chart_window.h"
+#include "ui/dialogs/statistics_window.h"
 
 #include <QMessageBox>
 
@@ -9,8 +15,18 @@ namespace zantaro {
 void MainWindow::OptionsClick(int number)
 {
     switch (number) {
+    case HelpCommand:
+        showHelpContents(helpFile());
+        break;
     case PayModeCommand:
         flipToggle(number, m_state.PayMode);
+        break;
+    case PayChartCommand:
+        PayoffChartWindow::open(m_programDirectory, helpTopicOpener(), this);
+        break;
+    case BorrowCommand:
+        showBorrowDialog();
+        repaintWindow();
         break;
     case NewGameCommand:
         if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
@@ -40,9 +56,45 @@ void MainWindow::OptionsClick(int number)
     case DoubleCommand:
         flipToggle(number, m_state.Double);
         break;
+    case SaveGameCommand:
+        m_state.SaveMode = true;
+        showGameSlotDialog();
+        break;
+    case LoadGameCommand:
+        m_state.SaveMode = false;
+        showGameSlotDialog();
+        repaintWindow();
+        break;
+    case StatsCommand:
+        StatisticsWindow(m_state, this).exec();
+        break;
     default:
         break;
     }
+}
+
+QString MainWindow::helpFile() const
+{
+    return m_programDirectory + QStringLiteral("Zantaro.hlp");
+}
+
+std::function<void(int)> MainWindow::helpTopicOpener() const
+{
+    return [file = helpFile()](int topic) { showHelpTopic(file, topic); };
+}
+
+void MainWindow::showBorrowDialog()
+{
+    // The dialog draws its numbers with the window's own digits.
+    const auto drawNumber = [this](QPainter& painter, std::int64_t value, int x, int y, bool yellow, bool rightAligned,
+                                   bool tight) { DrawNumber(painter, m_artwork, value, x, y, {yellow, rightAligned, tight}); };
+    BorrowDialog(m_state, drawNumber, helpTopicOpener(), this).exec();
+}
+
+void MainWindow::showGameSlotDialog()
+{
+    const auto saveLoad = [this](int slot, bool save, const std::string& name) { saveLoadGame(slot, save, name); };
+    GameSlotDialog(m_state, saveLoad, helpTopicOpener(), this).exec();
 }
 
 void MainWindow::flipToggle(int number, bool& flag)

@@ -1,6 +1,8 @@
 // The main window as the game's host: drawing goes to the painter, time to the clock, cues to the
 // sound player, and the three timers run the machine's handlers.
 #include "main_window.h"
+#include "ui/card_game/card_game_window.h"
+#include "ui/pyramid/pyramid_window.h"
 
 #include <QMessageBox>
 
@@ -152,8 +154,12 @@ void MainWindow::showMessage(const std::string& text)
     QMessageBox::information(this, windowTitle(), QString::fromStdString(text));
 }
 
-void MainWindow::playDoubleOrNothing(DoubleOrNothingGame)
+void MainWindow::playDoubleOrNothing(DoubleOrNothingGame game)
 {
+    if (game == DoubleOrNothingGame::Pyramid)
+        PyramidWindow(m_machine.context(), this).exec();
+    else
+        CardGameWindow(m_machine.context(), helpTopicOpener(), this).exec();
 }
 
 void MainWindow::saveRunningGame()
