@@ -1,12 +1,13 @@
-// Runs the double-or-nothing tests in one offscreen QApplication.
+// Runs a test executable's window tests in one offscreen QApplication.
 #include <QApplication>
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt wants a private runtime directory; a fresh temporary one has the right permissions.
+    // Qt wants a private runtime directory; a temporary one is made with the right permissions.
     const QTemporaryDir runtimeDirectory;
     qputenv("XDG_RUNTIME_DIR", runtimeDirectory.path().toLocal8Bit());
     QApplication application(argc, argv);
