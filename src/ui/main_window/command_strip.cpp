@@ -68,7 +68,9 @@ CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window, s
 // colour leaves no fringe of the old one.
 void CommandStrip::DrawCommandCaptions(const GameState& state)
 {
-    const QFont font = windowFont(8);
+    // Small captions read best drawn crisply, without antialiased edges.
+    QFont font = windowFont(8);
+    font.setStyleStrategy(QFont::NoAntialias);
     for (PictureButton* button : m_buttons) {
         QImage& picture = button->picture();
         picture = button->face().copy();
