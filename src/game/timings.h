@@ -8,6 +8,7 @@ namespace zantaro::timings {
 using namespace std::chrono_literals;
 
 inline constexpr std::chrono::milliseconds Frame = 25ms;            // one animation frame
+inline constexpr std::chrono::milliseconds FrameJitter = 2ms;       // a wake-up this late is on time
 inline constexpr std::chrono::milliseconds QuickFinishStage = 20ms; // between stages of a stopped spin
 inline constexpr std::chrono::milliseconds AutoSpinPause = 500ms;   // between spins of auto spin
 inline constexpr std::chrono::milliseconds CountStep = 100ms;       // between steps of counting off

@@ -35,14 +35,17 @@ void WheelAnimation::run(const std::array<int, WheelCount>& motionOffsets)
 void WheelAnimation::runFrames()
 {
     GameHost& host = m_context.host;
-    // Each frame is due a whole frame after the one before was drawn, so frames never come closer
-    // than that; a late frame only stretches the animation.
+    // Each frame is due a whole frame after the one before. A timer that wakes within the jitter
+    // allowance counts as on time, so the usual millisecond of wake-up latency does not slow the
+    // animation; a frame later than that is noted when drawn, and only stretches the animation.
     std::chrono::milliseconds lastFrame = host.tickCount();
     for (int frame = 1; frame <= FrameCount; ++frame) {
-        host.waitUntil(lastFrame + timings::Frame);
+        const std::chrono::milliseconds due = lastFrame + timings::Frame;
+        host.waitUntil(due);
         if (m_context.state.StopRequested || m_context.finishAtOnce)
             return;
-        lastFrame = host.tickCount();
+        const std::chrono::milliseconds now = host.tickCount();
+        lastFrame = now - due <= timings::FrameJitter ? due : now;
         if (frame % LampStepEvery == 0)
             lampStep(true);
         for (int wheel = 0; wheel < WheelCount; ++wheel)

@@ -201,6 +201,14 @@ TEST(SpinAnimation,
     EXPECT_EQ(game.host.count("cue Click"), 9);
 }
 
+TEST(SpinAnimation, keepsTheFramePaceWhenWaitsWakeWithinTheJitterAllowance)
+{
+    LosingGame game;
+    game.host.waitOvershoot = std::chrono::milliseconds(2);
+    game.machine.RequestSpin();
+    EXPECT_EQ(game.host.tick, std::chrono::milliseconds(101 * 25 + 2));
+}
+
 TEST(SpinAnimation, spacesFramesAtLeast25MsFromTheLastFrameWhenWaitsReturnLate)
 {
     LosingGame game;
