@@ -13,6 +13,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zantaro Slots"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.zantaro.Slots"));
     QApplication::setStyle(new zantaro::HintStyle);
 
     zantaro::SystemClock clock;

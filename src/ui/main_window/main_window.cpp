@@ -48,12 +48,15 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::saveLoadGame(int slot, bool save, const std::string& name)
+bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool reportFailure)
 {
     try {
         m_store.SaveLoadGame(m_state, slot, save, name, m_clock.today());
+        return true;
     } catch (const SaveFileError& error) {
-        QMessageBox::critical(this, windowTitle(), QString::fromStdString(error.what()));
+        if (reportFailure)
+            QMessageBox::critical(this, windowTitle(), QString::fromStdString(error.what()));
+        return false;
     }
 }
 

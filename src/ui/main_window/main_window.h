@@ -59,8 +59,9 @@ public:
     // False when a required artwork file was missing at start-up.
     bool artworkComplete() const { return m_artworkComplete; }
 
-    // Writes or reads a saved-game slot; a failed write is reported in a message box.
-    void saveLoadGame(int slot, bool save, const std::string& name);
+    // Writes or reads a saved-game slot; a failed write returns false and, unless told to keep
+    // quiet, is reported in a message box.
+    bool saveLoadGame(int slot, bool save, const std::string& name, bool reportFailure = true);
 
     // GameHost
     std::int64_t millisecondsSinceMidnightUtc() override;
@@ -136,6 +137,9 @@ private:
     QTimer m_lineFlash;     // Timer4
     QTimer m_freeSpinBlink; // Timer5
     bool m_closeAfterSpin = false;
+    // The store after each paid spin failed and the player has been told; told again only after
+    // a store has succeeded, so an unwritable settings directory does not stop every spin.
+    bool m_spinStoreFailing = false;
 };
 
 } // namespace zantaro

@@ -169,7 +169,7 @@ void MainWindow::saveRunningGame()
 
 void MainWindow::spinSettled()
 {
-    saveRunningGame();
+    m_spinStoreFailing = !saveLoadGame(CurrentGameSlot, true, "CurrentGame", !m_spinStoreFailing);
 }
 
 } // namespace zantaro

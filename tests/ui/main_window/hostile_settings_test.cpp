@@ -84,7 +84,8 @@ TEST(HostileSettings, anUncreatableSettingsDirectoryLetsTheGamePlayAndSaysWhereI
     spin(window);
     EXPECT_EQ(window.state().Credits, 1000 - 2 * 8);
     EXPECT_EQ(window.state().Spins, 2);
-    EXPECT_EQ(answerer.texts, QStringList(2, settings.unableToWrite(QStringLiteral("Zantaro.ini"))));
+    // The store after each spin reports its failure once, not at every spin.
+    EXPECT_EQ(answerer.texts, QStringList(1, settings.unableToWrite(QStringLiteral("Zantaro.ini"))));
 
     answerer.texts.clear();
     EXPECT_TRUE(window.close());
