@@ -35,12 +35,12 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_commandStrip = std::make_unique<CommandStrip>(m_artwork.Options, m_layout.optionsTopLeft, this,
                                                     [this](int number) { OptionsClick(number); });
 
-    m_lampBlink.setInterval(timings::LampBlink);
-    m_lineFlash.setInterval(timings::LineFlash);
-    m_freeSpinBlink.setInterval(timings::FreeSpinBlink);
-    connect(&m_lampBlink, &QTimer::timeout, this, [this] { m_machine.Timer1Timer(); });
-    connect(&m_lineFlash, &QTimer::timeout, this, [this] { m_machine.Timer4Timer(); });
-    connect(&m_freeSpinBlink, &QTimer::timeout, this, [this] { m_machine.Timer5Timer(); });
+    timer(GameTimer::LampBlink).setInterval(timings::LampBlink);
+    timer(GameTimer::LineFlash).setInterval(timings::LineFlash);
+    timer(GameTimer::FreeSpinBlink).setInterval(timings::FreeSpinBlink);
+    connect(&timer(GameTimer::LampBlink), &QTimer::timeout, this, [this] { m_machine.Timer1Timer(); });
+    connect(&timer(GameTimer::LineFlash), &QTimer::timeout, this, [this] { m_machine.Timer4Timer(); });
+    connect(&timer(GameTimer::FreeSpinBlink), &QTimer::timeout, this, [this] { m_machine.Timer5Timer(); });
 
     saveLoadGame(CurrentGameSlot, false, {});
     repaintWindow();

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -111,7 +112,7 @@ private:
     std::function<void(int)> helpTopicOpener() const;
     void FormMouseDown(int x, int y);
     void FormKeyDown(int key);
-    QTimer& timer(GameTimer timer);
+    QTimer& timer(GameTimer which) { return m_timers[static_cast<std::size_t>(which)]; }
 
     Clock& m_clock;
     SoundPlayer& m_sound;
@@ -133,9 +134,8 @@ private:
     std::unique_ptr<CommandStrip> m_commandStrip;
     PictureButton* m_logo = nullptr;
 
-    QTimer m_lampBlink;     // Timer1
-    QTimer m_lineFlash;     // Timer4
-    QTimer m_freeSpinBlink; // Timer5
+    // Timer1 (lamp blink), Timer4 (line flash) and Timer5 (free-spin text), in GameTimer order.
+    std::array<QTimer, 3> m_timers;
     bool m_closeAfterSpin = false;
     // The store after each paid spin failed and the player has been told; told again only after
     // a store has succeeded, so an unwritable settings directory does not stop every spin.

@@ -114,22 +114,9 @@ void MainWindow::drawLineHighlight(int line)
     m_painter.drawLineHighlight(line);
 }
 
-QTimer& MainWindow::timer(GameTimer timer)
-{
-    switch (timer) {
-    case GameTimer::LampBlink:
-        return m_lampBlink;
-    case GameTimer::LineFlash:
-        return m_lineFlash;
-    case GameTimer::FreeSpinBlink:
-        break;
-    }
-    return m_freeSpinBlink;
-}
-
 bool MainWindow::isTimerActive(GameTimer which) const
 {
-    return const_cast<MainWindow*>(this)->timer(which).isActive();
+    return m_timers[static_cast<std::size_t>(which)].isActive();
 }
 
 void MainWindow::setTimerActive(GameTimer which, bool active)
