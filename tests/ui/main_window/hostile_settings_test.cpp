@@ -150,7 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StoredGameCase{
             {"negativeCredits"}, "Credits=-500\n", "You do not have enough credits for that bet,", -500, 0},
-        StoredGameCase{{"nineLinesOfAHundredCoins"}, "LinesPlayed=9\nCoinsPerLine=100\n", "", 100, 900},
+        StoredGameCase{{"nineLinesOfAHundredCoinsPlayEightOfEight"}, "LinesPlayed=9\nCoinsPerLine=100\n", "", 936, 64},
         StoredGameCase{{"negativeLinesOfNegativeCoins"},
                        "LinesPlayed=-3\nCoinsPerLine=-3\n",
                        "You must place a bet first.",
