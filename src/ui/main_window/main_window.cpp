@@ -55,7 +55,7 @@ bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool
         return true;
     } catch (const SaveFileError& error) {
         if (reportFailure)
-            QMessageBox::critical(this, windowTitle(), QString::fromStdString(error.what()));
+            reportWriteFailure(QString::fromStdString(error.what()));
         return false;
     }
 }

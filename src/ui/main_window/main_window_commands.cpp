@@ -12,6 +12,8 @@
 
 namespace zantaro {
 
+// "New Game", the game slots and "Borrow" change the game as a whole, so they wait for a running
+// spin to finish and pay; the toggles and the windows that only show something act at once.
 void MainWindow::OptionsClick(int number)
 {
     switch (number) {
@@ -25,13 +27,17 @@ void MainWindow::OptionsClick(int number)
         PayoffChartWindow::open(m_programDirectory, helpTopicOpener(), this);
         break;
     case BorrowCommand:
-        showBorrowDialog();
-        repaintWindow();
+        m_machine.runBetweenSpins([this] {
+            showBorrowDialog();
+            repaintWindow();
+        });
         break;
     case NewGameCommand:
-        if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
-                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
-            m_machine.newGame();
+        m_machine.runBetweenSpins([this] {
+            if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
+                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+                m_machine.newGame();
+        });
         break;
     case SummaryCommand:
         showMessage(m_state.SpinReport.empty() ? "You must spin before viewing a summary of the last spin."
@@ -57,13 +63,17 @@ void MainWindow::OptionsClick(int number)
         flipToggle(number, m_state.Double);
         break;
     case SaveGameCommand:
-        m_state.SaveMode = true;
-        showGameSlotDialog();
+        m_machine.runBetweenSpins([this] {
+            m_state.SaveMode = true;
+            showGameSlotDialog();
+        });
         break;
     case LoadGameCommand:
-        m_state.SaveMode = false;
-        showGameSlotDialog();
-        repaintWindow();
+        m_machine.runBetweenSpins([this] {
+            m_state.SaveMode = false;
+            showGameSlotDialog();
+            repaintWindow();
+        });
         break;
     case StatsCommand:
         StatisticsWindow(m_state, this).exec();
@@ -93,8 +103,18 @@ void MainWindow::showBorrowDialog()
 
 void MainWindow::showGameSlotDialog()
 {
-    const auto saveLoad = [this](int slot, bool save, const std::string& name) { saveLoadGame(slot, save, name); };
-    GameSlotDialog(m_state, saveLoad, helpTopicOpener(), this).exec();
+    const auto saveLoad = [this](int slot, bool save, const std::string& name) {
+        if (slot == CurrentGameSlot && save)
+            storeRunningGame();
+        else
+            saveLoadGame(slot, save, name);
+    };
+    const auto readSlot = [this](int slot) {
+        GameState stored = m_state;
+        m_store.SaveLoadGame(stored, slot, false, {}, m_clock.today());
+        return stored;
+    };
+    GameSlotDialog(m_state, saveLoad, readSlot, helpTopicOpener(), this).exec();
 }
 
 void MainWindow::flipToggle(int number, bool& flag)
