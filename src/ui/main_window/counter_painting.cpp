@@ -167,10 +167,15 @@ void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
 
 void MachinePainter::drawFreeSpinLabel()
 {
-    QPainter painter(&m_buffer);
-    touch(fillBlack(painter, m_freeSpinTextBounds));
+    const QString label = QStringLiteral("Win 3 FREE Spins:");
     const QPoint at = freeSpinTextPosition();
-    touch(drawLabel(painter, QStringLiteral("Win 3 FREE Spins:"), labelPointSize(8, 12, 14), at.x(), at.y()));
+    const int size = labelPointSize(8, 12, 14);
+    QPainter painter(&m_buffer);
+    painter.setFont(windowFont(size));
+    // The label's own place is cleared too: text drawn over itself would come out bolder.
+    const QRect labelBounds = painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, label);
+    touch(fillBlack(painter, m_freeSpinTextBounds.united(labelBounds)));
+    touch(drawLabel(painter, label, size, at.x(), at.y()));
 }
 
 QPoint MachinePainter::freeSpinTextPosition() const

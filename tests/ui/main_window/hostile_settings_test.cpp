@@ -24,6 +24,7 @@ class MessageBoxAnswerer
 public:
     MessageBoxAnswerer()
     {
+        ++pendingMessageBoxAnswers();
         QObject::connect(&m_poll, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr || !box->isVisible())
@@ -33,6 +34,9 @@ public:
         });
         m_poll.start(1);
     }
+    ~MessageBoxAnswerer() { --pendingMessageBoxAnswers(); }
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
 
     QStringList texts;
 
