@@ -7,23 +7,8 @@
 # known: it wins 18 credits on line 5, counted off in 18 steps of 0.1 s after the wheels stop.
 set -euo pipefail
 
-program=$1
-work=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-# The real window on the Xvfb display, whatever platform the other tests use.
-export QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_CONFIG_HOME/zantaro" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-ini=$XDG_CONFIG_HOME/zantaro/Zantaro.ini
+. "$(dirname "$0")/real_program.sh"
 printf '[CurrentGame]\nCredits=500\nDouble=0\nSound=0\n' > "$ini"
-
-fail() {
-    echo "FAILED: $1"
-    cat "$ini"
-    exit 1
-}
 
 # The spin button's centre in the 1280-pixel layout.
 spin_x=1085
@@ -41,8 +26,6 @@ spin_and_kill_after() {
     kill -9 "$pid"
     wait "$pid" 2>/dev/null || true
 }
-
-value_of() { sed -n "s/^$1=//p" "$ini" | tr -d '\r'; }
 
 
 before=$(cat "$ini")
