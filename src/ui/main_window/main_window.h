@@ -112,6 +112,8 @@ protected:
 private:
     // Every spin command goes through here, so that a close during the spin completes afterwards.
     void requestSpin();
+    // The path of a settings file in the settings directory.
+    std::string settingsFile(const char* name) const;
     void runUpdateReminder();
     void reportWriteFailure(const QString& message);
     void flipToggle(int number, bool& flag);

@@ -58,7 +58,7 @@ void MainWindow::bringToFront()
 
 void MainWindow::runUpdateReminder()
 {
-    const std::string path = (m_settingsDirectory + QLatin1Char('/') + QLatin1String(UpdateReminderFileName)).toStdString();
+    const std::string path = settingsFile(UpdateReminderFileName);
     IniDocument file(m_files.read(path).value_or(std::string()));
     if (recordCloseAndCheckReminder(file, m_clock.today(), !m_quietClose)) {
         const auto answer = QMessageBox::question(this, windowTitle(), QString::fromStdString(updateReminderQuestion()),
