@@ -99,25 +99,6 @@ TEST(Integrity, theToggleAndViewingCommandsActAtOnceDuringASpin)
     EXPECT_EQ(game.state().Credits, 1392);
 }
 
-TEST(Integrity, closingDuringAWinningSpinWithDoubleOnOpensNoDoubleOrNothingWindowAndPaysTheWin)
-{
-    MidSpinFixture game;
-    game.state().Double = true;
-    bool windowOpened = false;
-    const ModalAnswer refuseAnyWindow = ModalAnswer::to<QDialog>([&](QDialog& dialog) {
-        windowOpened = true;
-        dialog.reject();
-    });
-    game.window->show();
-    game.atHalfASecond([&] { game.window->close(); });
-    game.spin();
-
-    EXPECT_FALSE(windowOpened);
-    EXPECT_FALSE(game.window->isVisible());
-    EXPECT_EQ(game.state().Credits, 1392);
-    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
-}
-
 TEST(Integrity, aCloseWithoutQuestionsStoresTheBetAndLeavesADueReminderForTheNextClose)
 {
     MidSpinFixture game;
