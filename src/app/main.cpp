@@ -1,4 +1,5 @@
 // The program entry: the application titled "Zantaro Slots", its main window, the message loop.
+#include "app/startup_zoom.h"
 #include "platform/clock.h"
 #include "platform/program_files.h"
 #include "platform/screen_facts.h"
@@ -11,6 +12,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> exitCode = zantaro::prepareZoom(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zantaro Slots"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zantaro.Slots"));
@@ -19,9 +22,11 @@ int main(int argc, char** argv)
     zantaro::SystemClock clock;
     const QString directory = zantaro::programDirectory();
     zantaro::QtSoundPlayer sound(directory);
-    zantaro::MainWindow window({clock, sound, zantaro::primaryScreenFacts(), directory, zantaro::settingsDirectory()});
+    zantaro::MainWindow window(
+        {clock, sound, zantaro::primaryScreenFacts(), directory, zantaro::settingsDirectory()});
     if (!window.artworkComplete())
-        QMessageBox::information(nullptr, QStringLiteral("Zantaro Slots"), QString::fromLatin1(zantaro::MissingArtworkMessage));
+        QMessageBox::information(nullptr, QStringLiteral("Zantaro Slots"),
+                                 QString::fromLatin1(zantaro::MissingArtworkMessage));
     window.show();
     return QApplication::exec();
 }

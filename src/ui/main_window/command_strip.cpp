@@ -53,11 +53,13 @@ QColor captionColour(int number, const GameState& state)
     return Yellow;
 }
 
-CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window, std::function<void(int)> onCommand)
+CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window,
+                           std::function<void(int)> onCommand)
 {
+    const QSize size = face.deviceIndependentSize().toSize();
     for (int number = 0; number < CommandCount; ++number) {
         auto* button = new PictureButton(number, face, window);
-        button->move(anchor.x() + (number / 7) * face.width(), anchor.y() - (number % 7) * face.height());
+        button->move(anchor.x() + (number / 7) * size.width(), anchor.y() - (number % 7) * size.height());
         button->setToolTip(QString::fromLatin1(Commands[static_cast<std::size_t>(number)].hint));
         QObject::connect(button, &PictureButton::clicked, window, onCommand);
         m_buttons[static_cast<std::size_t>(number)] = button;
@@ -79,8 +81,8 @@ void CommandStrip::DrawCommandCaptions(const GameState& state)
         painter.setPen(captionColour(button->number(), state));
         const QString caption = commandCaption(button->number());
         const QSize text = painter.fontMetrics().size(Qt::TextSingleLine, caption);
-        const QRect place((picture.width() - text.width()) / 2, (picture.height() - text.height()) / 2, text.width(),
-                          text.height());
+        const QRect place((button->width() - text.width()) / 2, (button->height() - text.height()) / 2,
+                          text.width(), text.height());
         painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption);
         painter.end();
         button->update();
@@ -92,16 +94,19 @@ void CommandStrip::updateToggleHint(int number, const GameState& state)
     QString hint;
     switch (number) {
     case PayModeCommand:
-        hint = state.PayMode ? QStringLiteral("Paymode is Count Off Credits") : QStringLiteral("Paymode is Instant Payoff");
+        hint = state.PayMode ? QStringLiteral("Paymode is Count Off Credits")
+                             : QStringLiteral("Paymode is Instant Payoff");
         break;
     case AutoSpinCommand:
-        hint = QStringLiteral("Auto Spin Mode") + (state.AutoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
+        hint = QStringLiteral("Auto Spin Mode") +
+               (state.AutoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
         break;
     case SoundCommand:
         hint = state.Sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off");
         break;
     case DoubleCommand:
-        hint = state.Double ? QStringLiteral("Double or Nothing Game is On") : QStringLiteral("Double or Nothing Game is Off");
+        hint = state.Double ? QStringLiteral("Double or Nothing Game is On")
+                            : QStringLiteral("Double or Nothing Game is Off");
         break;
     default:
         return;

@@ -9,7 +9,6 @@
 
 #include <QImage>
 #include <QPainter>
-
 #include <array>
 #include <functional>
 
@@ -20,8 +19,8 @@ class MachinePainter
 public:
     using TouchedCallback = std::function<void(const QRect&)>;
 
-    MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout, int dotsPerInch,
-                   QImage& buffer, TouchedCallback touched);
+    MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout,
+                   int dotsPerInch, QImage& buffer, TouchedCallback touched);
 
     // The whole window in its fixed order; the blinking free-spin text is not part of it.
     void FormPaint();
@@ -58,6 +57,8 @@ private:
     QRect fillBlack(QPainter& painter, const QRect& rect);
     int labelPointSize(int small, int medium, int large) const;
     void touch(const QRect& rect) { m_touched(rect); }
+    // The buffer's pixels under a rectangle of the window.
+    QRect devicePixels(const QRect& logical) const;
 
     const GameState& m_state;
     const Artwork& m_artwork;

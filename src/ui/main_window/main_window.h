@@ -19,7 +19,6 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -103,6 +102,7 @@ protected:
 private:
     // Every spin command goes through here, so that a close during the spin completes afterwards.
     void requestSpin();
+    void placeWindow();
     void runUpdateReminder();
     void flipToggle(int number, bool& flag);
     void openWebSite();

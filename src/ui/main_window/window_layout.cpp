@@ -16,6 +16,8 @@ WindowLayout layoutWindow(const Artwork& artwork)
     const int right = artwork.PictureLeft + artwork.MachinePicture.width();
     layout.machineRight = right;
     const int machineBottom = artwork.PictureTop + artwork.MachinePicture.height();
+    if (!artwork.MachinePicture.isNull())
+        layout.drawnBottom = machineBottom + artwork.LampBar.height() / 2;
 
     const int spinWidth = artwork.SpinBtn.width();
     const int spinHeight = artwork.SpinBtn.height();
@@ -59,7 +61,8 @@ WindowLayout layoutWindow(const Artwork& artwork)
     layout.linesMinusRect = minusAreaOf(linesPlus);
     layout.coinsMinusRect = minusAreaOf(coinsPlus);
 
-    layout.logoTopLeft = QPoint((artwork.PictureLeft - artwork.Logo.width()) / 2, stop.Bottom - artwork.Logo.height());
+    layout.logoTopLeft =
+        QPoint((artwork.PictureLeft - artwork.Logo.width()) / 2, stop.Bottom - artwork.Logo.height());
     layout.optionsTopLeft = QPoint(spin.Left, spin.Top - artwork.Options.height() - 20);
     return layout;
 }
