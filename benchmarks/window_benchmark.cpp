@@ -26,8 +26,7 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 long residentKilobytes()
@@ -128,10 +127,9 @@ int main(int argc, char** argv)
                 screen->availableGeometry().width(), screen->availableGeometry().height(), window.width(),
                 window.height());
     std::printf("start to first painted frame: %.3f s (target < 0.3 s)\n", startup / 1000.0);
-    std::printf(
-        "frames: %zu, interval median %.2f ms (target 25 +- 1), p99 %.2f ms (target < 30), max %.2f ms\n",
-        intervals.size() + 1, percentile(intervals, 0.5), percentile(intervals, 0.99),
-        *std::max_element(intervals.begin(), intervals.end()));
+    std::printf("frames: %zu, interval median %.2f ms (target 25 +- 1), p99 %.2f ms (target < 30), max %.2f ms\n",
+                intervals.size() + 1, percentile(intervals, 0.5), percentile(intervals, 0.99),
+                *std::max_element(intervals.begin(), intervals.end()));
     std::printf("spin: %.2f s wall, CPU %.1f%% of one core (target < 8%%)\n", spinSeconds,
                 100.0 * spinCpu / spinSeconds);
     std::printf("idle window: CPU %.2f%% of one core over 5 s (target < 0.5%%)\n", 100.0 * idleCpu / 5.0);

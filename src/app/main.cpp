@@ -22,11 +22,9 @@ int main(int argc, char** argv)
     zantaro::SystemClock clock;
     const QString directory = zantaro::programDirectory();
     zantaro::QtSoundPlayer sound(directory);
-    zantaro::MainWindow window(
-        {clock, sound, zantaro::primaryScreenFacts(), directory, zantaro::settingsDirectory()});
+    zantaro::MainWindow window({clock, sound, zantaro::primaryScreenFacts(), directory, zantaro::settingsDirectory()});
     if (!window.artworkComplete())
-        QMessageBox::information(nullptr, QStringLiteral("Zantaro Slots"),
-                                 QString::fromLatin1(zantaro::MissingArtworkMessage));
+        QMessageBox::information(nullptr, QStringLiteral("Zantaro Slots"), QString::fromLatin1(zantaro::MissingArtworkMessage));
     window.show();
     return QApplication::exec();
 }

@@ -20,18 +20,11 @@ struct ScreenFacts
 ScreenFacts primaryScreenFacts();
 
 // Width classes of the layout; the artwork's size bands use their own limits.
-enum class WidthClass
-{
-    Small,
-    Medium,
-    Large
-};
+enum class WidthClass { Small, Medium, Large };
 
 constexpr WidthClass widthClassOf(int screenWidth)
 {
-    return screenWidth < 700    ? WidthClass::Small
-           : screenWidth < 1000 ? WidthClass::Medium
-                                : WidthClass::Large;
+    return screenWidth < 700 ? WidthClass::Small : screenWidth < 1000 ? WidthClass::Medium : WidthClass::Large;
 }
 
 } // namespace zantaro

@@ -138,13 +138,6 @@ bool LoadArtwork(Artwork& artwork, const QString& programDirectory, const Screen
     return complete;
 }
 
-int sharpScaleFor(qreal devicePixelRatio)
-{
-    if (devicePixelRatio <= 1.0)
-        return 1;
-    return devicePixelRatio <= 2.0 ? 2 : LargestPictureScale;
-}
-
 void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen, int scale)
 {
     ArtworkPictures sharp = builtInPictures(scale);

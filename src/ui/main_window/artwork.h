@@ -63,10 +63,6 @@ Artwork builtInArtwork();
 // picture; its bitmap then stays empty and the game plays on.
 bool LoadArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen);
 
-// The scale of the picture set drawn at a device pixel ratio: the nearest at or above it (2 or
-// 3), so a picture is only ever shrunk; 1 at ratio 1, and 3 above 3.
-int sharpScaleFor(qreal devicePixelRatio);
-
 // Loads the set of pictures at `scale` (their names carry "@2x" or "@3x") that match the loaded
 // 1x pictures; one of another size than `scale` times its 1x picture is left out.
 void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen,

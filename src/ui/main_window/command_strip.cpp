@@ -53,8 +53,7 @@ QColor captionColour(int number, const GameState& state)
     return Yellow;
 }
 
-CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window,
-                           std::function<void(int)> onCommand)
+CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window, std::function<void(int)> onCommand)
 {
     const QSize size = face.deviceIndependentSize().toSize();
     for (int number = 0; number < CommandCount; ++number) {
@@ -94,19 +93,16 @@ void CommandStrip::updateToggleHint(int number, const GameState& state)
     QString hint;
     switch (number) {
     case PayModeCommand:
-        hint = state.PayMode ? QStringLiteral("Paymode is Count Off Credits")
-                             : QStringLiteral("Paymode is Instant Payoff");
+        hint = state.PayMode ? QStringLiteral("Paymode is Count Off Credits") : QStringLiteral("Paymode is Instant Payoff");
         break;
     case AutoSpinCommand:
-        hint = QStringLiteral("Auto Spin Mode") +
-               (state.AutoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
+        hint = QStringLiteral("Auto Spin Mode") + (state.AutoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
         break;
     case SoundCommand:
         hint = state.Sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off");
         break;
     case DoubleCommand:
-        hint = state.Double ? QStringLiteral("Double or Nothing Game is On")
-                            : QStringLiteral("Double or Nothing Game is Off");
+        hint = state.Double ? QStringLiteral("Double or Nothing Game is On") : QStringLiteral("Double or Nothing Game is Off");
         break;
     default:
         return;

@@ -7,15 +7,15 @@ namespace zantaro {
 
 namespace {
 
-template <typename T> const T& byClass(WidthClass widthClass, const T& small, const T& medium, const T& large)
+template <typename T>
+const T& byClass(WidthClass widthClass, const T& small, const T& medium, const T& large)
 {
     return widthClass == WidthClass::Small ? small : widthClass == WidthClass::Medium ? medium : large;
 }
 
 } // namespace
 
-QRect MachinePainter::drawCounter(std::int64_t value, int x, int y, bool yellow, bool rightAligned,
-                                  bool tight)
+QRect MachinePainter::drawCounter(std::int64_t value, int x, int y, bool yellow, bool rightAligned, bool tight)
 {
     QPainter painter(&m_buffer);
     const QRect touched = DrawNumber(painter, m_artwork, value, x, y, {yellow, rightAligned, tight});
@@ -38,26 +38,25 @@ void MachinePainter::DrawBonusPool()
 void MachinePainter::DrawLinesPlayed()
 {
     const int right = m_layout.machineRight;
-    const QPoint at =
-        byClass(m_layout.widthClass, QPoint(right + 10, 30), QPoint(right + 20, 30), QPoint(right + 5, 30));
+    const QPoint at = byClass(m_layout.widthClass, QPoint(right + 10, 30), QPoint(right + 20, 30), QPoint(right + 5, 30));
     drawCounter(m_state.LinesPlayed, at.x(), at.y(), true, false, true);
 }
 
 void MachinePainter::DrawCoinsPerLine()
 {
     const int right = m_layout.machineRight;
-    const QPoint at = byClass(m_layout.widthClass, QPoint(right + 85, 30), QPoint(right + 145, 30),
-                              QPoint(right + 130, 30));
+    const QPoint at =
+        byClass(m_layout.widthClass, QPoint(right + 85, 30), QPoint(right + 145, 30), QPoint(right + 130, 30));
     drawCounter(m_state.CoinsPerLine, at.x(), at.y(), true, false, true);
 }
 
 void MachinePainter::DrawCoinsPlayed()
 {
     const int right = m_layout.machineRight;
-    const QPoint at = byClass(m_layout.widthClass, QPoint(right + 140, 65), QPoint(right + 195, 78),
-                              QPoint(right + 227, 140));
-    drawCounter(static_cast<std::int64_t>(m_state.CoinsPerLine) * m_state.LinesPlayed, at.x(), at.y(), false,
-                true, false);
+    const QPoint at =
+        byClass(m_layout.widthClass, QPoint(right + 140, 65), QPoint(right + 195, 78), QPoint(right + 227, 140));
+    drawCounter(static_cast<std::int64_t>(m_state.CoinsPerLine) * m_state.LinesPlayed, at.x(), at.y(), false, true,
+                false);
 }
 
 // Lit icons fill the row from the right; on small screens they overlap by 5 pixels.
@@ -131,8 +130,7 @@ void MachinePainter::DrawWinningsReadout(bool show)
     if (show && m_state.Winnings != 0) {
         if (medium) {
             const QFontMetrics metrics(windowFont(12), &m_buffer);
-            const QRect text = drawLabel(painter, label, 12,
-                                         m_artwork.PictureLeft - 5 - metrics.horizontalAdvance(label), 10);
+            const QRect text = drawLabel(painter, label, 12, m_artwork.PictureLeft - 5 - metrics.horizontalAdvance(label), 10);
             painter.end();
             touch(text);
             drawCounter(m_state.Winnings, m_artwork.PictureLeft - 5, 10 + metrics.height(), true, true, true);
@@ -149,8 +147,7 @@ void MachinePainter::DrawWinningsReadout(bool show)
         touch(fillBlack(painter, QRect(QPoint(m_artwork.PictureLeft - labelWidth - 5, 10),
                                        QPoint(m_artwork.PictureLeft - 2, 59))));
     } else {
-        touch(fillBlack(painter,
-                        QRect(QPoint(m_layout.machineRight + 1, 240), QPoint(m_buffer.width() - 1, 299))));
+        touch(fillBlack(painter, QRect(QPoint(m_layout.machineRight + 1, 240), QPoint(m_buffer.width() - 1, 299))));
     }
 }
 
@@ -162,8 +159,7 @@ void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
     const int size = labelPointSize(8, 12, 14);
     QPainter painter(&m_buffer);
     painter.setFont(windowFont(size));
-    const QRect bounds =
-        painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, text);
+    const QRect bounds = painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, text);
     painter.fillRect(bounds, Qt::black);
     painter.setPen(lit ? QColor(255, 0, 0) : QColor(0, 0, 0));
     painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);

@@ -80,8 +80,7 @@ QRect MachinePainter::drawLabel(QPainter& painter, const QString& text, int poin
 {
     painter.setFont(windowFont(pointSize));
     painter.setPen(LabelYellow);
-    const QRect bounds =
-        painter.fontMetrics().boundingRect(QRect(x, y, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+    const QRect bounds = painter.fontMetrics().boundingRect(QRect(x, y, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
     painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
     return bounds;
 }
@@ -137,8 +136,7 @@ QRect MachinePainter::symbolRect(int wheel) const
     const int row = wheel / 3;
     const int size = m_artwork.CellSize;
     if (m_artwork.largeCells())
-        return QRect(m_artwork.PictureLeft + 79 + 124 * column, m_artwork.PictureTop + 94 + 173 * row, size,
-                     size);
+        return QRect(m_artwork.PictureLeft + 79 + 124 * column, m_artwork.PictureTop + 94 + 173 * row, size, size);
     return QRect(m_artwork.PictureLeft + 49 + 81 * column, m_artwork.PictureTop + 59 + 112 * row, size, size);
 }
 

@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <QPainter>
+
 #include <array>
 #include <functional>
 
@@ -19,8 +20,8 @@ class MachinePainter
 public:
     using TouchedCallback = std::function<void(const QRect&)>;
 
-    MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout,
-                   int dotsPerInch, QImage& buffer, TouchedCallback touched);
+    MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout, int dotsPerInch,
+                   QImage& buffer, TouchedCallback touched);
 
     // The whole window in its fixed order; the blinking free-spin text is not part of it.
     void FormPaint();

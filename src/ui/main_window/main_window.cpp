@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "game/picture_names.h"
 #include "game/timings.h"
 #include "platform/help.h"
 #include "platform/zoom_choice.h"
@@ -15,8 +16,7 @@ namespace zantaro {
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_sound(services.sound), m_screen(services.screen),
       m_programDirectory(services.programDirectory), m_settingsDirectory(services.settingsDirectory),
-      m_store(m_files,
-              (m_settingsDirectory + QLatin1Char('/') + QLatin1String(SavedGameFileName)).toStdString()),
+      m_store(m_files, (m_settingsDirectory + QLatin1Char('/') + QLatin1String(SavedGameFileName)).toStdString()),
       m_state(startupGameState()), m_machine(m_state, *this, m_random), m_artwork(builtInArtwork()),
       m_painter(m_state, m_artwork, m_layout, services.screen.dotsPerInch, m_buffer,
                 [this](const QRect& rect) { update(rect); })

@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
+
 #include <array>
 #include <functional>
 #include <memory>

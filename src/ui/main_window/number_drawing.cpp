@@ -1,12 +1,12 @@
 #include "number_drawing.h"
 
 #include <QString>
+
 #include <cstdlib>
 
 namespace zantaro {
 
-QRect DrawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y,
-                 NumberStyle style)
+QRect DrawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y, NumberStyle style)
 {
     const bool small = artwork.ScreenWidth < 1000;
     const int cellWidth = small ? 16 : 32;

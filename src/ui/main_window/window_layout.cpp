@@ -61,8 +61,7 @@ WindowLayout layoutWindow(const Artwork& artwork)
     layout.linesMinusRect = minusAreaOf(linesPlus);
     layout.coinsMinusRect = minusAreaOf(coinsPlus);
 
-    layout.logoTopLeft =
-        QPoint((artwork.PictureLeft - artwork.Logo.width()) / 2, stop.Bottom - artwork.Logo.height());
+    layout.logoTopLeft = QPoint((artwork.PictureLeft - artwork.Logo.width()) / 2, stop.Bottom - artwork.Logo.height());
     layout.optionsTopLeft = QPoint(spin.Left, spin.Top - artwork.Options.height() - 20);
     return layout;
 }
