@@ -138,16 +138,25 @@ bool LoadArtwork(Artwork& artwork, const QString& programDirectory, const Screen
     return complete;
 }
 
-void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen, int scale)
+void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen,
+                      qreal devicePixelRatio)
 {
+    const int scale = sharpScaleFor(devicePixelRatio);
     ArtworkPictures sharp = builtInPictures(scale);
     loadPictures(sharp, programDirectory, screen, scale);
     for (QImage ArtworkPictures::*picture : EveryPicture) {
-        if ((sharp.*picture).size() != (artwork.*picture).size() * scale)
-            sharp.*picture = QImage();
+        QImage& larger = sharp.*picture;
+        const QSize plain = (artwork.*picture).size();
+        if (larger.size() != plain * scale)
+            larger = QImage();
+        else if (devicePixelRatio != scale)
+            // Smooth scaling wants true colour; the digit sheets are built in with a palette.
+            larger = larger.convertToFormat(QImage::Format_RGB32)
+                         .scaled((QSizeF(plain) * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
     }
     artwork.sharp = sharp;
-    artwork.sharpScale = scale;
+    artwork.sharpRatio = devicePixelRatio;
 }
 
 void drawPicture(QPainter& painter, const Artwork& artwork, QImage ArtworkPictures::*picture,
@@ -158,10 +167,9 @@ void drawPicture(QPainter& painter, const Artwork& artwork, QImage ArtworkPictur
         painter.drawImage(target, artwork.*picture, source);
         return;
     }
-    // Between two scales the larger picture is shrunk smoothly to the device pixels.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const int scale = artwork.sharpScale;
-    painter.drawImage(target, sharp, QRect(source.topLeft() * scale, source.size() * scale));
+    const qreal ratio = artwork.sharpRatio;
+    painter.drawImage(QRectF(target), sharp,
+                      QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
 }
 
 QImage sharpestPicture(const Artwork& artwork, QImage ArtworkPictures::*picture)
@@ -169,7 +177,7 @@ QImage sharpestPicture(const Artwork& artwork, QImage ArtworkPictures::*picture)
     QImage sharp = artwork.sharp.*picture;
     if (sharp.isNull())
         return artwork.*picture;
-    sharp.setDevicePixelRatio(artwork.sharpScale);
+    sharp.setDevicePixelRatio(artwork.sharpRatio);
     return sharp;
 }
 

@@ -37,10 +37,11 @@ struct ArtworkPictures
 
 struct Artwork : ArtworkPictures
 {
-    // The pictures again at `sharpScale` times their size, for screens with that many device pixels
-    // or a few fewer per logical pixel. A null picture here is drawn from its 1x picture.
+    // The pictures again at the screen's device pixel ratio, `sharpRatio` times their size, for
+    // screens with more device pixels than logical ones. A null picture here is drawn from its 1x
+    // picture.
     ArtworkPictures sharp;
-    int sharpScale = 1;
+    qreal sharpRatio = 1.0;
 
     // Layout values, fixed at start-up.
     int ScreenWidth = 0;
@@ -63,10 +64,11 @@ Artwork builtInArtwork();
 // picture; its bitmap then stays empty and the game plays on.
 bool LoadArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen);
 
-// Loads the set of pictures at `scale` (their names carry "@2x" or "@3x") that match the loaded
-// 1x pictures; one of another size than `scale` times its 1x picture is left out.
+// Loads the picture set nearest at or above the device pixel ratio (their names carry "@2x" or
+// "@3x") and shrinks it once to that ratio, so every later copy is one to one. A picture of
+// another size than the set's scale times its 1x picture is left out.
 void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen,
-                      int scale);
+                      qreal devicePixelRatio);
 
 // Draws the `source` part of a picture (in 1x pixels) into `target`, from the sharp set when it
 // has the picture.

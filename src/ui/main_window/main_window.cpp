@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "game/picture_names.h"
 #include "game/timings.h"
 #include "platform/help.h"
 #include "platform/zoom_choice.h"
@@ -28,8 +27,8 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_artworkComplete = LoadArtwork(m_artwork, m_programDirectory, m_screen);
     // Qt scales the window by the start-up zoom; the buffer and the pictures follow its pixels.
     const qreal ratio = devicePixelRatioF();
-    if (const int scale = sharpScaleFor(ratio); scale > 1)
-        loadSharpArtwork(m_artwork, m_programDirectory, m_screen, scale);
+    if (ratio > 1.0)
+        loadSharpArtwork(m_artwork, m_programDirectory, m_screen, ratio);
     m_layout = layoutWindow(m_artwork);
     placeWindow();
     m_buffer = QImage(qCeil(width() * ratio), qCeil(height() * ratio), QImage::Format_RGB32);

@@ -16,9 +16,7 @@ PictureButton::PictureButton(int number, const QImage& face, QWidget* parent)
 
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(rect()), m_picture);
+    QPainter(this).drawImage(QRectF(rect()), m_picture);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event)

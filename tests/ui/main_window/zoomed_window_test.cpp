@@ -43,12 +43,12 @@ struct ZoomedFixture : testing::WindowFixture
     void clickDevicePixel(QPoint pixel) { QTest::mouseClick(window.get(), Qt::LeftButton, {}, pixel / Zoom); }
 };
 
-TEST(ZoomedWindow, drawsFromTheTwiceSizePicturesIntoABufferOfDevicePixels)
+TEST(ZoomedWindow, drawsFromTheTwiceSizePicturesShrunkOnceIntoABufferOfDevicePixels)
 {
     ZoomedFixture game;
     EXPECT_DOUBLE_EQ(game.window->devicePixelRatioF(), Zoom);
-    EXPECT_EQ(game.window->artwork().sharpScale, 2);
-    EXPECT_FALSE(game.window->artwork().sharp.MachinePicture.isNull());
+    EXPECT_EQ(game.window->artwork().sharp.MachinePicture.size(), QSize(750, 960));
+    EXPECT_EQ(game.window->artwork().sharp.SpinBtn.size(), QSize(186, 108));
     EXPECT_EQ(game.window->backBuffer().size(),
               QSize(qCeil(game.window->width() * Zoom), qCeil(game.window->height() * Zoom)));
     EXPECT_EQ(game.window->size(), QSize(1270, 680));
