@@ -77,11 +77,10 @@ bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool
     }
 }
 
-void MainWindow::paintEvent(QPaintEvent* event)
+void MainWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    // The buffer has the window's device pixels; Qt clips the copy to the region to repaint.
-    painter.setClipRect(event->rect());
+    // The buffer has the window's device pixels; the painter's clip is the region to repaint.
     painter.drawImage(QPointF(0, 0), m_buffer);
 }
 
