@@ -58,7 +58,7 @@ std::optional<int> prepareZoom(int& argc, char** argv)
     parser.addOption(zoomOption);
     parser.parse(arguments);
 
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         const QCoreApplication application(argc, argv);
         std::fputs(qPrintable(parser.helpText()), stdout);
         return 0;
