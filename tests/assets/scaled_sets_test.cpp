@@ -1,5 +1,5 @@
 // The 2x and 3x sets: every picture file beside the program and every built-in picture of the
-// main window and its dialogs exists at exactly twice and three times its 1x size.
+// main window, its dialogs and the Pyramid exists at exactly twice and three times its 1x size.
 #include "assets/generated_files.h"
 #include "built_in_pictures.h"
 #include "game/picture_names.h"
@@ -44,7 +44,8 @@ TEST(ScaledSets, everyPictureFileHasItsTwiceAndThreeTimesSizeSets)
 TEST(ScaledSets, everyBuiltInPictureOfTheWindowsHasItsTwiceAndThreeTimesSizeSets)
 {
     int checked = 0;
-    for (const QString& folder : {QStringLiteral(":/pictures"), QStringLiteral(":/dialogs")}) {
+    for (const QString& folder :
+         {QStringLiteral(":/pictures"), QStringLiteral(":/dialogs"), QStringLiteral(":/pyramid")}) {
         QDirIterator pictures(folder);
         while (pictures.hasNext()) {
             const QString path = pictures.next();
@@ -55,7 +56,7 @@ TEST(ScaledSets, everyBuiltInPictureOfTheWindowsHasItsTwiceAndThreeTimesSizeSets
             }
         }
     }
-    EXPECT_EQ(checked, 15);
+    EXPECT_EQ(checked, 18);
 }
 
 } // namespace

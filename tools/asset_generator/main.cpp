@@ -108,7 +108,6 @@ int main(int argc, char** argv)
     resourceDir.mkpath(".");
 
     writeCardGamePictures(resourceDir);
-    writePyramidPictures(resourceDir);
 
     ArtworkWriter out(outputDir, resourceDir);
     writeIcons(out);
@@ -120,6 +119,7 @@ int main(int argc, char** argv)
         writeMachineArtwork(out);
         writeControlArtwork(out);
         writeDigitsAndGlyphs(out);
+        writePyramidPictures(resourceDir);
     }
     return out.allWritten() ? 0 : 1;
 }
