@@ -1,6 +1,8 @@
 // zantaro-window-bench: measures the real main window on the real clock - start to first painted
 // frame, the frame intervals and CPU time of one spin, CPU time of an idle window, resident memory.
-// Run it under a display (make bench uses Xvfb).
+// Run it under a display (make bench uses Xvfb at several screen sizes); it picks its zoom as the
+// game does, so each screen size is measured as a player would see it.
+#include "app/startup_zoom.h"
 #include "platform/clock.h"
 #include "platform/program_files.h"
 #include "platform/screen_facts.h"
@@ -11,12 +13,11 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
-
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -86,6 +87,8 @@ int main(int argc, char** argv)
 {
     FirstPaintFilter paints;
     paints.sinceStart.start();
+    if (const std::optional<int> exitCode = zantaro::prepareZoom(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
     QTemporaryDir settings;
     FrameTimingClock clock;
@@ -119,12 +122,19 @@ int main(int argc, char** argv)
     clock.waitUntil(clock.tickCount() + std::chrono::seconds(5));
     const double idleCpu = cpuSeconds() - idleCpuStart;
 
-    std::printf("start to first painted frame: %.3f s (target < 0.25 s)\n", startup / 1000.0);
+    const QScreen* screen = window.screen();
+    std::printf("screen %dx%d pixels, device pixel ratio %.3g, logical screen %dx%d, window %dx%d\n",
+                qRound(screen->geometry().width() * screen->devicePixelRatio()),
+                qRound(screen->geometry().height() * screen->devicePixelRatio()), screen->devicePixelRatio(),
+                screen->availableGeometry().width(), screen->availableGeometry().height(), window.width(),
+                window.height());
+    std::printf("start to first painted frame: %.3f s (target < 0.3 s)\n", startup / 1000.0);
     std::printf("frames: %zu, interval median %.2f ms (target 25 +- 1), p99 %.2f ms (target < 30), max %.2f ms\n",
                 intervals.size() + 1, percentile(intervals, 0.5), percentile(intervals, 0.99),
                 *std::max_element(intervals.begin(), intervals.end()));
-    std::printf("spin: %.2f s wall, CPU %.1f%% of one core (target < 5%%)\n", spinSeconds, 100.0 * spinCpu / spinSeconds);
+    std::printf("spin: %.2f s wall, CPU %.1f%% of one core (target < 8%%)\n", spinSeconds,
+                100.0 * spinCpu / spinSeconds);
     std::printf("idle window: CPU %.2f%% of one core over 5 s (target < 0.5%%)\n", 100.0 * idleCpu / 5.0);
-    std::printf("resident memory: %.1f MB (target < 60 MB)\n", residentKilobytes() / 1024.0);
+    std::printf("resident memory: %.1f MB (target < 90 MB)\n", residentKilobytes() / 1024.0);
     return 0;
 }

@@ -23,7 +23,7 @@ cmake --install "$build_dir" --prefix "$prefix" >/dev/null
 program_dir="$prefix/lib/zantaro"
 
 [ -x "$program_dir/zantaro" ] || fail "lib/zantaro/zantaro is missing"
-[ "$(count "$program_dir" '*.bmp')" -eq 26 ] || fail "lib/zantaro holds $(count "$program_dir" '*.bmp') bitmaps, not 26"
+[ "$(count "$program_dir" '*.bmp')" -eq 78 ] || fail "lib/zantaro holds $(count "$program_dir" '*.bmp') bitmaps, not 78 (26 pictures at 1x, 2x and 3x)"
 [ "$(count "$program_dir" '*.wav')" -eq 11 ] || fail "lib/zantaro holds $(count "$program_dir" '*.wav') sounds, not 11"
 if [ -f "$build_dir/Zantaro.hlp" ]; then
     [ -f "$program_dir/Zantaro.hlp" ] || fail "the manual Zantaro.hlp was not installed"

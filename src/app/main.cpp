@@ -1,5 +1,6 @@
 // The program entry: the application titled "Zantaro Slots", one copy per settings directory, its
 // main window, the message loop, and an orderly close on logout, shutdown and Ctrl+C.
+#include "app/startup_zoom.h"
 #include "platform/clock.h"
 #include "platform/program_files.h"
 #include "platform/screen_facts.h"
@@ -15,6 +16,8 @@
 
 int main(int argc, char** argv)
 {
+    if (const std::optional<int> exitCode = zantaro::prepareZoom(argc, argv))
+        return *exitCode;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zantaro Slots"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zantaro.Slots"));

@@ -9,8 +9,11 @@ ScreenFacts primaryScreenFacts()
 {
     ScreenFacts facts;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        facts.width = screen->geometry().width();
-        facts.height = screen->geometry().height();
+        const QRect available = screen->availableGeometry();
+        facts.width = available.width();
+        facts.height = available.height();
+        facts.left = available.left();
+        facts.top = available.top();
         facts.bitsPerPixel = screen->depth();
         facts.dotsPerInch = qRound(screen->logicalDotsPerInch());
     }

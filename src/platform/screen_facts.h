@@ -10,9 +10,13 @@ struct ScreenFacts
     int height = 1024;
     int bitsPerPixel = 32;
     int dotsPerInch = 96;
+    // Where the area open to windows starts; width and height are that area's.
+    int left = 0;
+    int top = 0;
 };
 
-// The primary screen's facts; needs a running QGuiApplication.
+// The primary screen's facts, its area inside panels and docks in logical pixels; needs a running
+// QGuiApplication.
 ScreenFacts primaryScreenFacts();
 
 // Width classes of the layout; the artwork's size bands use their own limits.

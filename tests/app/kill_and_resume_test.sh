@@ -10,18 +10,18 @@ set -euo pipefail
 . "$(dirname "$0")/real_program.sh"
 printf '[CurrentGame]\nCredits=500\nDouble=0\nSound=0\n' > "$ini"
 
-# The spin button's centre in the 1280-pixel layout.
+# The spin button's centre in the 1280-pixel layout, in the window at the original pixel size.
 spin_x=1085
 spin_y=534
 
 # Starts the game, clicks the spin button and kills the game the given seconds later.
 spin_and_kill_after() {
     FAKETIME='2026-12-08 10:00:00' FAKETIME_DONT_FAKE_MONOTONIC=1 \
-        LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 "$program" 2>/dev/null &
+        LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 "$program" --zoom 1 2>/dev/null &
     pid=$!
-    timeout 60 xdotool search --sync --name 'Zantaro Slots' > /dev/null || fail "the game's window did not appear"
+    window=$(timeout 60 xdotool search --sync --name 'Zantaro Slots' | head -n 1) || fail "the game's window did not appear"
     sleep 1
-    xdotool mousemove "$spin_x" "$spin_y" click 1
+    xdotool mousemove --window "$window" "$spin_x" "$spin_y" click 1
     sleep "$1"
     kill -9 "$pid"
     wait "$pid" 2>/dev/null || true

@@ -1,5 +1,6 @@
 #include "artwork_writer.h"
 
+#include "game/picture_names.h"
 #include "palette_reduction.h"
 
 #include <QFile>
@@ -15,7 +16,7 @@ ArtworkWriter::ArtworkWriter(const QDir& outputDir, const QDir& resourceDir)
 
 void ArtworkWriter::fullColour(const QImage& picture, const QString& name)
 {
-    const QString path = m_outputDir.filePath(name);
+    const QString path = m_outputDir.filePath(scaled(name));
     // RGB32 is written as a 24-bit BMP; an alpha channel would make it 32-bit.
     check(picture.convertToFormat(QImage::Format_RGB32).save(path, "BMP"), path);
 }
@@ -24,13 +25,13 @@ void ArtworkWriter::bothColourSets(const QImage& picture, const QString& fullCol
                                    const QString& reducedName)
 {
     fullColour(picture, fullColourName);
-    const QString path = m_outputDir.filePath(reducedName);
+    const QString path = m_outputDir.filePath(scaled(reducedName));
     check(reducedTo256Colours(picture).save(path, "BMP"), path);
 }
 
 void ArtworkWriter::builtIn(const QImage& picture, const QString& resourcePath)
 {
-    const QString path = m_resourceDir.filePath(resourcePath);
+    const QString path = m_resourceDir.filePath(scaled(resourcePath));
     m_resourceDir.mkpath(QFileInfo(resourcePath).path());
     check(picture.save(path, "PNG"), path);
 }
@@ -40,6 +41,11 @@ void ArtworkWriter::rawFile(const QByteArray& contents, const QString& name)
     const QString path = m_outputDir.filePath(name);
     QFile file(path);
     check(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size(), path);
+}
+
+QString ArtworkWriter::scaled(const QString& name) const
+{
+    return QString::fromStdString(scaledPictureName(name.toStdString(), m_scale));
 }
 
 void ArtworkWriter::check(bool written, const QString& path)

@@ -6,8 +6,7 @@ namespace zantaro::assets {
 
 QImage borrowGlyph(const QString& amount, const QColor& color)
 {
-    QImage glyph(BorrowGlyphSize, QImage::Format_ARGB32_Premultiplied);
-    glyph.fill(Qt::transparent);
+    QImage glyph = transparentCanvas(BorrowGlyphSize);
     QPainter painter(&glyph);
     smoothen(painter);
     const QRectF oval(1.5, 1.5, BorrowGlyphSize.width() - 3, BorrowGlyphSize.height() - 3);

@@ -1,10 +1,22 @@
 #include "built_in_pictures.h"
 
+#include "game/picture_names.h"
+
 namespace zantaro {
 
 QImage builtInPicture(const QString& path)
 {
     return QImage(QStringLiteral(":/") + path);
+}
+
+QImage builtInPictureFor(const QString& path, double devicePixelRatio)
+{
+    const int scale = sharpScaleFor(devicePixelRatio);
+    QImage sharp = builtInPicture(QString::fromStdString(scaledPictureName(path.toStdString(), scale)));
+    if (scale == 1 || sharp.isNull())
+        return builtInPicture(path);
+    sharp.setDevicePixelRatio(scale);
+    return sharp;
 }
 
 } // namespace zantaro

@@ -10,4 +10,8 @@ namespace zantaro {
 // program was built without it.
 QImage builtInPicture(const QString& path);
 
+// The built-in picture for a screen of `devicePixelRatio`: its 2x or 3x set when there is one,
+// carrying that ratio so painters and widgets show it at the 1x size; otherwise the 1x picture.
+QImage builtInPictureFor(const QString& path, double devicePixelRatio);
+
 } // namespace zantaro

@@ -7,9 +7,11 @@
 #include "button_faces.h"
 #include "card_game_pictures.h"
 #include "digit_sheets.h"
+#include "game/picture_names.h"
 #include "lamp_bar.h"
 #include "logo_and_icon.h"
 #include "machine_face.h"
+#include "paint_kit.h"
 #include "pay_chart.h"
 #include "pay_chart_rows.h"
 #include "pyramid_pictures.h"
@@ -56,6 +58,11 @@ void writeControlArtwork(ArtworkWriter& out)
     out.builtIn(logo(QSize(200, 225)), "pictures/Logo.png");
     out.builtIn(betAdjuster(31), "pictures/PlusMinus.png");
     out.builtIn(betAdjuster(15), "pictures/PlusSmall.png");
+}
+
+// The program's icon comes in sizes of its own rather than in scaled sets.
+void writeIcons(ArtworkWriter& out)
+{
     for (const int edge : {32, 48, 64, 128, 256})
         out.builtIn(programIcon(edge), QStringLiteral("pictures/Icon%1.png").arg(edge));
 }
@@ -101,12 +108,18 @@ int main(int argc, char** argv)
     resourceDir.mkpath(".");
 
     writeCardGamePictures(resourceDir);
-    writePyramidPictures(resourceDir);
 
     ArtworkWriter out(outputDir, resourceDir);
-    writeMachineArtwork(out);
-    writeControlArtwork(out);
-    writeDigitsAndGlyphs(out);
+    writeIcons(out);
     writeSounds(out);
+    // Every picture at 1x under its own name, then the larger sets for high-density screens.
+    for (int scale = 1; scale <= zantaro::LargestPictureScale; ++scale) {
+        setDrawingScale(scale);
+        out.setScale(scale);
+        writeMachineArtwork(out);
+        writeControlArtwork(out);
+        writeDigitsAndGlyphs(out);
+        writePyramidPictures(resourceDir);
+    }
     return out.allWritten() ? 0 : 1;
 }

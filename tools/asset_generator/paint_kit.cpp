@@ -149,10 +149,41 @@ QColor scaled(const QColor& color, qreal factor)
     return QColor(channel(color.red()), channel(color.green()), channel(color.blue()), color.alpha());
 }
 
+namespace {
+
+int currentDrawingScale = 1;
+
+QImage scaledImage(QSize size, QImage::Format format)
+{
+    QImage image(size * currentDrawingScale, format);
+    // Painters then work in design pixels, and lettering is drawn at the full resolution.
+    image.setDevicePixelRatio(currentDrawingScale);
+    return image;
+}
+
+} // namespace
+
+void setDrawingScale(int scale)
+{
+    currentDrawingScale = scale;
+}
+
+int drawingScale()
+{
+    return currentDrawingScale;
+}
+
 QImage canvas(QSize size, const QColor& background)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image = scaledImage(size, QImage::Format_RGB32);
     image.fill(background);
+    return image;
+}
+
+QImage transparentCanvas(QSize size)
+{
+    QImage image = scaledImage(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
     return image;
 }
 

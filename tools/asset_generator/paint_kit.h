@@ -53,8 +53,17 @@ QLinearGradient lacquer(const QColor& base, qreal top, qreal bottom);
 // `color` with each channel scaled by `factor` (above 1 lightens toward white).
 QColor scaled(const QColor& color, qreal factor);
 
-// An opaque picture of `size` filled with `background`, ready to paint on.
+// Pictures are drawn at this many pixels per pixel of their design: 1 for the pictures the game
+// has always had, 2 and 3 for screens of high density. The generator sets it for each pass.
+void setDrawingScale(int scale);
+int drawingScale();
+
+// An opaque picture of `size` design pixels filled with `background`, ready to paint on at the
+// drawing scale.
 QImage canvas(QSize size, const QColor& background);
+
+// A transparent picture of `size` design pixels at the drawing scale.
+QImage transparentCanvas(QSize size);
 
 // A painter with antialiasing on, the way every picture is drawn.
 void smoothen(QPainter& painter);

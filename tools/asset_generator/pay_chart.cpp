@@ -83,7 +83,8 @@ void paintLampLegend(QPainter& painter, const QRectF& area)
     qreal top = area.top() + 2;
     for (const auto& entry : legend) {
         const QRectF lamp(area.left() + 12, top, 44, 20);
-        painter.drawImage(lamp, lamps, QRectF(entry.lamp * 62, 0, 62, 28));
+        const qreal scale = lamps.devicePixelRatio();
+        painter.drawImage(lamp, lamps, QRectF(entry.lamp * 62 * scale, 0, 62 * scale, 28 * scale));
         const QRectF text(lamp.right() + 10, top, area.right() - lamp.right() - 20, lamp.height());
         paintOutlined(painter, alignedText(QString::fromLatin1(entry.meaning), 9, text, Qt::AlignLeft), Cream,
                       QColor(0, 0, 0), 0);

@@ -1,5 +1,8 @@
 #include "pyramid_pictures.h"
 
+#include "game/picture_names.h"
+#include "paint_kit.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,17 +18,16 @@ constexpr int GlyphSize = 32;
 
 QImage tile(const QColor& base)
 {
-    QImage image(TileSize, TileSize, QImage::Format_RGB32);
+    QImage image = canvas(QSize(TileSize, TileSize), base);
     QPainter painter(&image);
-    drawBevelledTile(painter, image.rect(), base, 6);
+    drawBevelledTile(painter, QRect(0, 0, TileSize, TileSize), base, 6);
     return image;
 }
 
 // Two cards fanned out: a blue back behind, and the Ace of hearts in front.
 QImage cardGameGlyph()
 {
-    QImage image(GlyphSize, GlyphSize, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
+    QImage image = transparentCanvas(QSize(GlyphSize, GlyphSize));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF card(-8, -11, 16, 22);
@@ -90,9 +92,12 @@ void writePyramidPictures(const QDir& resourceDir)
 {
     resourceDir.mkpath("pyramid");
     const QDir dir(resourceDir.filePath("pyramid"));
-    tile(QColor(20, 150, 60)).save(dir.filePath("BlueBox.png"));
-    tile(QColor(190, 25, 25)).save(dir.filePath("Red.png"));
-    cardGameGlyph().save(dir.filePath("CardGameGlyph.png"));
+    const auto path = [&dir](const char* name) {
+        return dir.filePath(QString::fromStdString(scaledPictureName(name, drawingScale())));
+    };
+    tile(QColor(20, 150, 60)).save(path("BlueBox.png"));
+    tile(QColor(190, 25, 25)).save(path("Red.png"));
+    cardGameGlyph().save(path("CardGameGlyph.png"));
 }
 
 } // namespace zantaro::assets

@@ -9,7 +9,8 @@ class QPainter;
 
 namespace zantaro::assets {
 
-// Writes the Pyramid's pictures into the "pyramid" folder under the resource directory.
+// Writes the Pyramid's pictures into the "pyramid" folder under the resource directory, at the
+// drawing scale (the larger sets named "@2x" and "@3x").
 void writePyramidPictures(const QDir& resourceDir);
 
 // A square tile of the base colour with a raised, bevelled edge: light above and to the left,

@@ -20,6 +20,7 @@ QImage blurredAlongLoop(const QImage& source, int length)
     const int width = source.width();
     const int height = source.height();
     QImage result(source.size(), QImage::Format_RGB32);
+    result.setDevicePixelRatio(source.devicePixelRatio());
     std::vector<std::array<int, 3>> sums(width, {0, 0, 0});
     const auto add = [&](int row, int sign) {
         const auto* line =
@@ -81,7 +82,7 @@ QImage motionStrip(int cellSize)
         }
     }
     // Two passes of a box blur make a softer, triangular smear than one.
-    const int smear = cellSize * 3 / 8;
+    const int smear = cellSize * 3 / 8 * drawingScale();
     return blurredAlongLoop(blurredAlongLoop(sharp, smear), smear);
 }
 

@@ -67,11 +67,11 @@ BorrowDialog::BorrowDialog(const GameState& state, MoveCredits moveCredits, Numb
 
 void BorrowDialog::addAmountButton(int tag, const QString& glyph, int x)
 {
-    const QPixmap picture = QPixmap::fromImage(builtInPicture(glyph));
+    const QPixmap picture = QPixmap::fromImage(builtInPictureFor(glyph, devicePixelRatioF()));
     auto* button = new QPushButton(QIcon(picture), QString(), this);
     button->setObjectName(QStringLiteral("BitBtn%1").arg(tag + 1));
     button->setGeometry(x, 104, 80, 57);
-    button->setIconSize(picture.size());
+    button->setIconSize(picture.deviceIndependentSize().toSize());
     connect(button, &QPushButton::clicked, this, [this, tag] { moveAmount(tag); });
 }
 

@@ -1,5 +1,6 @@
 #include "payoff_chart_window.h"
 
+#include "game/picture_names.h"
 #include "ui/dialogs/side_window_look.h"
 
 #include <QImageReader>
@@ -11,6 +12,14 @@ namespace {
 
 constexpr QSize DesignClientSize(632, 413);
 
+// Only a Windows bitmap will do, whatever else a file of that name might hold.
+QImage readBitmap(const QString& path)
+{
+    QImageReader reader(path, "bmp");
+    reader.setDecideFormatFromContent(false);
+    return reader.read();
+}
+
 } // namespace
 
 PayoffChartWindow::PayoffChartWindow(const QString& programDirectory, std::function<void(int)> showHelpTopic,
@@ -19,17 +28,23 @@ PayoffChartWindow::PayoffChartWindow(const QString& programDirectory, std::funct
 {
     setUpSideWindow(*this, QStringLiteral("Payoff Chart"), DesignClientSize);
 
-    // Only a Windows bitmap will do, whatever else a file of that name might hold.
-    QImageReader reader(programDirectory + QLatin1String(PayoffChartFileName), "bmp");
-    reader.setDecideFormatFromContent(false);
-    const QImage chart = reader.read();
+    const QString path = programDirectory + QLatin1String(PayoffChartFileName);
+    const QImage chart = readBitmap(path);
     m_loaded = !chart.isNull();
     if (!m_loaded)
         return;
 
+    // A screen of more device pixels shows the larger chart when it is there at its exact size.
+    QPixmap shown = QPixmap::fromImage(chart);
+    const int scale = sharpScaleFor(devicePixelRatioF());
+    const QImage sharp = readBitmap(QString::fromStdString(scaledPictureName(path.toStdString(), scale)));
+    if (scale > 1 && sharp.size() == chart.size() * scale) {
+        shown = QPixmap::fromImage(sharp);
+        shown.setDevicePixelRatio(scale);
+    }
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap::fromImage(chart));
+    image->setPixmap(shown);
     image->setGeometry(QRect(QPoint(0, 0), chart.size()));
     fixClientSize(*this, chart.size());
 }

@@ -1,8 +1,10 @@
 #include "artwork.h"
 
 #include "built_in_pictures.h"
+#include "game/picture_names.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 
 namespace zantaro {
 
@@ -16,6 +18,40 @@ struct RequiredFiles
     const char* lamps;
 };
 
+struct SizeBand
+{
+    int cellSize;
+    int pictureTop;
+    RequiredFiles files;
+    // The full-colour large band makes do with the 256-colour machine face.
+    const char* machineFallback;
+};
+
+SizeBand sizeBandFor(const ScreenFacts& screen)
+{
+    const bool fullColour = screen.bitsPerPixel >= 16;
+    const int bandIndex = sizeBandOf(screen.width);
+    if (bandIndex < 2) {
+        const int pictureTop = bandIndex == 0 ? 0 : 50;
+        return fullColour ? SizeBand{64,
+                                     pictureTop,
+                                     {"Inter.bmp", "Zanta64.bmp", "Motion2.bmp", "Barsml.bmp"},
+                                     nullptr}
+                          : SizeBand{64,
+                                     pictureTop,
+                                     {"Inter256.bmp", "Zant6256.bmp", "Moti2256.bmp", "Bsml256.bmp"},
+                                     nullptr};
+    }
+    return fullColour
+               ? SizeBand{96, 12, {"Interbig.bmp", "Zanta96.bmp", "Motion.bmp", "Barbig.bmp"}, "Inbig256.bmp"}
+               : SizeBand{96, 2, {"Inbig256.bmp", "Zant9256.bmp", "Motio256.bmp", "Bbig256.bmp"}, nullptr};
+}
+
+QString scaledName(const QString& name, int scale)
+{
+    return QString::fromStdString(scaledPictureName(name.toStdString(), scale));
+}
+
 // Loads a file when it exists and reads as a picture; otherwise leaves the picture as it was.
 bool loadIfPresent(QImage& picture, const QString& path)
 {
@@ -26,67 +62,143 @@ bool loadIfPresent(QImage& picture, const QString& path)
     return true;
 }
 
+ArtworkPictures builtInPictures(int scale)
+{
+    const auto picture = [scale](const char* name) {
+        return builtInPicture(scaledName(QStringLiteral("pictures/%1.png").arg(QLatin1String(name)), scale));
+    };
+    ArtworkPictures pictures;
+    pictures.SpinBtn = picture("SpinBtn");
+    pictures.StopBtn = picture("StopBtn");
+    pictures.Logo = picture("Logo");
+    pictures.Options = picture("Options");
+    pictures.Bonus = picture("Bonus");
+    pictures.DigitsSmall = picture("DigitsSmall");
+    pictures.GreenSmall = picture("GreenSmall");
+    pictures.DigitsLarge = picture("DigitsLarge");
+    pictures.GreenLarge = picture("GreenLarge");
+    pictures.PlusMinus = picture("PlusMinus");
+    pictures.PlusSmall = picture("PlusSmall");
+    return pictures;
+}
+
+// The required pictures of the screen's band and the replacements, at `scale`; false when a
+// required one is missing.
+bool loadPictures(ArtworkPictures& pictures, const QString& programDirectory, const ScreenFacts& screen,
+                  int scale)
+{
+    const SizeBand band = sizeBandFor(screen);
+    const auto path = [&](const char* name) {
+        return programDirectory + scaledName(QString::fromLatin1(name), scale);
+    };
+    bool complete = true;
+    bool machineLoaded = loadIfPresent(pictures.MachinePicture, path(band.files.machine));
+    if (!machineLoaded && band.machineFallback)
+        machineLoaded = loadIfPresent(pictures.MachinePicture, path(band.machineFallback));
+    complete &= machineLoaded;
+    complete &= loadIfPresent(pictures.SymbolSheet, path(band.files.symbols));
+    complete &= loadIfPresent(pictures.MotionStrip, path(band.files.motion));
+    complete &= loadIfPresent(pictures.LampBar, path(band.files.lamps));
+
+    // Replacement pictures: a missing one keeps the built-in picture and is not reported.
+    const bool fullColour = screen.bitsPerPixel >= 16;
+    loadIfPresent(pictures.Options, path(fullColour ? "Box.bmp" : "Box256.bmp"));
+    loadIfPresent(pictures.SpinBtn, path(fullColour ? "Spin.bmp" : "Spin256.bmp"));
+    loadIfPresent(pictures.StopBtn, path(fullColour ? "Stop.bmp" : "Stop256.bmp"));
+    loadIfPresent(pictures.Logo, path(fullColour ? "Logo.bmp" : "Logo256.bmp"));
+    loadIfPresent(pictures.Bonus, path("Bonus32.bmp"));
+    return complete;
+}
+
+constexpr QImage ArtworkPictures::*EveryPicture[] = {
+    &ArtworkPictures::MachinePicture, &ArtworkPictures::SymbolSheet, &ArtworkPictures::MotionStrip,
+    &ArtworkPictures::LampBar,        &ArtworkPictures::SpinBtn,     &ArtworkPictures::StopBtn,
+    &ArtworkPictures::Logo,           &ArtworkPictures::Options,     &ArtworkPictures::Bonus,
+    &ArtworkPictures::DigitsSmall,    &ArtworkPictures::GreenSmall,  &ArtworkPictures::DigitsLarge,
+    &ArtworkPictures::GreenLarge,     &ArtworkPictures::PlusMinus,   &ArtworkPictures::PlusSmall,
+};
+
 } // namespace
 
 Artwork builtInArtwork()
 {
     Artwork artwork;
-    artwork.SpinBtn = builtInPicture("pictures/SpinBtn.png");
-    artwork.StopBtn = builtInPicture("pictures/StopBtn.png");
-    artwork.Logo = builtInPicture("pictures/Logo.png");
-    artwork.Options = builtInPicture("pictures/Options.png");
-    artwork.Bonus = builtInPicture("pictures/Bonus.png");
-    artwork.DigitsSmall = builtInPicture("pictures/DigitsSmall.png");
-    artwork.GreenSmall = builtInPicture("pictures/GreenSmall.png");
-    artwork.DigitsLarge = builtInPicture("pictures/DigitsLarge.png");
-    artwork.GreenLarge = builtInPicture("pictures/GreenLarge.png");
-    artwork.PlusMinus = builtInPicture("pictures/PlusMinus.png");
-    artwork.PlusSmall = builtInPicture("pictures/PlusSmall.png");
+    static_cast<ArtworkPictures&>(artwork) = builtInPictures(1);
     return artwork;
 }
 
 bool LoadArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen)
 {
-    const bool fullColour = screen.bitsPerPixel >= 16;
-    const int width = screen.width;
-    artwork.ScreenWidth = width;
-
-    int pictureTop = 0;
-    RequiredFiles files{};
-    if (width <= 999) {
-        artwork.CellSize = 64;
-        pictureTop = width <= 690 ? 0 : 50;
-        files = fullColour ? RequiredFiles{"Inter.bmp", "Zanta64.bmp", "Motion2.bmp", "Barsml.bmp"}
-                           : RequiredFiles{"Inter256.bmp", "Zant6256.bmp", "Moti2256.bmp", "Bsml256.bmp"};
-    } else {
-        artwork.CellSize = 96;
-        pictureTop = fullColour ? 12 : 2;
-        files = fullColour ? RequiredFiles{"Interbig.bmp", "Zanta96.bmp", "Motion.bmp", "Barbig.bmp"}
-                           : RequiredFiles{"Inbig256.bmp", "Zant9256.bmp", "Motio256.bmp", "Bbig256.bmp"};
-    }
-
-    const auto path = [&](const QString& name) { return programDirectory + name; };
-    bool complete = true;
-    bool machineLoaded = loadIfPresent(artwork.MachinePicture, path(QString::fromLatin1(files.machine)));
-    // The full-colour large band makes do with the 256-colour machine face.
-    if (!machineLoaded && width > 999 && fullColour)
-        machineLoaded = loadIfPresent(artwork.MachinePicture, path(QStringLiteral("Inbig256.bmp")));
-    complete &= machineLoaded;
-    complete &= loadIfPresent(artwork.SymbolSheet, path(QString::fromLatin1(files.symbols)));
-    complete &= loadIfPresent(artwork.MotionStrip, path(QString::fromLatin1(files.motion)));
-    complete &= loadIfPresent(artwork.LampBar, path(QString::fromLatin1(files.lamps)));
-
-    artwork.PictureLeft = (width - artwork.MachinePicture.width()) / 2;
-    artwork.PictureTop = pictureTop;
-
-    // Replacement pictures: a missing one keeps the built-in picture and is not reported.
-    const QString suffix = fullColour ? QString() : QStringLiteral("256");
-    loadIfPresent(artwork.Options, path(QStringLiteral("Box%1.bmp").arg(suffix)));
-    loadIfPresent(artwork.SpinBtn, path(QStringLiteral("Spin%1.bmp").arg(suffix)));
-    loadIfPresent(artwork.StopBtn, path(QStringLiteral("Stop%1.bmp").arg(suffix)));
-    loadIfPresent(artwork.Logo, path(QStringLiteral("Logo%1.bmp").arg(suffix)));
-    loadIfPresent(artwork.Bonus, path(QStringLiteral("Bonus32.bmp")));
+    const SizeBand band = sizeBandFor(screen);
+    artwork.ScreenWidth = screen.width;
+    artwork.CellSize = band.cellSize;
+    const bool complete = loadPictures(artwork, programDirectory, screen, 1);
+    artwork.PictureLeft = (screen.width - artwork.MachinePicture.width()) / 2;
+    artwork.PictureTop = band.pictureTop;
     return complete;
+}
+
+void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen,
+                      qreal devicePixelRatio)
+{
+    const int scale = sharpScaleFor(devicePixelRatio);
+    ArtworkPictures sharp = builtInPictures(scale);
+    loadPictures(sharp, programDirectory, screen, scale);
+    for (QImage ArtworkPictures::*picture : EveryPicture) {
+        QImage& larger = sharp.*picture;
+        const QSize plain = (artwork.*picture).size();
+        if (larger.size() != plain * scale)
+            larger = QImage();
+        else if (devicePixelRatio != scale)
+            // Smooth scaling wants true colour; the digit sheets are built in with a palette.
+            larger = larger.convertToFormat(QImage::Format_RGB32)
+                         .scaled((QSizeF(plain) * devicePixelRatio).toSize(), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    }
+    artwork.sharp = sharp;
+    artwork.sharpRatio = devicePixelRatio;
+}
+
+void drawPicture(QPainter& painter, const Artwork& artwork, QImage ArtworkPictures::*picture,
+                 const QRect& target, const QRect& source)
+{
+    const QImage& sharp = artwork.sharp.*picture;
+    if (sharp.isNull()) {
+        painter.drawImage(target, artwork.*picture, source);
+        return;
+    }
+    const qreal ratio = artwork.sharpRatio;
+    painter.drawImage(QRectF(target), sharp,
+                      QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
+}
+
+QImage sharpestPicture(const Artwork& artwork, QImage ArtworkPictures::*picture)
+{
+    QImage sharp = artwork.sharp.*picture;
+    if (sharp.isNull())
+        return artwork.*picture;
+    sharp.setDevicePixelRatio(artwork.sharpRatio);
+    return sharp;
+}
+
+int drawnHeightFor(const QString& programDirectory, const ScreenFacts& screen)
+{
+    const SizeBand band = sizeBandFor(screen);
+    const auto sizeOf = [&](const char* name) {
+        return QImageReader(programDirectory + QLatin1String(name)).size();
+    };
+    QSize machine = sizeOf(band.files.machine);
+    if (!machine.isValid() && band.machineFallback)
+        machine = sizeOf(band.machineFallback);
+    const QSize lamps = sizeOf(band.files.lamps);
+    if (!machine.isValid() || !lamps.isValid())
+        return 0;
+    return band.pictureTop + machine.height() + lamps.height() / 2;
+}
+
+int sizeBandOf(int screenWidth)
+{
+    return screenWidth <= 690 ? 0 : screenWidth <= 999 ? 1 : 2;
 }
 
 } // namespace zantaro

@@ -1,15 +1,17 @@
 // Artwork: the pictures the main window draws from, chosen by the screen's depth and width, with
-// the layout values that place the machine picture.
+// the layout values that place the machine picture, and the same pictures drawn larger for screens
+// with more device pixels than logical ones.
 #pragma once
 
 #include "platform/screen_facts.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 namespace zantaro {
 
-struct Artwork
+struct ArtworkPictures
 {
     // Read from files beside the program.
     QImage MachinePicture;
@@ -31,6 +33,15 @@ struct Artwork
     QImage GreenLarge;
     QImage PlusMinus;
     QImage PlusSmall;
+};
+
+struct Artwork : ArtworkPictures
+{
+    // The pictures again at the screen's device pixel ratio, `sharpRatio` times their size, for
+    // screens with more device pixels than logical ones. A null picture here is drawn from its 1x
+    // picture.
+    ArtworkPictures sharp;
+    qreal sharpRatio = 1.0;
 
     // Layout values, fixed at start-up.
     int ScreenWidth = 0;
@@ -52,5 +63,26 @@ Artwork builtInArtwork();
 // its layout values. Returns false when a required file is missing or cannot be read as a
 // picture; its bitmap then stays empty and the game plays on.
 bool LoadArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen);
+
+// Loads the picture set nearest at or above the device pixel ratio (their names carry "@2x" or
+// "@3x") and shrinks it once to that ratio, so every later copy is one to one. A picture of
+// another size than the set's scale times its 1x picture is left out.
+void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen,
+                      qreal devicePixelRatio);
+
+// Draws the `source` part of a picture (in 1x pixels) into `target`, from the sharp set when it
+// has the picture.
+void drawPicture(QPainter& painter, const Artwork& artwork, QImage ArtworkPictures::*picture,
+                 const QRect& target, const QRect& source);
+
+// A picture for a control of its own: the sharp one, carrying its pixel ratio, when there is one.
+QImage sharpestPicture(const Artwork& artwork, QImage ArtworkPictures::*picture);
+
+// The drawn layout's height (lowest item: the lamp row under the machine picture) for a screen,
+// read from the sizes of the files without loading them.
+int drawnHeightFor(const QString& programDirectory, const ScreenFacts& screen);
+
+// Screens whose widths share a size band share their artwork and drawn height.
+int sizeBandOf(int screenWidth);
 
 } // namespace zantaro

@@ -55,9 +55,10 @@ QColor captionColour(int number, const GameState& state)
 
 CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window, std::function<void(int)> onCommand)
 {
+    const QSize size = face.deviceIndependentSize().toSize();
     for (int number = 0; number < CommandCount; ++number) {
         auto* button = new PictureButton(number, face, window);
-        button->move(anchor.x() + (number / 7) * face.width(), anchor.y() - (number % 7) * face.height());
+        button->move(anchor.x() + (number / 7) * size.width(), anchor.y() - (number % 7) * size.height());
         button->setToolTip(QString::fromLatin1(Commands[static_cast<std::size_t>(number)].hint));
         QObject::connect(button, &PictureButton::clicked, window, onCommand);
         m_buttons[static_cast<std::size_t>(number)] = button;
@@ -79,8 +80,8 @@ void CommandStrip::DrawCommandCaptions(const GameState& state)
         painter.setPen(captionColour(button->number(), state));
         const QString caption = commandCaption(button->number());
         const QSize text = painter.fontMetrics().size(Qt::TextSingleLine, caption);
-        const QRect place((picture.width() - text.width()) / 2, (picture.height() - text.height()) / 2, text.width(),
-                          text.height());
+        const QRect place((button->width() - text.width()) / 2, (button->height() - text.height()) / 2,
+                          text.width(), text.height());
         painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption);
         painter.end();
         button->update();

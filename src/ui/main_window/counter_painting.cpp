@@ -71,7 +71,8 @@ void MachinePainter::DrawLightningRow()
     for (int icon = 1; icon <= 3; ++icon) {
         const QRect target(slot, QSize(iconWidth, iconHeight));
         if (icon <= m_state.Lightning) {
-            painter.drawImage(target, m_artwork.Bonus, QRect(0, 0, iconWidth, iconHeight));
+            drawPicture(painter, m_artwork, &ArtworkPictures::Bonus, target,
+                        QRect(0, 0, iconWidth, iconHeight));
             slot.rx() -= litStep;
         } else {
             fillBlack(painter, target);
@@ -109,7 +110,8 @@ void MachinePainter::DrawBonusPyramid()
     for (const Slot& slot : fruitSlots) {
         const QRect target(slot.x, slot.y, size, size);
         if (slot.lit)
-            painter.drawImage(target, m_artwork.Bonus, QRect(0, slot.icon * iconHeight, size, iconHeight));
+            drawPicture(painter, m_artwork, &ArtworkPictures::Bonus, target,
+                        QRect(0, slot.icon * iconHeight, size, iconHeight));
         else
             fillBlack(painter, target);
         touched |= target;

@@ -30,15 +30,20 @@ void MachinePainter::FormPaint()
     {
         QPainter painter(&m_buffer);
         painter.fillRect(m_buffer.rect(), Qt::black); // the window-frame colour behind everything
-        painter.drawImage(QPoint(m_artwork.PictureLeft, m_artwork.PictureTop), m_artwork.MachinePicture);
+        const QImage& machine = m_artwork.MachinePicture;
+        drawPicture(painter, m_artwork, &ArtworkPictures::MachinePicture,
+                    QRect(QPoint(m_artwork.PictureLeft, m_artwork.PictureTop), machine.size()),
+                    machine.rect());
     }
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         DrawWheelCell(wheel);
     {
         QPainter painter(&m_buffer);
         const QRect buttonFace(0, 0, m_artwork.SpinBtn.width(), m_artwork.SpinBtn.height());
-        painter.drawImage(m_layout.StopRect.pictureRect(), m_artwork.StopBtn, buttonFace);
-        painter.drawImage(m_layout.SpinRect.pictureRect(), m_artwork.SpinBtn, buttonFace);
+        drawPicture(painter, m_artwork, &ArtworkPictures::StopBtn, m_layout.StopRect.pictureRect(),
+                    buttonFace);
+        drawPicture(painter, m_artwork, &ArtworkPictures::SpinBtn, m_layout.SpinRect.pictureRect(),
+                    buttonFace);
         drawLabels(painter);
     }
     DrawCredits();
@@ -112,14 +117,16 @@ void MachinePainter::drawLabels(QPainter& painter)
 
 void MachinePainter::drawAdjusters(QPainter& painter)
 {
-    const QImage& adjuster = m_artwork.ScreenWidth < 1000 ? m_artwork.PlusSmall : m_artwork.PlusMinus;
+    const auto adjuster =
+        m_artwork.ScreenWidth < 1000 ? &ArtworkPictures::PlusSmall : &ArtworkPictures::PlusMinus;
     const int halfWidth = m_layout.LinesPlusRect.width();
     const int height = m_layout.LinesPlusRect.height();
     const QRect plusHalf(0, 0, halfWidth, height);
     const QRect minusHalf(halfWidth, 0, halfWidth, height);
     for (const HitRect* plus : {&m_layout.LinesPlusRect, &m_layout.CoinsPlusRect}) {
-        painter.drawImage(plus->pictureRect(), adjuster, plusHalf);
-        painter.drawImage(QRect(plus->Right + 5, plus->Top, halfWidth, height), adjuster, minusHalf);
+        drawPicture(painter, m_artwork, adjuster, plus->pictureRect(), plusHalf);
+        drawPicture(painter, m_artwork, adjuster, QRect(plus->Right + 5, plus->Top, halfWidth, height),
+                    minusHalf);
     }
 }
 
@@ -140,7 +147,7 @@ void MachinePainter::DrawWheelCell(int wheel)
     const QRect source((code % 4) * size, (code / 4) * size, size, size);
     const QRect target = symbolRect(wheel);
     QPainter painter(&m_buffer);
-    painter.drawImage(target, m_artwork.SymbolSheet, source);
+    drawPicture(painter, m_artwork, &ArtworkPictures::SymbolSheet, target, source);
     touch(target);
 }
 
@@ -152,7 +159,7 @@ void MachinePainter::DrawLamp(int lamp)
     const int left = m_artwork.PictureLeft + lamp * lampWidth + 2 + (m_artwork.ScreenWidth < 1000 ? 32 : 0);
     const QRect target(left, m_artwork.PictureTop + m_artwork.MachinePicture.height(), lampWidth, lampHeight);
     QPainter painter(&m_buffer);
-    painter.drawImage(target, m_artwork.LampBar, source);
+    drawPicture(painter, m_artwork, &ArtworkPictures::LampBar, target, source);
     touch(target);
 }
 

@@ -61,6 +61,8 @@ private:
     int labelPointSize(int small, int medium, int large) const;
     QPoint freeSpinTextPosition() const;
     void touch(const QRect& rect) { m_touched(rect); }
+    // The buffer's pixels under a rectangle of the window.
+    QRect devicePixels(const QRect& logical) const;
 
     const GameState& m_state;
     const Artwork& m_artwork;

@@ -1,11 +1,13 @@
 #include "main_window.h"
 
 #include "platform/help.h"
+#include "platform/zoom_choice.h"
 
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 namespace zantaro {
 
@@ -24,16 +26,19 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 
     m_artworkComplete = LoadArtwork(m_artwork, m_programDirectory, m_screen);
-    // The window spans the screen; everything in it is placed from the screen's width.
-    const QSize size(m_screen.width - 10, m_screen.height);
-    resize(size);
-    move(0, 0);
+    // Qt scales the window by the start-up zoom; the buffer and the pictures follow its pixels.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio > 1.0)
+        loadSharpArtwork(m_artwork, m_programDirectory, m_screen, ratio);
     m_layout = layoutWindow(m_artwork);
-    m_buffer = QImage(size, QImage::Format_RGB32);
-    m_logo = new PictureButton(0, m_artwork.Logo, this);
+    placeWindow();
+    m_buffer = QImage(qCeil(width() * ratio), qCeil(height() * ratio), QImage::Format_RGB32);
+    m_buffer.setDevicePixelRatio(ratio);
+    m_logo = new PictureButton(0, sharpestPicture(m_artwork, &ArtworkPictures::Logo), this);
     m_logo->move(m_layout.logoTopLeft);
     connect(m_logo, &PictureButton::clicked, this, [this] { ShowAbout(); });
-    m_commandStrip = std::make_unique<CommandStrip>(m_artwork.Options, m_layout.optionsTopLeft, this,
+    m_commandStrip = std::make_unique<CommandStrip>(sharpestPicture(m_artwork, &ArtworkPictures::Options),
+                                                    m_layout.optionsTopLeft, this,
                                                     [this](int number) { OptionsClick(number); });
 
     saveLoadGame(CurrentGameSlot, false, {});
@@ -45,6 +50,18 @@ MainWindow::~MainWindow() = default;
 std::string MainWindow::settingsFile(const char* name) const
 {
     return (m_settingsDirectory + QLatin1Char('/') + QLatin1String(name)).toStdString();
+}
+
+// Everything in the window is placed from the screen's width; the window is as tall as the drawn
+// layout, cannot be resized, and stands centred in the screen's available area.
+void MainWindow::placeWindow()
+{
+    const int height = m_layout.drawnBottom > 0 ? m_layout.drawnBottom : m_screen.height;
+    const QSize size = windowSize(QSize(m_screen.width, m_screen.height), height);
+    setFixedSize(size);
+    const QSize framed = size.grownBy(FrameAllowance);
+    move(m_screen.left + (m_screen.width - framed.width()) / 2,
+         m_screen.top + (m_screen.height - framed.height()) / 2);
 }
 
 bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool reportFailure)
@@ -62,10 +79,11 @@ bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool
     }
 }
 
-void MainWindow::paintEvent(QPaintEvent* event)
+void MainWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_buffer, event->rect());
+    // The buffer has the window's device pixels; the painter's clip is the region to repaint.
+    painter.drawImage(QPointF(0, 0), m_buffer);
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)

@@ -99,6 +99,7 @@ private:
     void requestSpin();
     // The path of a settings file in the settings directory.
     std::string settingsFile(const char* name) const;
+    void placeWindow();
     void runUpdateReminder();
     void reportWriteFailure(const QString& message);
     void flipToggle(int number, GameOption option);

@@ -11,8 +11,8 @@ QRect DrawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, 
     const bool small = artwork.ScreenWidth < 1000;
     const int cellWidth = small ? 16 : 32;
     const int cellHeight = small ? 21 : 42;
-    const QImage& sheet = style.yellow ? (small ? artwork.GreenSmall : artwork.GreenLarge)
-                                       : (small ? artwork.DigitsSmall : artwork.DigitsLarge);
+    const auto sheet = style.yellow ? (small ? &ArtworkPictures::GreenSmall : &ArtworkPictures::GreenLarge)
+                                    : (small ? &ArtworkPictures::DigitsSmall : &ArtworkPictures::DigitsLarge);
     // The sheets have no minus sign; a negative count, which only a damaged saved game can hold,
     // shows its digits.
     const QString digits = QString::number(std::llabs(value)).left(10);
@@ -29,7 +29,8 @@ QRect DrawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, 
 
     for (const QChar digit : digits) {
         const int d = digit.digitValue();
-        painter.drawImage(QRect(x, y, cellWidth, cellHeight), sheet, QRect(d * cellWidth, 0, cellWidth, cellHeight));
+        drawPicture(painter, artwork, sheet, QRect(x, y, cellWidth, cellHeight),
+                    QRect(d * cellWidth, 0, cellWidth, cellHeight));
         x += cellWidth;
     }
     return backing;

@@ -8,13 +8,15 @@ namespace zantaro {
 PictureButton::PictureButton(int number, const QImage& face, QWidget* parent)
     : QWidget(parent), m_number(number), m_face(face), m_picture(face)
 {
-    setFixedSize(face.size());
+    // A face drawn for a high-density screen carries its pixel ratio; the button keeps the size
+    // of its 1x face.
+    setFixedSize(face.deviceIndependentSize().toSize());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawImage(0, 0, m_picture);
+    QPainter(this).drawImage(QRectF(rect()), m_picture);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event)

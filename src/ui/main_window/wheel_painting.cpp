@@ -54,12 +54,14 @@ void MachinePainter::drawMotionFrame(int wheel, int motionOffset)
                        m_artwork.CellSize, g.windowHeight);
     const int firstRows = std::min(g.windowHeight, MotionStripRows - motionOffset);
     QPainter painter(&m_buffer);
-    painter.drawImage(QRect(target.left(), target.top(), target.width(), firstRows), m_artwork.MotionStrip,
-                      QRect(0, motionOffset, target.width(), firstRows));
+    drawPicture(painter, m_artwork, &ArtworkPictures::MotionStrip,
+                QRect(target.left(), target.top(), target.width(), firstRows),
+                QRect(0, motionOffset, target.width(), firstRows));
     if (firstRows < g.windowHeight) {
         const int rest = g.windowHeight - firstRows;
-        painter.drawImage(QRect(target.left(), target.top() + firstRows, target.width(), rest), m_artwork.MotionStrip,
-                          QRect(0, 0, target.width(), rest));
+        drawPicture(painter, m_artwork, &ArtworkPictures::MotionStrip,
+                    QRect(target.left(), target.top() + firstRows, target.width(), rest),
+                    QRect(0, 0, target.width(), rest));
     }
     touch(target);
 }
@@ -72,17 +74,27 @@ void MachinePainter::fillWheelBlank(int wheel)
     touch(blank);
 }
 
+// The capture keeps the buffer's device pixels, so the bounce moves them without resampling.
 void MachinePainter::captureWheel(int wheel)
 {
-    m_captures[wheel] = m_buffer.copy(bounceRect(wheel));
+    m_captures[wheel] = m_buffer.copy(devicePixels(bounceRect(wheel)));
 }
 
 void MachinePainter::drawCapturedWheel(int wheel, int offsetDown)
 {
     const QRect target = bounceRect(wheel).translated(0, offsetDown);
+    const QImage& capture = m_captures[wheel];
+    const qreal ratio = m_buffer.devicePixelRatio();
     QPainter painter(&m_buffer);
-    painter.drawImage(target.topLeft(), m_captures[wheel]);
+    painter.drawImage(QRectF(QPointF(devicePixels(target).topLeft()) / ratio, QSizeF(capture.size()) / ratio),
+                      capture);
     touch(target);
+}
+
+QRect MachinePainter::devicePixels(const QRect& logical) const
+{
+    const qreal ratio = m_buffer.devicePixelRatio();
+    return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
 }
 
 // Covers the line's three wheel windows with a red diagonal cross-hatch and a red outline; the

@@ -16,6 +16,8 @@ WindowLayout layoutWindow(const Artwork& artwork)
     const int right = artwork.PictureLeft + artwork.MachinePicture.width();
     layout.machineRight = right;
     const int machineBottom = artwork.PictureTop + artwork.MachinePicture.height();
+    if (!artwork.MachinePicture.isNull())
+        layout.drawnBottom = machineBottom + artwork.LampBar.height() / 2;
 
     const int spinWidth = artwork.SpinBtn.width();
     const int spinHeight = artwork.SpinBtn.height();

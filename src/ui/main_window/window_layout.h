@@ -29,6 +29,7 @@ struct WindowLayout
 {
     WidthClass widthClass = WidthClass::Large;
     int machineRight = 0; // R: the x of the machine picture's right edge
+    int drawnBottom = 0;  // the lamp row's lower edge, the lowest item drawn; 0 without a machine picture
 
     HitRect StopRect;
     HitRect SpinRect;

@@ -42,8 +42,8 @@ QPushButton* addButton(QWidget* parent, const QString& text, const QIcon& icon, 
 
 PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
     : QDialog(parent), m_context(context), m_board(context),
-      m_closedTile(builtInPicture(QStringLiteral("pyramid/BlueBox.png"))),
-      m_openedTile(builtInPicture(QStringLiteral("pyramid/Red.png")))
+      m_closedTile(builtInPictureFor(QStringLiteral("pyramid/BlueBox.png"), devicePixelRatioF())),
+      m_openedTile(builtInPictureFor(QStringLiteral("pyramid/Red.png"), devicePixelRatioF()))
 {
     setWindowTitle(QStringLiteral("Pyramid"));
     QPalette palette = this->palette();
@@ -74,10 +74,10 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
     // The help button has no topic of its own: it is there and does nothing.
     addButton(this, QStringLiteral("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton),
               QRect(16, 200, 129, 48));
-    QPushButton* cardGame =
-        addButton(this, QStringLiteral("&Card Game"),
-                  QIcon(QPixmap::fromImage(builtInPicture(QStringLiteral("pyramid/CardGameGlyph.png")))),
-                  QRect(16, 264, 129, 48));
+    QPushButton* cardGame = addButton(this, QStringLiteral("&Card Game"),
+                                      QIcon(QPixmap::fromImage(builtInPictureFor(
+                                          QStringLiteral("pyramid/CardGameGlyph.png"), devicePixelRatioF()))),
+                                      QRect(16, 264, 129, 48));
     QPushButton* ok = addButton(this, QStringLiteral("&OK"), style()->standardIcon(QStyle::SP_DialogOkButton),
                                 QRect(16, 326, 129, 48));
     ok->setDefault(true);

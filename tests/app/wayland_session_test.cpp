@@ -1,0 +1,89 @@
+// The game as a native Wayland client under a headless compositor: it picks its zoom, starts,
+// paints, spins, opens a double-or-nothing window and a message box, and stores its game on close.
+#include "app/startup_zoom.h"
+#include "platform/screen_facts.h"
+#include "ui/main_window/window_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zantaro {
+namespace {
+
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(object, event);
+    }
+};
+
+// Closes the next modal window once it shows, and notes its class.
+void closeNextModal(QString* className)
+{
+    auto* poll = new QTimer;
+    poll->setInterval(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, className] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        *className = QString::fromLatin1(modal->metaObject()->className());
+        modal->close();
+    });
+    poll->start();
+}
+
+TEST(WaylandSession, theGameStartsPaintsSpinsOpensItsWindowsAndStoresItsGameOnClose)
+{
+    ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    testing::WindowFixture game(primaryScreenFacts());
+    // A win then pays at once; the double-or-nothing window is opened below on its own.
+    game.prepare([](GameState& s) {
+        s.Sound = false;
+        s.Double = false;
+    });
+    PaintCounter counter;
+    game.window->installEventFilter(&counter);
+    game.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(game.window.get()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return counter.paints > 0; }));
+    // The compositor's 1920 x 1080 output gets the zoom of such a screen.
+    EXPECT_DOUBLE_EQ(game.window->devicePixelRatioF(), 1.5);
+
+    QTest::mouseClick(game.window.get(), Qt::LeftButton, {},
+                      game.window->layout().SpinRect.pictureRect().center());
+    EXPECT_EQ(game.state().Spins, 1);
+
+    QString doubleOrNothing;
+    closeNextModal(&doubleOrNothing);
+    game.window->playDoubleOrNothing(DoubleOrNothingGame::CardGame);
+    EXPECT_EQ(doubleOrNothing, QStringLiteral("zantaro::CardGameWindow"));
+
+    QString message;
+    testing::answerNextMessageBox(QMessageBox::Ok, &message);
+    game.window->showMessage("You must place a bet first.");
+    EXPECT_EQ(message, QStringLiteral("You must place a bet first."));
+
+    game.window->close();
+    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Spins=1")));
+}
+
+} // namespace
+} // namespace zantaro
+
+int main(int argc, char** argv)
+{
+    if (const std::optional<int> exitCode = zantaro::prepareZoom(argc, argv))
+        return *exitCode;
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
