@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game_context.h"
+#include "game_history.h"
 #include "wheel_animation.h"
 
 namespace zantaro {
@@ -37,6 +38,8 @@ public:
     // The window is closing: the running spin command ends at once and pays what it won.
     void finishAtOnce() { m_context.finishAtOnce = true; }
     GameContext& context() { return m_context; }
+    // The recalls and chart of the running game; a new game starts it empty.
+    GameHistory& history() { return m_history; }
 
 private:
     bool acceptBet();
@@ -47,6 +50,7 @@ private:
 
     GameContext m_context;
     WheelAnimation m_animation;
+    GameHistory m_history;
     bool m_requestRunning = false;
     bool m_freeSpinTextLit = false;
 };

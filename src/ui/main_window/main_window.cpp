@@ -43,6 +43,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     connect(&timer(GameTimer::FreeSpinBlink), &QTimer::timeout, this, [this] { m_machine.Timer5Timer(); });
 
     saveLoadGame(CurrentGameSlot, false, {});
+    m_machine.history() = m_historyFile.read();
     repaintWindow();
 }
 
@@ -124,6 +125,9 @@ void MainWindow::FormKeyDown(int key)
         break;
     case Qt::Key_X:
         m_machine.RemoveCoin();
+        break;
+    case Qt::Key_H:
+        showHistory();
         break;
     default:
         break;

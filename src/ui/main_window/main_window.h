@@ -12,6 +12,7 @@
 #include "machine_painter.h"
 #include "platform/atomic_file_access.h"
 #include "platform/clock.h"
+#include "platform/history_file.h"
 #include "platform/screen_facts.h"
 #include "platform/sound_player.h"
 #include "window_layout.h"
@@ -59,6 +60,9 @@ public:
     void ShowAbout();
     // False when a required artwork file was missing at start-up.
     bool artworkComplete() const { return m_artworkComplete; }
+
+    // The history window over the running game's last spins (key H, and the statistics window).
+    void showHistory();
 
     // Writes or reads a saved-game slot; a failed write returns false and, unless told to keep
     // quiet, is reported in a message box.
@@ -108,6 +112,9 @@ private:
     void openWebSite();
     void showBorrowDialog();
     void showGameSlotDialog();
+    void storeHistory();
+    // A new game or a loaded slot: its history starts empty, in memory and in its file.
+    void startEmptyHistory();
     QString helpFile() const;
     std::function<void(int)> helpTopicOpener() const;
     void FormMouseDown(int x, int y);
@@ -121,6 +128,7 @@ private:
     const QString m_settingsDirectory;
     AtomicFileAccess m_files;
     SavedGameStore m_store;
+    HistoryFile m_historyFile{m_files, m_settingsDirectory};
 
     GameState m_state;
     RandomGenerator m_random;

@@ -30,8 +30,10 @@ void MainWindow::OptionsClick(int number)
         break;
     case NewGameCommand:
         if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
-                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
             m_machine.newGame();
+            storeHistory();
+        }
         break;
     case SummaryCommand:
         showMessage(m_state.SpinReport.empty() ? "You must spin before viewing a summary of the last spin."
@@ -66,7 +68,7 @@ void MainWindow::OptionsClick(int number)
         repaintWindow();
         break;
     case StatsCommand:
-        StatisticsWindow(m_state, this).exec();
+        StatisticsWindow(m_state, this, [this] { showHistory(); }).exec();
         break;
     default:
         break;
@@ -93,7 +95,11 @@ void MainWindow::showBorrowDialog()
 
 void MainWindow::showGameSlotDialog()
 {
-    const auto saveLoad = [this](int slot, bool save, const std::string& name) { saveLoadGame(slot, save, name); };
+    const auto saveLoad = [this](int slot, bool save, const std::string& name) {
+        saveLoadGame(slot, save, name);
+        if (!save)
+            startEmptyHistory();
+    };
     GameSlotDialog(m_state, saveLoad, helpTopicOpener(), this).exec();
 }
 

@@ -157,6 +157,7 @@ void MainWindow::saveRunningGame()
 void MainWindow::spinSettled()
 {
     m_spinStoreFailing = !saveLoadGame(CurrentGameSlot, true, "CurrentGame", !m_spinStoreFailing);
+    storeHistory();
 }
 
 } // namespace zantaro
