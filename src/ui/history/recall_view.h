@@ -12,6 +12,8 @@ namespace zantaro {
 
 class RecallView : public QWidget
 {
+    Q_OBJECT
+
 public:
     RecallView(const SpinRecall& recall, int ordinal, const QImage& symbolSheet, QWidget* parent = nullptr);
 

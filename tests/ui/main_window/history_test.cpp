@@ -1,0 +1,66 @@
+// The history of the running game in the main window: kept across a restart, emptied by a new
+// game, and opened with the key H.
+#include "game/reels.h"
+#include "support/test_game.h"
+#include "ui/dialogs/modal_answers.h"
+#include "ui/history/history_window.h"
+#include "ui/main_window/command_strip.h"
+#include "window_fixture.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace zantaro::testing {
+namespace {
+
+// A window whose spins end on the plain lamp with sevens on every wheel, paid at once.
+struct SevensFixture : WindowFixture
+{
+    SevensFixture()
+    {
+        state().Double = false;
+        state().PayMode = false;
+        for (Strip& strip : state().ReelStrips)
+            strip.fill(Seven);
+        clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp) - clock.tick.count();
+    }
+    GameHistory& history() { return window->machine().history(); }
+};
+
+TEST(MainWindowHistory, aPaidSpinIsStillRecalledAfterARestart)
+{
+    SevensFixture game;
+    QTest::keyClick(game.window.get(), Qt::Key_Return);
+    ASSERT_EQ(game.history().recalls().size(), 1u);
+    EXPECT_EQ(game.history().recalls().back().creditsAfter, game.state().Credits);
+    const GameHistory played = game.history();
+
+    game.restart();
+    EXPECT_EQ(game.history(), played);
+}
+
+TEST(MainWindowHistory, aNewGameEmptiesTheHistoryAndItsFile)
+{
+    SevensFixture game;
+    QTest::keyClick(game.window.get(), Qt::Key_Return);
+    answerNextMessageBox(QMessageBox::Yes);
+    game.window->OptionsClick(NewGameCommand);
+    EXPECT_EQ(game.history(), GameHistory{});
+    game.restart();
+    EXPECT_EQ(game.history(), GameHistory{});
+}
+
+TEST(MainWindowHistory, theKeyHOpensTheHistoryWindow)
+{
+    SevensFixture game;
+    bool opened = false;
+    const auto answer = ModalAnswer::to<HistoryWindow>([&](HistoryWindow& window) {
+        opened = true;
+        window.accept();
+    });
+    QTest::keyClick(game.window.get(), Qt::Key_H);
+    EXPECT_TRUE(opened);
+}
+
+} // namespace
+} // namespace zantaro::testing
