@@ -25,7 +25,7 @@ constexpr int LeftMargin = 72;
 constexpr int RightMargin = 16;
 constexpr int TopMargin = 30;
 constexpr int BottomMargin = 38;
-constexpr int BandGap = 14;
+constexpr int BandGap = 24;
 
 struct Plot
 {
@@ -74,7 +74,7 @@ void paintSpinAxis(QPainter& painter, const QRect& area, std::size_t count)
     }
     painter.setFont(sideWindowFont(12, true));
     painter.drawText(QRect(area.left(), area.bottom() + 20, area.width(), 16), Qt::AlignCenter,
-                     QStringLiteral("Spin (the last %1 of this game, oldest first)").arg(count));
+                     QStringLiteral("Spins, oldest on the left (the last %1 of this game)").arg(count));
 }
 
 void paintLegend(QPainter& painter, int right)

@@ -4,21 +4,36 @@
 #include "recall_view.h"
 #include "ui/dialogs/side_window_look.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zantaro {
 
 namespace {
 
-constexpr QSize ClientSize(980, 720);
+constexpr int ClientWidth = 980;
 constexpr QRect ChartRect(10, 10, 960, 330);
 constexpr QRect ListCaptionRect(12, 348, 600, 20);
-constexpr QRect ListRect(10, 370, 960, 300);
-constexpr QRect OkRect(881, 678, 89, 33);
-constexpr QRect HelpRect(782, 678, 89, 33);
+constexpr int ListTop = 370;
+// The list shows about five spins where the screen has room, and never fewer than two.
+constexpr int LargestListHeight = 500;
+constexpr int SmallestListHeight = 200;
+// Room left on the screen for the window's frame and a desktop panel.
+constexpr int ScreenAllowance = 80;
+constexpr QSize ButtonSize(89, 33);
+
+int listHeight(const QWidget* parent)
+{
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const int room =
+        screen->availableGeometry().height() - ScreenAllowance - ListTop - ButtonSize.height() - 18;
+    return std::clamp(room, SmallestListHeight, LargestListHeight);
+}
 
 QWidget* recallList(const GameHistory& history, const QImage& symbolSheet)
 {
@@ -45,7 +60,10 @@ HistoryWindow::HistoryWindow(const GameHistory& history, const QImage& symbolShe
                              std::function<void(int)> helpOpener, QWidget* parent)
     : HelpKeyDialog(std::move(helpOpener), parent), m_history(history)
 {
-    setUpSideWindow(*this, QStringLiteral("Your Game History"), ClientSize);
+    const QRect listRect(10, ListTop, 960, listHeight(parent));
+    const QRect okRect(QPoint(ClientWidth - 10 - ButtonSize.width(), listRect.bottom() + 9), ButtonSize);
+    const QRect helpRect = okRect.translated(-ButtonSize.width() - 10, 0);
+    setUpSideWindow(*this, QStringLiteral("Your Game History"), QSize(ClientWidth, okRect.bottom() + 10));
     setFont(sideWindowFont(13));
 
     auto* chart = new CreditChart(m_history.chart(), this);
@@ -57,14 +75,14 @@ HistoryWindow::HistoryWindow(const GameHistory& history, const QImage& symbolShe
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("RecallList"));
-    scroll->setGeometry(ListRect);
+    scroll->setGeometry(listRect);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(recallList(m_history, symbolSheet));
 
-    QPushButton* help = addGlyphButton(this, QStringLiteral("Help"), QStyle::SP_DialogHelpButton, HelpRect);
+    QPushButton* help = addGlyphButton(this, QStringLiteral("Help"), QStyle::SP_DialogHelpButton, helpRect);
     connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(HistoryHelpTopic); });
-    QPushButton* ok = addGlyphButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, OkRect);
+    QPushButton* ok = addGlyphButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, okRect);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
