@@ -17,12 +17,24 @@ void noteEmptyHistory(const QString& path, const QString& reason)
 } // namespace
 
 HistoryFile::HistoryFile(TextFileAccess& files, const QString& settingsDirectory)
-    : m_files(files), m_path(settingsDirectory + QLatin1Char('/') + QLatin1String(HistoryFileName))
+    : m_files(files), m_path(settingsDirectory + QLatin1Char('/') + QLatin1String(HistoryFileName)),
+      m_writer([this] { writeLoop(); })
 {
+}
+
+HistoryFile::~HistoryFile()
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        m_closing = true;
+    }
+    m_changed.notify_all();
+    m_writer.join();
 }
 
 GameHistory HistoryFile::read()
 {
+    waitForStores();
     const std::optional<std::string> text = m_files.read(m_path.toStdString());
     if (!text) {
         noteEmptyHistory(m_path, QStringLiteral("is missing or cannot be read"));
@@ -37,13 +49,42 @@ GameHistory HistoryFile::read()
     return std::move(*history);
 }
 
-bool HistoryFile::write(const GameHistory& history)
+void HistoryFile::store(const GameHistory& history)
 {
-    const bool written = m_files.replace(m_path.toStdString(), historyToJson(history).toStdString());
-    if (!written && !m_failing)
-        std::fprintf(stderr, "Zantaro: the game history could not be written to %s.\n", qPrintable(m_path));
-    m_failing = !written;
-    return written;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_waiting = history;
+    }
+    m_changed.notify_all();
+}
+
+bool HistoryFile::waitForStores()
+{
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return !m_waiting && !m_writing; });
+    return !m_failing;
+}
+
+void HistoryFile::writeLoop()
+{
+    std::unique_lock lock(m_mutex);
+    while (true) {
+        m_changed.wait(lock, [this] { return m_waiting || m_closing; });
+        if (!m_waiting)
+            return;
+        const GameHistory history = std::move(*m_waiting);
+        m_waiting.reset();
+        m_writing = true;
+        lock.unlock();
+        const bool written = m_files.replace(m_path.toStdString(), historyToJson(history).toStdString());
+        lock.lock();
+        if (!written && !m_failing)
+            std::fprintf(stderr, "Zantaro: the game history could not be written to %s.\n",
+                         qPrintable(m_path));
+        m_failing = !written;
+        m_writing = false;
+        m_changed.notify_all();
+    }
 }
 
 } // namespace zantaro

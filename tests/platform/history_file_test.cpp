@@ -52,7 +52,8 @@ protected:
 
 TEST_F(HistoryFileTest, aWrittenHistoryIsReadBackWholeByTheNextRun)
 {
-    ASSERT_TRUE(file.write(sampleHistory()));
+    file.store(sampleHistory());
+    ASSERT_TRUE(file.waitForStores());
     HistoryFile nextRun(m_files, m_directory.path());
     EXPECT_EQ(nextRun.read(), sampleHistory());
 }

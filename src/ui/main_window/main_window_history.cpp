@@ -12,7 +12,7 @@ void MainWindow::showHistory()
 
 void MainWindow::storeHistory()
 {
-    m_historyFile.write(m_machine.history());
+    m_historyFile.store(m_machine.history());
 }
 
 void MainWindow::startEmptyHistory()
