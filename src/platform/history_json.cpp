@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <cmath>
 
 namespace zantaro {
 
@@ -57,9 +58,10 @@ struct Damaged
 
 std::int64_t integerIn(const QJsonValue& value, std::int64_t lowest, std::int64_t highest, const char* what)
 {
-    const double number = value.toDouble(-1e300);
-    if (!value.isDouble() || number != static_cast<double>(static_cast<std::int64_t>(number)) ||
-        number < lowest || number > highest)
+    const double number = value.toDouble();
+    // The range is checked before the conversion, which is undefined for a double out of range.
+    const bool inRange = number >= static_cast<double>(lowest) && number <= static_cast<double>(highest);
+    if (!value.isDouble() || !inRange || std::trunc(number) != number)
         throw Damaged{QStringLiteral("%1 is not a number from %2 to %3")
                           .arg(QLatin1String(what))
                           .arg(lowest)
