@@ -127,7 +127,9 @@ void MainWindow::FormKeyDown(int key)
         m_machine.RemoveCoin();
         break;
     case Qt::Key_H:
-        showHistory();
+        // The recall of a spin under way is not complete; the window opens once it has settled.
+        if (!m_state.Spinning)
+            showHistory();
         break;
     default:
         break;

@@ -50,16 +50,26 @@ TEST(MainWindowHistory, aNewGameEmptiesTheHistoryAndItsFile)
     EXPECT_EQ(game.history(), GameHistory{});
 }
 
-TEST(MainWindowHistory, theKeyHOpensTheHistoryWindow)
+TEST(MainWindowHistory, theKeyHOpensTheHistoryWindowBetweenSpinsOnly)
 {
     SevensFixture game;
-    bool opened = false;
+    int opened = 0;
     const auto answer = ModalAnswer::to<HistoryWindow>([&](HistoryWindow& window) {
-        opened = true;
+        ++opened;
         window.accept();
     });
+    bool pressedMidSpin = false;
+    game.clock.onWait = [&] {
+        if (!pressedMidSpin && game.state().Spinning) {
+            pressedMidSpin = true;
+            QTest::keyClick(game.window.get(), Qt::Key_H);
+        }
+    };
+    QTest::keyClick(game.window.get(), Qt::Key_Return);
+    ASSERT_TRUE(pressedMidSpin);
+    EXPECT_EQ(opened, 0);
     QTest::keyClick(game.window.get(), Qt::Key_H);
-    EXPECT_TRUE(opened);
+    EXPECT_EQ(opened, 1);
 }
 
 } // namespace
