@@ -95,12 +95,10 @@ void MainWindow::showBorrowDialog()
 
 void MainWindow::showGameSlotDialog()
 {
-    const auto saveLoad = [this](int slot, bool save, const std::string& name) {
-        saveLoadGame(slot, save, name);
-        if (!save)
-            startEmptyHistory();
-    };
-    GameSlotDialog(m_state, saveLoad, helpTopicOpener(), this).exec();
+    const auto saveLoad = [this](int slot, bool save, const std::string& name) { saveLoadGame(slot, save, name); };
+    const bool opening = !m_state.SaveMode;
+    if (GameSlotDialog(m_state, saveLoad, helpTopicOpener(), this).exec() == QDialog::Accepted && opening)
+        startEmptyHistory();
 }
 
 void MainWindow::flipToggle(int number, bool& flag)
