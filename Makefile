@@ -17,7 +17,9 @@ PACKAGES := cmake g++ make ninja-build pkg-config \
 	fonts-dejavu-core fonts-dejavu-extra clang-14 libclang-rt-14-dev \
 	appstream dpkg-dev file faketime desktop-file-utils
 
+# sudo clears the environment, so the non-interactive setting goes through env on its command line.
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+APT := $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get
 
 .PHONY: all deps configure build run sim test test-asan bench soak fuzz deb clean
 
@@ -29,8 +31,8 @@ deps:
 	done; \
 	if [ -n "$$missing" ]; then \
 		echo "Installing missing packages:$$missing"; \
-		$(SUDO) apt-get update -qq && \
-		DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+		$(APT) update -qq && \
+		$(APT) install -y -qq --no-install-recommends $$missing; \
 	fi
 
 $(BUILD_DIR)/build.ninja: | deps

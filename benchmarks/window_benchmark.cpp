@@ -121,7 +121,7 @@ struct StoreTimes
 StoreTimes historyStoreTimes(const zantaro::GameHistory& history, const QString& directory)
 {
     zantaro::AtomicFileAccess files;
-    zantaro::HistoryFile file(files, directory);
+    zantaro::HistoryFile file(files, directory + QLatin1Char('/') + QLatin1String(zantaro::HistoryFileName));
     std::vector<double> waits;
     std::vector<double> onDisk;
     for (int store = 0; store < 100; ++store) {

@@ -38,6 +38,8 @@ for size in 32 48 64 128 256; do
     file "$icon" | grep -q "PNG image data, $size x $size" || fail "$icon is not a $size x $size PNG"
 done
 
+grep -q "^License: GPL-3.0-or-later" "$prefix/share/doc/zantaro/copyright" || fail "share/doc/zantaro/copyright does not give the licence"
+
 desktop="$prefix/share/applications/$app_id.desktop"
 desktop-file-validate "$desktop" || fail "desktop-file-validate refused $desktop"
 grep -qx "Exec=zantaro" "$desktop" || fail "the desktop entry does not start zantaro"

@@ -1,13 +1,17 @@
-// The program entry: the application titled "Zantaro Slots", its main window, the message loop.
+// The program entry: the application titled "Zantaro Slots", one copy per settings directory, its
+// main window, the message loop, and an orderly close on logout, shutdown and Ctrl+C.
 #include "platform/clock.h"
 #include "platform/program_files.h"
 #include "platform/screen_facts.h"
+#include "platform/single_instance.h"
 #include "platform/sound_player.h"
+#include "platform/termination_signals.h"
 #include "ui/main_window/hint_style.h"
 #include "ui/main_window/main_window.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSessionManager>
 
 int main(int argc, char** argv)
 {
@@ -16,10 +20,20 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("io.github.zantaro.Slots"));
     QApplication::setStyle(new zantaro::HintStyle);
 
+    const QString settings = zantaro::settingsDirectory();
+    zantaro::SingleInstance instance(settings);
+    if (!instance.isFirst())
+        return instance.activateFirstCopy() ? 0 : 1;
+
     zantaro::SystemClock clock;
     const QString directory = zantaro::programDirectory();
     zantaro::QtSoundPlayer sound(directory);
-    zantaro::MainWindow window({clock, sound, zantaro::primaryScreenFacts(), directory, zantaro::settingsDirectory()});
+    zantaro::MainWindow window({clock, sound, zantaro::primaryScreenFacts(), directory, settings});
+    instance.onActivationRequest([&window] { window.bringToFront(); });
+    const zantaro::TerminationSignals terminations([&window](int) { window.closeWithoutQuestions(); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.storeForSessionEnd(); }, Qt::DirectConnection);
+
     if (!window.artworkComplete())
         QMessageBox::information(nullptr, QStringLiteral("Zantaro Slots"), QString::fromLatin1(zantaro::MissingArtworkMessage));
     window.show();

@@ -13,6 +13,8 @@ inline constexpr int WheelCount = 9;
 inline constexpr int StripLength = 20;
 inline constexpr int PaylineCount = 8;
 inline constexpr int LampCount = 8;
+// The bet adjusters reach 0 to this many lines, and 0 to this many coins a line.
+inline constexpr std::int32_t MaxBetFactor = 8;
 
 using Strip = std::array<std::uint8_t, StripLength>;
 

@@ -45,6 +45,8 @@ public:
     virtual void DrawWinningsReadout(bool show) = 0;
     virtual void DrawCommandCaptions() = 0;
     virtual void DrawFreeSpinText(const std::string& text, bool lit) = 0;
+    // Draws the "Win 3 FREE Spins:" label again where the free-spin count blinked over it.
+    virtual void drawFreeSpinLabel() = 0;
     virtual void repaintWindow() = 0;
 
     // The wheel animation: a window of the motion strip, the white blank behind a stopping

@@ -9,7 +9,6 @@ namespace zantaro {
 
 namespace {
 
-constexpr std::int32_t MaxBetFactor = 8;
 constexpr int AutoSaveEverySpins = 25;
 
 } // namespace
@@ -35,7 +34,35 @@ void Machine::RequestSpin()
             RunSpin();
     }
     m_context.host.setTimerActive(GameTimer::LampBlink, true);
+    m_context.finishAtOnce = false;
     m_requestRunning = false;
+    while (!m_waitingCommands.empty()) {
+        const std::function<void()> command = std::move(m_waitingCommands.front());
+        m_waitingCommands.pop_front();
+        command();
+    }
+}
+
+void Machine::finishAtOnce()
+{
+    GameState& state = m_context.state;
+    state.StopRequested = true;
+    // Outside a spin command there is nothing to finish, and the flag would cut the next spin short.
+    m_context.finishAtOnce = m_requestRunning;
+    if (state.AutoSpin) {
+        state.AutoSpin = false;
+        m_context.host.DrawCommandCaptions();
+    }
+}
+
+void Machine::runBetweenSpins(std::function<void()> command)
+{
+    if (!m_requestRunning) {
+        command();
+        return;
+    }
+    finishAtOnce();
+    m_waitingCommands.push_back(std::move(command));
 }
 
 bool Machine::acceptBet()
@@ -58,8 +85,11 @@ bool Machine::acceptBet()
 void Machine::RunSpin()
 {
     spinOnce();
-    playFreeSpins();
+    const bool freeSpinsPlayed = playFreeSpins();
     m_context.host.setTimerActive(GameTimer::FreeSpinBlink, false);
+    // The blinking count covered the "Win 3 FREE Spins:" label; the label comes back with the series' end.
+    if (freeSpinsPlayed)
+        m_context.host.drawFreeSpinLabel();
 }
 
 void Machine::spinOnce()
@@ -119,9 +149,10 @@ void Machine::spinOnce()
 // Each free spin is a whole spin on the free-spin strips, and one that earns more free spins adds
 // them to the same series. The loop plays the series to its end without nesting one spin in
 // another, so a long series cannot exhaust the stack. The next spin brings the normal strips back.
-void Machine::playFreeSpins()
+bool Machine::playFreeSpins()
 {
     GameState& state = m_context.state;
+    const bool earned = state.FreeSpinsPending > 0;
     while (state.FreeSpinsPending > 0) {
         state.FreeSpinsPending -= 1;
         addSaturated(state.NumberOfBarRolls, 1);
@@ -134,6 +165,7 @@ void Machine::playFreeSpins()
             state.RestoreStrips = true;
         }
     }
+    return earned;
 }
 
 // An accepted change clicks before the value changes; a refused one plays the neutral cue.

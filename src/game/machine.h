@@ -6,6 +6,9 @@
 #include "game_history.h"
 #include "wheel_animation.h"
 
+#include <deque>
+#include <functional>
+
 namespace zantaro {
 
 class Machine
@@ -35,8 +38,15 @@ public:
     void Timer5Timer(); // blinks the free-spin count while free spins run
 
     bool isSpinRequestRunning() const { return m_requestRunning; }
-    // The window is closing: the running spin command ends at once and pays what it won.
-    void finishAtOnce() { m_context.finishAtOnce = true; }
+    // The running spin command ends at once and pays what it won: its wheels stop, no
+    // double-or-nothing round is offered and the winnings are paid without counting off.
+    void finishAtOnce();
+    // Runs a command that must never see half a spin ("New Game", the game slots, "Borrow"):
+    // at once between spin commands; during one, auto spin ends, the spin finishes at once and
+    // pays, and the command runs when the spin command has returned.
+    void runBetweenSpins(std::function<void()> command);
+    // Forgets the commands waiting for the running spin command (the program is closing).
+    void dropWaitingCommands() { m_waitingCommands.clear(); }
     GameContext& context() { return m_context; }
     // The recalls and chart of the running game; a new game starts it empty.
     GameHistory& history() { return m_history; }
@@ -44,7 +54,8 @@ public:
 private:
     bool acceptBet();
     void spinOnce();
-    void playFreeSpins();
+    // Returns whether any free spin was played.
+    bool playFreeSpins();
     bool acceptBetChange(bool allowed);
     void clearLineHighlight(int line);
 
@@ -53,6 +64,7 @@ private:
     GameHistory m_history;
     bool m_requestRunning = false;
     bool m_freeSpinTextLit = false;
+    std::deque<std::function<void()>> m_waitingCommands;
 };
 
 // The free-spin count text that Timer5 blinks.

@@ -32,8 +32,6 @@ Strip stripFromText(std::string_view text)
 
 namespace {
 
-// Every free-spin series loads one table and brings the other back, so each is read from its text
-// once and copied from then on.
 std::array<Strip, WheelCount> stripsFromTexts(const std::array<std::string_view, WheelCount>& texts)
 {
     std::array<Strip, WheelCount> strips{};
@@ -44,16 +42,28 @@ std::array<Strip, WheelCount> stripsFromTexts(const std::array<std::string_view,
 
 } // namespace
 
+// Every free-spin series loads one table and brings the other back, so each is read from its text
+// once and copied from then on.
+const std::array<Strip, WheelCount>& normalStrips()
+{
+    static const std::array<Strip, WheelCount> strips = stripsFromTexts(NormalStrips);
+    return strips;
+}
+
+const std::array<Strip, WheelCount>& freeSpinStrips()
+{
+    static const std::array<Strip, WheelCount> strips = stripsFromTexts(FreeSpinStrips);
+    return strips;
+}
+
 void BuildNormalStrips(GameState& state)
 {
-    static const std::array<Strip, WheelCount> normalStrips = stripsFromTexts(NormalStrips);
-    state.ReelStrips = normalStrips;
+    state.ReelStrips = normalStrips();
 }
 
 void LoadFreeSpinStrips(GameState& state)
 {
-    static const std::array<Strip, WheelCount> freeSpinStrips = stripsFromTexts(FreeSpinStrips);
-    state.ReelStrips = freeSpinStrips;
+    state.ReelStrips = freeSpinStrips();
     state.SavedWheelPos = state.WheelPos;
 }
 

@@ -35,6 +35,10 @@ extern const std::array<std::string_view, WheelCount> FreeSpinStrips;
 
 Strip stripFromText(std::string_view text);
 
+// The two tables of strips, read from their texts.
+const std::array<Strip, WheelCount>& normalStrips();
+const std::array<Strip, WheelCount>& freeSpinStrips();
+
 void BuildNormalStrips(GameState& state);
 
 // Loads the free-spin strips and keeps the positions of the last regular spin in SavedWheelPos.

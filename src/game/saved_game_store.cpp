@@ -3,6 +3,7 @@
 #include "ini_document.h"
 #include "utf8_text.h"
 
+#include <algorithm>
 #include <array>
 
 namespace zantaro {
@@ -82,6 +83,9 @@ void readSlot(const IniDocument& document, const std::string& section, GameState
         state.*key.field = document.integer(section, key.name, key.fallback);
     for (const FlagKey& key : FlagKeys)
         state.*key.field = document.flag(section, key.name);
+    // A hand-edited slot may hold any bet; the game only plays what its adjusters can reach.
+    state.LinesPlayed = std::clamp(state.LinesPlayed, 0, MaxBetFactor);
+    state.CoinsPerLine = std::clamp(state.CoinsPerLine, 0, MaxBetFactor);
 }
 
 } // namespace

@@ -22,7 +22,7 @@ std::string updateReminderQuestion()
            ProductName + "?";
 }
 
-bool recordCloseAndCheckReminder(IniDocument& file, const CalendarDate& today)
+bool recordCloseAndCheckReminder(IniDocument& file, const CalendarDate& today, bool mayAsk)
 {
     const std::string section = ProductName;
     std::int32_t uses = file.integer(section, "Uses", 0);
@@ -37,7 +37,7 @@ bool recordCloseAndCheckReminder(IniDocument& file, const CalendarDate& today)
         update = today.addDays(DaysBeforeFirstReminder);
         uses = 1;
     }
-    const bool due = today > update;
+    const bool due = mayAsk && today > update;
     if (due)
         update = today.addDays(DaysBetweenReminders);
     if (uses == 1)

@@ -16,6 +16,7 @@ std::string updateReminderQuestion();
 
 // Records one close of the program in the reminder file and returns whether the reminder is due
 // this time: first more than 90 days after the first recorded close, then at most every 10 days.
-bool recordCloseAndCheckReminder(IniDocument& file, const CalendarDate& today);
+// A close that may not ask (the desktop ending the game) leaves a due reminder for the next close.
+bool recordCloseAndCheckReminder(IniDocument& file, const CalendarDate& today, bool mayAsk = true);
 
 } // namespace zantaro

@@ -2,7 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QTimer>
 
 namespace zantaro {
@@ -28,12 +28,18 @@ CalendarDate SystemClock::today()
     return {date.year(), date.month(), date.day()};
 }
 
+// The wait hands the thread to the event dispatcher directly rather than running a nested
+// QEventLoop: once the application has been told to quit, a QEventLoop returns at once, and the
+// wait would turn into a busy loop. A pending precise timer guarantees that the dispatcher wakes.
 void SystemClock::waitUntil(std::chrono::milliseconds deadline)
 {
+    QTimer wake;
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.setSingleShot(true);
     for (auto now = tickCount(); now < deadline; now = tickCount()) {
-        QEventLoop loop;
-        QTimer::singleShot(deadline - now, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-        loop.exec();
+        wake.start(deadline - now);
+        while (wake.isActive())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 }
 

@@ -16,9 +16,8 @@ void noteEmptyHistory(const QString& path, const QString& reason)
 
 } // namespace
 
-HistoryFile::HistoryFile(TextFileAccess& files, const QString& settingsDirectory)
-    : m_files(files), m_path(settingsDirectory + QLatin1Char('/') + QLatin1String(HistoryFileName)),
-      m_writer([this] { writeLoop(); })
+HistoryFile::HistoryFile(TextFileAccess& files, const QString& path)
+    : m_files(files), m_path(path), m_writer([this] { writeLoop(); })
 {
 }
 

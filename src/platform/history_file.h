@@ -18,7 +18,8 @@ inline constexpr const char* HistoryFileName = "History.json";
 class HistoryFile
 {
 public:
-    HistoryFile(TextFileAccess& files, const QString& settingsDirectory);
+    // path: "History.json" in the settings directory.
+    HistoryFile(TextFileAccess& files, const QString& path);
     // Finishes the store under way and the one waiting, so closing the game keeps its last spin.
     ~HistoryFile();
 

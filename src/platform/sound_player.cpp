@@ -38,8 +38,10 @@ milliseconds fallbackCueLength(SoundCue cue)
 QtSoundPlayer::QtSoundPlayer(const QString& programDirectory)
     : m_directory(programDirectory), m_hasAudioOutput(!QMediaDevices::audioOutputs().isEmpty())
 {
-    const QString clickPath = m_directory + QString::fromLatin1(soundCueInfo(SoundCue::Click).fileName.data());
-    m_clickLength = fileDuration(clickPath).value_or(fallbackCueLength(SoundCue::Click));
+    for (int index = 0; index < SoundCueCount; ++index) {
+        const auto cue = static_cast<SoundCue>(index);
+        m_lengths[static_cast<std::size_t>(index)] = fileDuration(cuePath(cue)).value_or(fallbackCueLength(cue));
+    }
     effectFor(SoundCue::Click);
 }
 
@@ -52,24 +54,24 @@ QSoundEffect* QtSoundPlayer::effectFor(SoundCue cue)
     auto& effect = m_effects[static_cast<std::size_t>(cue)];
     if (!effect) {
         effect = std::make_unique<QSoundEffect>();
-        effect->setSource(QUrl::fromLocalFile(m_directory + QString::fromLatin1(soundCueInfo(cue).fileName.data())));
+        effect->setSource(QUrl::fromLocalFile(cuePath(cue)));
     }
     return effect.get();
 }
 
 milliseconds QtSoundPlayer::play(SoundCue cue)
 {
-    milliseconds length = m_clickLength;
-    if (cue != SoundCue::Click) {
-        const QString path = m_directory + QString::fromLatin1(soundCueInfo(cue).fileName.data());
-        length = fileDuration(path).value_or(fallbackCueLength(cue));
-    }
     if (m_playing != nullptr)
         m_playing->stop();
     m_playing = effectFor(cue);
     if (m_playing != nullptr && m_playing->status() != QSoundEffect::Error)
         m_playing->play();
-    return length;
+    return m_lengths[static_cast<std::size_t>(cue)];
+}
+
+QString QtSoundPlayer::cuePath(SoundCue cue) const
+{
+    return m_directory + QString::fromLatin1(soundCueInfo(cue).fileName.data());
 }
 
 } // namespace zantaro

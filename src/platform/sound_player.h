@@ -24,8 +24,9 @@ public:
     virtual std::chrono::milliseconds play(SoundCue cue) = 0;
 };
 
-// Plays through Qt Multimedia. The Click cue is loaded once at start-up and kept in memory,
-// since it plays at every wheel stop; every other cue reads its file when it plays.
+// Plays through Qt Multimedia. Each cue's length is read from its file once, at start-up; each
+// cue's sound is loaded the first time it plays and kept, the Click cue at start-up since it
+// plays at every wheel stop.
 class QtSoundPlayer : public SoundPlayer
 {
 public:
@@ -35,10 +36,11 @@ public:
 
 private:
     QSoundEffect* effectFor(SoundCue cue);
+    QString cuePath(SoundCue cue) const;
 
     QString m_directory;
     bool m_hasAudioOutput = false;
-    std::chrono::milliseconds m_clickLength{};
+    std::array<std::chrono::milliseconds, SoundCueCount> m_lengths{};
     std::array<std::unique_ptr<QSoundEffect>, SoundCueCount> m_effects;
     QSoundEffect* m_playing = nullptr;
 };

@@ -9,24 +9,9 @@
 # kills and restarts.
 set -euo pipefail
 
-program=$1
-work=$(mktemp -d)
-trap 'kill -9 "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
-# The real window on the Xvfb display, whatever platform the other tests use.
-export QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_CONFIG_HOME/zantaro" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-ini=$XDG_CONFIG_HOME/zantaro/Zantaro.ini
+. "$(dirname "$0")/real_program.sh"
 history=$XDG_CONFIG_HOME/zantaro/History.json
 printf '[CurrentGame]\nCredits=500\nDouble=0\nSound=0\n' > "$ini"
-
-fail() {
-    echo "FAILED: $1"
-    cat "$ini"
-    exit 1
-}
 
 # The spin button's centre in the 1280-pixel layout.
 spin_x=1085
@@ -45,11 +30,9 @@ spin_and_kill_after() {
     wait "$pid" 2>/dev/null || true
 }
 
-value_of() { sed -n "s/^$1=//p" "$ini" | tr -d '\r'; }
 # How many recalled spins the history holds, and their credits after, oldest first.
 recalled_spins() { grep -o '"clock":' "$history" | wc -l; }
 recalled_credits() { grep -o '"creditsAfter":[0-9]*' "$history" | cut -d: -f2 | tr '\n' ' '; }
-
 
 before=$(cat "$ini")
 spin_and_kill_after 1.0 # the wheels are turning

@@ -11,14 +11,6 @@ using testing::clockValueForFinalLamp;
 using testing::NothingLamp;
 using testing::TestGame;
 
-std::array<Strip, WheelCount> stripsOf(const std::array<std::string_view, WheelCount>& texts)
-{
-    std::array<Strip, WheelCount> strips{};
-    for (int wheel = 0; wheel < WheelCount; ++wheel)
-        strips[wheel] = stripFromText(texts[wheel]);
-    return strips;
-}
-
 // A regular spin whose top row collects the last grape, which earns three free spins; the clock
 // ends every spin on the lamp without an outcome unless a test says otherwise.
 struct LastGrapeGame : TestGame
@@ -75,7 +67,7 @@ TEST(FreeSpinSeries, threeEarnedFreeSpinsArePlayedAtOnceWithinTheSameRequest)
         EXPECT_EQ(game.freeSpinStarts[spin].barRolls, static_cast<std::int32_t>(spin + 1))
             << "free spin " << spin;
         EXPECT_TRUE(game.freeSpinStarts[spin].freeSpinMode) << "free spin " << spin;
-        EXPECT_EQ(game.freeSpinStarts[spin].strips, stripsOf(FreeSpinStrips)) << "free spin " << spin;
+        EXPECT_EQ(game.freeSpinStarts[spin].strips, freeSpinStrips()) << "free spin " << spin;
     }
 }
 
@@ -118,7 +110,7 @@ TEST(FreeSpinSeries, theNextSpinRepaintsTheNormalStripsAtTheSavedStopsBeforeItTa
     game.host.onRecord = [&](const std::string& line) {
         if (line == "repaint" && !repainted) {
             repainted = true;
-            EXPECT_EQ(game.state.ReelStrips, stripsOf(NormalStrips));
+            EXPECT_EQ(game.state.ReelStrips, normalStrips());
             EXPECT_EQ(game.state.WheelPos, savedStops);
             EXPECT_FALSE(game.state.RestoreStrips);
         }

@@ -2,6 +2,7 @@
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace zantaro {
 namespace {
@@ -84,6 +85,59 @@ TEST(NewGame, resetsMoneyCountersAndStatisticsButKeepsTheBetTheOptionsAndTheWhee
     EXPECT_EQ(state.Winnings, 40);
     EXPECT_EQ(state.SpinReport, "Line 1 paid 40.\r\n");
     EXPECT_EQ(game.host.log, std::vector<std::string>{"repaint"});
+}
+
+// Money and counters stop at the 32-bit limits, at both ends, instead of wrapping.
+TEST(AddSaturated, stopsAtTheLimitsOfA32BitField)
+{
+    constexpr std::int32_t lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int32_t highest = std::numeric_limits<std::int32_t>::max();
+    struct Case
+    {
+        std::int32_t field;
+        std::int64_t amount;
+        std::int32_t sum;
+    };
+    for (const Case& c : {Case{lowest + 5, -5, lowest}, Case{lowest + 5, -6, lowest}, Case{lowest, -64, lowest},
+                          Case{-10, -std::int64_t{1} << 40, lowest}, Case{highest - 1, 1, highest},
+                          Case{highest, 64, highest}, Case{lowest, highest, -1}, Case{100, -164, -64}}) {
+        std::int32_t field = c.field;
+        addSaturated(field, c.amount);
+        EXPECT_EQ(field, c.sum) << c.field << " + " << c.amount;
+    }
+}
+
+// Commands that change the whole game wait for the spin command under way.
+TEST(RunBetweenSpins, runsAtOnceBetweenSpinsAndAfterTheSpinCommandDuringOne)
+{
+    TestGame game;
+    int runs = 0;
+    game.machine.runBetweenSpins([&] { ++runs; });
+    EXPECT_EQ(runs, 1);
+
+    game.state.AutoSpin = true;
+    bool queued = false;
+    game.host.onWait = [&] {
+        if (!queued) {
+            queued = true;
+            game.machine.runBetweenSpins([&] {
+                ++runs;
+                EXPECT_FALSE(game.machine.isSpinRequestRunning());
+                EXPECT_FALSE(game.state.Spinning);
+            });
+            EXPECT_EQ(runs, 1);
+        }
+    };
+    game.machine.RequestSpin();
+    EXPECT_EQ(runs, 2);
+    EXPECT_FALSE(game.state.AutoSpin);
+    EXPECT_EQ(game.state.Spins, 1);
+    EXPECT_LT(game.host.tick.count(), 101 * 25); // the wheels stopped at once
+
+    game.host.onWait = nullptr;
+    const auto before = game.host.tick;
+    game.machine.RequestSpin(); // the next spin turns its wheels in full again
+    EXPECT_GE((game.host.tick - before).count(), 101 * 25);
 }
 
 } // namespace

@@ -56,7 +56,7 @@ GameState playedGame()
     s.BellPool = 1234;
     s.Spins = 25;
     s.LinesPlayed = 0;
-    s.CoinsPerLine = 9;
+    s.CoinsPerLine = 7;
     s.BellPoolWon = 300;
     s.CherryRollsWon = 12;
     s.DoubleOrNothingWon = -450;
@@ -116,7 +116,7 @@ TEST_F(SavedGameStoreTest, aSaveIntoAnEmptyFileWritesTheKeysInTheirOrder)
     EXPECT_EQ(files.files[Path],
               "[GameNo1]\nGameName=My game\nGameDate=03/07/24\nCredits=-2147483648\n"
               "Borrowed=2147483647\nMelons=-1\nApples=0\nGrapes=7\nLightning=11\nBellPool=1234\n"
-              "Spins=25\nLinesPlayed=0\nCoinsPerLine=9\nBellPoolWon=300\nCherryRollsWon=12\n"
+              "Spins=25\nLinesPlayed=0\nCoinsPerLine=7\nBellPoolWon=300\nCherryRollsWon=12\n"
               "DoubleOrNothingWon=-450\nBarRollWon=77\nNumberOfCherryRolls=13\n"
               "NumberOfBarRolls=14\nGotBonusCount=15\nSevensWon=16\nFruitWon=17\n"
               "TotalBets=5000\nSound=0\nDouble=0\nPayMode=0\nAutoSave=0\nBonusGame=0\n");
@@ -172,13 +172,13 @@ TEST_F(SavedGameStoreTest, anEmptyNameReadsBackEmpty)
 
 TEST_F(SavedGameStoreTest, valuesAreTakenAsStoredOrAsTheirDefaultWhenNoNumber)
 {
-    files.files[Path] = "[GameNo1]\nCredits=0x1F4\nBorrowed=12abc\nCoinsPerLine=9\nLinesPlayed=0\nSpins=-5\n"
+    files.files[Path] = "[GameNo1]\nCredits=0x1F4\nBorrowed=12abc\nCoinsPerLine=7\nLinesPlayed=0\nSpins=-5\n"
                         "Sound=2\nDouble=0\nPayMode=yes\n";
     GameState state;
     store.SaveLoadGame(state, 0, false, "", Today);
     EXPECT_EQ(state.Credits, 500);
     EXPECT_EQ(state.Borrowed, 1000);
-    EXPECT_EQ(state.CoinsPerLine, 9);
+    EXPECT_EQ(state.CoinsPerLine, 7);
     EXPECT_EQ(state.LinesPlayed, 0);
     EXPECT_EQ(state.Spins, -5);
     EXPECT_TRUE(state.Sound);
@@ -201,6 +201,28 @@ TEST_F(SavedGameStoreTest, aFailedWriteThrowsAndLeavesTheOldFileWhole)
     EXPECT_EQ(files.files[Path], before);
 }
 
+// A hand-edited bet is brought into the 0 to 8 that the adjusters reach, so the counters, the
+// charge and the evaluated lines always agree.
+TEST_F(SavedGameStoreTest, aLoadedBetIsBroughtIntoWhatTheAdjustersReach)
+{
+    struct Case
+    {
+        const char* stored;
+        std::int32_t lines;
+        std::int32_t coins;
+    };
+    for (const Case& c : {Case{"LinesPlayed=42\nCoinsPerLine=-3\n", 8, 0}, Case{"LinesPlayed=9\nCoinsPerLine=100\n", 8, 8},
+                          Case{"LinesPlayed=-1\nCoinsPerLine=2147483647\n", 0, 8},
+                          Case{"LinesPlayed=3\nCoinsPerLine=5\n", 3, 5}}) {
+        SCOPED_TRACE(c.stored);
+        files.files[Path] = std::string("[CurrentGame]\n") + c.stored;
+        GameState state;
+        store.SaveLoadGame(state, CurrentGameSlot, false, "", Today);
+        EXPECT_EQ(state.LinesPlayed, c.lines);
+        EXPECT_EQ(state.CoinsPerLine, c.coins);
+    }
+}
+
 TEST_F(SavedGameStoreTest, aSaveLeavesOtherSectionsKeysAndCommentsAlone)
 {
     files.files[Path] =
@@ -212,7 +234,7 @@ TEST_F(SavedGameStoreTest, aSaveLeavesOtherSectionsKeysAndCommentsAlone)
         files.files[Path],
         "; my games\r\n[GameNo1]\r\nCredits=5\r\n\r\n[gameno3]\r\ncredits = -2147483648\r\nExtra=keep\r\n"
         "GameName=Mine\r\nGameDate=03/07/24\r\nBorrowed=2147483647\r\nMelons=-1\r\nApples=0\r\nGrapes=7\r\n"
-        "Lightning=11\r\nBellPool=1234\r\nSpins=25\r\nLinesPlayed=0\r\nCoinsPerLine=9\r\nBellPoolWon=300\r\n"
+        "Lightning=11\r\nBellPool=1234\r\nSpins=25\r\nLinesPlayed=0\r\nCoinsPerLine=7\r\nBellPoolWon=300\r\n"
         "CherryRollsWon=12\r\nDoubleOrNothingWon=-450\r\nBarRollWon=77\r\nNumberOfCherryRolls=13\r\n"
         "NumberOfBarRolls=14\r\nGotBonusCount=15\r\nSevensWon=16\r\nFruitWon=17\r\nTotalBets=5000\r\n"
         "Sound=0\r\nDouble=0\r\nPayMode=0\r\nAutoSave=0\r\nBonusGame=0\r\n\r\n[Other]\r\nx=y\r\n");

@@ -27,6 +27,16 @@ TEST(UpdateReminder, asksOnceOnTheNinetyFirstDayThenNotForTenDays)
     EXPECT_EQ(file.value("Zantaro", "First_Used"), "01/10/2026");
 }
 
+TEST(UpdateReminder, aCloseThatMayNotAskCountsButLeavesTheDueReminderForTheNextClose)
+{
+    IniDocument file;
+    recordCloseAndCheckReminder(file, FirstClose);
+    EXPECT_FALSE(recordCloseAndCheckReminder(file, FirstClose.addDays(91), false));
+    EXPECT_EQ(file.value("Zantaro", "Update"), FirstClose.addDays(90).formatLong());
+    EXPECT_EQ(file.integer("Zantaro", "Uses", 0), 2);
+    EXPECT_TRUE(recordCloseAndCheckReminder(file, FirstClose.addDays(92)));
+}
+
 TEST(UpdateReminder, anOlderVersionCountsAsAFirstClose)
 {
     IniDocument file("[Zantaro]\nUses=41\nVer=0.9\nUpdate=01/01/2020\nFirst_Used=01/01/2019\n");

@@ -1,4 +1,6 @@
+// AtomicFileAccess on real files: whole replacement, missing directories, refusals and the size limit.
 #include "platform/atomic_file_access.h"
+#include "support/named_cases.h"
 
 #include <QDir>
 #include <QFile>
@@ -79,18 +81,37 @@ TEST_F(AtomicFileAccessTest, aDirectoryInTheWayIsNotReplaced)
     EXPECT_TRUE(QFileInfo(m_directory.filePath("Zantaro.ini")).isDir());
 }
 
-TEST_F(AtomicFileAccessTest, anOversizedFileIsNeitherReadNorOverwritten)
+struct SizeCase : testing::NamedCase
 {
-    const QString name = m_directory.filePath("Zantaro.ini");
-    {
-        QFile file(name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(file.resize(AtomicFileAccess::MaxFileSize + 1));
+    std::int64_t size;
+    bool ours;
+};
+
+class SizeLimitTest : public AtomicFileAccessTest, public ::testing::WithParamInterface<SizeCase>
+{
+};
+
+TEST_P(SizeLimitTest, aFileUpToTheLimitIsReadAndReplacedOneByteMoreIsLeftAlone)
+{
+    const std::string path = pathOf("Zantaro.ini");
+    std::string text(static_cast<std::size_t>(GetParam().size), 'o');
+    text.back() = '!';
+    writeDirectly(path, text);
+
+    const std::optional<std::string> read = files.read(path);
+    EXPECT_EQ(read.has_value(), GetParam().ours);
+    if (read) {
+        EXPECT_TRUE(*read == text) << "read " << read->size() << " bytes";
     }
-    EXPECT_EQ(files.read(name.toStdString()), std::nullopt);
-    EXPECT_FALSE(files.replace(name.toStdString(), "[A]\n"));
-    EXPECT_EQ(QFileInfo(name).size(), AtomicFileAccess::MaxFileSize + 1);
+    EXPECT_EQ(files.replace(path, "[A]\n"), GetParam().ours);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(path)).size(), GetParam().ours ? 4 : GetParam().size);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, SizeLimitTest,
+    ::testing::Values(SizeCase{{"exactlyTheLimit"}, AtomicFileAccess::MaxFileSize, true},
+                      SizeCase{{"oneByteOverTheLimit"}, AtomicFileAccess::MaxFileSize + 1, false}),
+    testing::caseName);
 
 } // namespace
 } // namespace zantaro

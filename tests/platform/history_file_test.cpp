@@ -47,14 +47,15 @@ protected:
 
     QTemporaryDir m_directory;
     AtomicFileAccess m_files;
-    HistoryFile file{m_files, m_directory.path()};
+    QString m_path = m_directory.filePath(QLatin1String(HistoryFileName));
+    HistoryFile file{m_files, m_path};
 };
 
 TEST_F(HistoryFileTest, aWrittenHistoryIsReadBackWholeByTheNextRun)
 {
     file.store(sampleHistory());
     ASSERT_TRUE(file.waitForStores());
-    HistoryFile nextRun(m_files, m_directory.path());
+    HistoryFile nextRun(m_files, m_path);
     EXPECT_EQ(nextRun.read(), sampleHistory());
 }
 

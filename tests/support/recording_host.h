@@ -59,6 +59,7 @@ public:
     void DrawWinningsReadout(bool show) override { record(show ? "readout shown" : "readout cleared"); }
     void DrawCommandCaptions() override { record("captions"); }
     void DrawFreeSpinText(const std::string& text, bool lit) override;
+    void drawFreeSpinLabel() override { record("freeSpinLabel"); }
     void repaintWindow() override { record("repaint"); }
 
     void drawMotionFrame(int wheel, int motionOffset) override;

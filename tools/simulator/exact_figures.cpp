@@ -8,15 +8,6 @@ namespace {
 
 constexpr std::int64_t StopTriples = StripLength * StripLength * StripLength;
 
-std::array<Strip, WheelCount> freshStrips(PayTable table)
-{
-    const auto& texts = table == PayTable::Regular ? NormalStrips : FreeSpinStrips;
-    std::array<Strip, WheelCount> strips{};
-    for (int wheel = 0; wheel < WheelCount; ++wheel)
-        strips[wheel] = stripFromText(texts[wheel]);
-    return strips;
-}
-
 LineFigures lineFigures(PayTable table, const std::array<Strip, WheelCount>& strips, int line)
 {
     const std::span<const int> pays = rowPays(table);
@@ -46,7 +37,7 @@ LineFigures lineFigures(PayTable table, const std::array<Strip, WheelCount>& str
 
 TableFigures exactFigures(PayTable table)
 {
-    const std::array<Strip, WheelCount> strips = freshStrips(table);
+    const std::array<Strip, WheelCount>& strips = table == PayTable::Regular ? normalStrips() : freeSpinStrips();
     TableFigures figures;
     figures.table = table;
     Fraction total;

@@ -43,6 +43,7 @@ public:
     void DrawWinningsReadout(bool show) override { m_view.DrawWinningsReadout(show); }
     void DrawCommandCaptions() override { m_view.DrawCommandCaptions(); }
     void DrawFreeSpinText(const std::string& text, bool lit) override { m_view.DrawFreeSpinText(text, lit); }
+    void drawFreeSpinLabel() override { m_view.drawFreeSpinLabel(); }
     void repaintWindow() override { m_view.repaintWindow(); }
 
     void drawMotionFrame(int wheel, int motionOffset) override

@@ -26,6 +26,7 @@ public:
     void DrawWinningsReadout(bool) override {}
     void DrawCommandCaptions() override {}
     void DrawFreeSpinText(const std::string&, bool) override {}
+    void drawFreeSpinLabel() override {}
     void repaintWindow() override {}
 
     void drawMotionFrame(int, int) override {}

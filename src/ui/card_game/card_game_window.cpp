@@ -55,12 +55,12 @@ CardGameWindow::CardGameWindow(GameContext& context, std::function<void(int help
                                      QRect(418, 366, 96, 42));
     pyramid->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
-        m_table.keepWinnings();
+        m_table.round().keepWinnings();
         accept();
     });
     connect(help, &QPushButton::clicked, this, [this] { m_showHelpTopic(CardGameHelpTopic); });
     connect(pyramid, &QPushButton::clicked, this, [this] {
-        m_table.switchToPyramid();
+        m_table.round().switchTo(DoubleOrNothingGame::Pyramid);
         accept();
     });
 
@@ -93,7 +93,7 @@ void CardGameWindow::done(int result)
         m_pendingResult = result; // closes once the turned card's cue or pause is over
         return;
     }
-    m_table.settle();
+    m_table.round().settle();
     QDialog::done(result);
 }
 

@@ -46,10 +46,8 @@ RankEffect rankEffect(std::int32_t rank)
     return {0, 1, SoundCue::Loss, true}; // 2 to 6
 }
 
-CardTable::CardTable(GameContext& context) : m_context(context)
+CardTable::CardTable(GameContext& context) : m_context(context), m_round(context.state)
 {
-    m_context.state.PlayAgain = false;
-    m_StartWinnings = m_context.state.Winnings;
     ShuffleAndDeal();
 }
 
@@ -94,11 +92,7 @@ void CardTable::turn(int slotIndex, CardTableView& view)
         loseAll(view);
         return;
     }
-    // Winnings times a factor up to 10 can pass the 32-bit range; the product stops at the
-    // largest amount instead of wrapping into a negative or a smaller one.
-    std::int32_t& winnings = m_context.state.Winnings;
-    addSaturated(winnings, static_cast<std::int64_t>(winnings) * (effect.multiplier - 1));
-    winnings /= effect.divisor;
+    m_round.scaleWinnings(effect.multiplier, effect.divisor);
     m_context.playCue(effect.cue);
 }
 
@@ -106,32 +100,11 @@ void CardTable::loseAll(CardTableView& view)
 {
     m_HandOver = true;
     m_context.playCue(SoundCue::Loss); // plays on during the pause
-    m_context.state.Winnings = 0;
+    m_round.loseWinnings();
     m_context.Wait(timings::GameLossPause);
     for (CardSlot& card : m_deck)
         card.faceUp = true;
     view.redrawTable();
-}
-
-void CardTable::keepWinnings()
-{
-    m_context.state.PlayAgain = false;
-}
-
-void CardTable::switchToPyramid()
-{
-    m_context.state.BonusGame = true;
-    if (m_context.state.Winnings > 0)
-        m_context.state.PlayAgain = true;
-}
-
-void CardTable::settle()
-{
-    if (m_settled)
-        return;
-    m_settled = true;
-    addSaturated(m_context.state.DoubleOrNothingWon,
-                 static_cast<std::int64_t>(m_context.state.Winnings) - m_StartWinnings);
 }
 
 } // namespace zantaro

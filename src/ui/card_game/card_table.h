@@ -3,6 +3,7 @@
 // It knows no window system; a CardTableView shows what it changes.
 #pragma once
 
+#include "game/double_or_nothing_round.h"
 #include "game/game_context.h"
 
 #include <array>
@@ -84,18 +85,12 @@ public:
     // winnings whenever the point is over a card.
     void release(int x, int y, CardTableView& view);
 
-    // "&OK": keep the winnings and end the double-or-nothing offer.
-    void keepWinnings();
-    // "&Pyramid": the Pyramid becomes the chosen game, and is played next while there is something
-    // to play for.
-    void switchToPyramid();
-    // The window has closed, however it closed: the net change counts as double-or-nothing won.
-    // Only the first call counts.
-    void settle();
+    // "&OK", "&Pyramid" and the window's close, as the round takes them.
+    DoubleOrNothingRound& round() { return m_round; }
 
     const CardSlot& slot(int index) const { return m_deck[static_cast<std::size_t>(index)]; }
     bool HandOver() const { return m_HandOver; }
-    std::int32_t StartWinnings() const { return m_StartWinnings; }
+    std::int32_t StartWinnings() const { return m_round.winningsAtOpen(); }
     // A card is being turned: its cue or the pause after a losing card is still running.
     bool turning() const { return m_turning; }
 
@@ -104,11 +99,10 @@ private:
     void loseAll(CardTableView& view);
 
     GameContext& m_context;
+    DoubleOrNothingRound m_round;
     std::array<CardSlot, DeckSize> m_deck{};
-    std::int32_t m_StartWinnings = 0;
     bool m_HandOver = false;
     bool m_turning = false;
-    bool m_settled = false;
 };
 
 } // namespace zantaro

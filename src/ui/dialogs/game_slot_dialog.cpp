@@ -16,13 +16,14 @@ const std::string RunningGameName = "CurrentGame";
 
 } // namespace
 
-GameSlotDialog::GameSlotDialog(GameState& state, SaveLoadGame saveLoadGame,
+GameSlotDialog::GameSlotDialog(const GameState& state, SaveLoadGame saveLoadGame, const ReadSlot& readSlot,
                                std::function<void(int)> showHelpTopic, QWidget* parent)
-    : HelpKeyDialog(std::move(showHelpTopic), parent), m_state(state), m_saveLoadGame(std::move(saveLoadGame))
+    : HelpKeyDialog(std::move(showHelpTopic), parent), m_saveMode(state.SaveMode),
+      m_saveLoadGame(std::move(saveLoadGame))
 {
     m_saveLoadGame(CurrentGameSlot, true, RunningGameName);
     setUpSideWindow(*this,
-                    m_state.SaveMode ? QStringLiteral("Save a Game -- Select Game Slot")
+                    m_saveMode ? QStringLiteral("Save a Game -- Select Game Slot")
                                      : QStringLiteral("Open a Game -- Select Game Slot"),
                     ClientSize);
     setFont(sideWindowFont(11, true));
@@ -33,9 +34,8 @@ GameSlotDialog::GameSlotDialog(GameState& state, SaveLoadGame saveLoadGame,
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     for (int slot = 0; slot < SlotPanelCount; ++slot) {
-        m_saveLoadGame(slot, false, {});
         auto* panel = new SlotPanel(slot + 1, this);
-        panel->showSlot(m_state);
+        panel->showSlot(readSlot(slot));
         connect(panel->okButton(), &QPushButton::clicked, this, [this, slot] { chooseSlot(slot); });
         m_panels[slot] = panel;
     }
@@ -50,33 +50,21 @@ GameSlotDialog::GameSlotDialog(GameState& state, SaveLoadGame saveLoadGame,
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-// The slot of the panel whose OK button was pressed. The state holds the last panel's slot here,
-// so saving first takes the running game back from where it was parked.
+// The slot of the panel whose OK button was pressed.
 void GameSlotDialog::chooseSlot(int slot)
 {
-    if (m_state.SaveMode) {
+    if (m_saveMode) {
         bool confirmed = false;
         const QString name =
             QInputDialog::getText(this, QStringLiteral("Name for this saved game?"), QString(),
                                   QLineEdit::Normal, m_panels[slot]->name(), &confirmed);
-        if (confirmed) {
-            m_saveLoadGame(CurrentGameSlot, false, {});
+        if (confirmed)
             m_saveLoadGame(slot, true, name.toStdString());
-        }
     } else {
         m_saveLoadGame(slot, false, {});
         m_saveLoadGame(CurrentGameSlot, true, RunningGameName);
     }
     accept();
-}
-
-void GameSlotDialog::done(int result)
-{
-    if (!m_closed) {
-        m_closed = true;
-        m_saveLoadGame(CurrentGameSlot, false, {});
-    }
-    QDialog::done(result);
 }
 
 } // namespace zantaro

@@ -1,6 +1,5 @@
 // GameSlotDialog: saves the running game into one of eight named slots or opens a game from one.
-// It borrows the game state to read the slots for its panels, so it parks the running game in the
-// current-game slot while it is open and takes back whatever that slot holds when it closes.
+// Its panels show copies of the stored games; the running game changes only when a slot is opened.
 #pragma once
 
 #include "game/game_state.h"
@@ -19,16 +18,14 @@ inline constexpr int SlotPanelCount = 8;
 class GameSlotDialog : public HelpKeyDialog
 {
 public:
-    // Writes (save) or reads a slot of the saved-game file to or from the game state.
+    // Writes (save) or reads a slot of the saved-game file to or from the running game.
     using SaveLoadGame = std::function<void(int slot, bool save, const std::string& name)>;
+    // The game stored in a slot, read into a value of its own.
+    using ReadSlot = std::function<GameState(int slot)>;
 
-    // Parks the running game and reads the eight slots: the caller must close the dialog (exec()
-    // does), which brings the running game back.
-    GameSlotDialog(GameState& state, SaveLoadGame saveLoadGame,
+    // Stores the running game in the current-game slot and reads the eight slots into the panels.
+    GameSlotDialog(const GameState& state, SaveLoadGame saveLoadGame, const ReadSlot& readSlot,
                    std::function<void(int helpTopic)> showHelpTopic, QWidget* parent = nullptr);
-
-    // Every way of closing - an OK button, "&Cancel", the close box - takes back the parked game.
-    void done(int result) override;
 
 protected:
     int helpTopic() const override { return GameSlotHelpTopic; }
@@ -36,10 +33,9 @@ protected:
 private:
     void chooseSlot(int panel);
 
-    GameState& m_state;
+    const bool m_saveMode;
     SaveLoadGame m_saveLoadGame;
     std::array<SlotPanel*, SlotPanelCount> m_panels{};
-    bool m_closed = false;
 };
 
 } // namespace zantaro

@@ -153,7 +153,7 @@ void MachinePainter::DrawWinningsReadout(bool show)
 // (so invisible) when not.
 void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
 {
-    const QPoint at = byClass(m_layout.widthClass, QPoint(10, 124), QPoint(10, 128), QPoint(10, 200));
+    const QPoint at = freeSpinTextPosition();
     const int size = labelPointSize(8, 12, 14);
     QPainter painter(&m_buffer);
     painter.setFont(windowFont(size));
@@ -162,6 +162,25 @@ void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
     painter.setPen(lit ? QColor(255, 0, 0) : QColor(0, 0, 0));
     painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
     touch(bounds);
+    m_freeSpinTextBounds = bounds;
+}
+
+void MachinePainter::drawFreeSpinLabel()
+{
+    const QString label = QStringLiteral("Win 3 FREE Spins:");
+    const QPoint at = freeSpinTextPosition();
+    const int size = labelPointSize(8, 12, 14);
+    QPainter painter(&m_buffer);
+    painter.setFont(windowFont(size));
+    // The label's own place is cleared too: text drawn over itself would come out bolder.
+    const QRect labelBounds = painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, label);
+    touch(fillBlack(painter, m_freeSpinTextBounds.united(labelBounds)));
+    touch(drawLabel(painter, label, size, at.x(), at.y()));
+}
+
+QPoint MachinePainter::freeSpinTextPosition() const
+{
+    return byClass(m_layout.widthClass, QPoint(10, 124), QPoint(10, 128), QPoint(10, 200));
 }
 
 } // namespace zantaro

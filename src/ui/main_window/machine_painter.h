@@ -37,6 +37,8 @@ public:
     void DrawBonusPyramid();
     void DrawWinningsReadout(bool show);
     void drawFreeSpinText(const QString& text, bool lit);
+    // The "Win 3 FREE Spins:" label again, over the place where the count last blinked.
+    void drawFreeSpinLabel();
 
     // The spinning wheels.
     void drawMotionFrame(int wheel, int motionOffset);
@@ -57,6 +59,7 @@ private:
     QRect drawCounter(std::int64_t value, int x, int y, bool yellow, bool rightAligned, bool tight);
     QRect fillBlack(QPainter& painter, const QRect& rect);
     int labelPointSize(int small, int medium, int large) const;
+    QPoint freeSpinTextPosition() const;
     void touch(const QRect& rect) { m_touched(rect); }
 
     const GameState& m_state;
@@ -66,6 +69,7 @@ private:
     QImage& m_buffer;
     TouchedCallback m_touched;
     std::array<QImage, WheelCount> m_captures;
+    QRect m_freeSpinTextBounds;
 };
 
 // The font the window draws its texts in: a narrow sans-serif face, so the labels fit where the

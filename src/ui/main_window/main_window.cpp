@@ -13,7 +13,7 @@ namespace zantaro {
 MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_sound(services.sound), m_screen(services.screen),
       m_programDirectory(services.programDirectory), m_settingsDirectory(services.settingsDirectory),
-      m_store(m_files, (m_settingsDirectory + QLatin1Char('/') + QLatin1String(SavedGameFileName)).toStdString()),
+      m_store(m_files, settingsFile(SavedGameFileName)),
       m_state(startupGameState()), m_machine(m_state, *this, m_random), m_artwork(builtInArtwork()),
       m_painter(m_state, m_artwork, m_layout, services.screen.dotsPerInch, m_buffer,
                 [this](const QRect& rect) { update(rect); })
@@ -49,6 +49,11 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+std::string MainWindow::settingsFile(const char* name) const
+{
+    return (m_settingsDirectory + QLatin1Char('/') + QLatin1String(name)).toStdString();
+}
+
 bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool reportFailure)
 {
     try {
@@ -56,7 +61,7 @@ bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool
         return true;
     } catch (const SaveFileError& error) {
         if (reportFailure)
-            QMessageBox::critical(this, windowTitle(), QString::fromStdString(error.what()));
+            reportWriteFailure(QString::fromStdString(error.what()));
         return false;
     }
 }

@@ -58,6 +58,14 @@ public:
     void OptionsClick(int number);
     // The about box behind the logo.
     void ShowAbout();
+    // Closes as the close box does but asks nothing (logout, shutdown, Ctrl+C): open dialogs and
+    // message boxes close first, a due update reminder waits for the next ordinary close, and
+    // failures go to standard error.
+    void closeWithoutQuestions();
+    // The desktop session is ending: the game is stored now, a running spin as soon as it has paid.
+    void storeForSessionEnd();
+    // Shows the window above the others (a second copy of the game was started).
+    void bringToFront();
     // False when a required artwork file was missing at start-up.
     bool artworkComplete() const { return m_artworkComplete; }
 
@@ -84,6 +92,7 @@ public:
     void DrawWinningsReadout(bool show) override;
     void DrawCommandCaptions() override;
     void DrawFreeSpinText(const std::string& text, bool lit) override;
+    void drawFreeSpinLabel() override;
     void repaintWindow() override;
     void drawMotionFrame(int wheel, int motionOffset) override;
     void fillWheelBlank(int wheel) override;
@@ -107,11 +116,17 @@ protected:
 private:
     // Every spin command goes through here, so that a close during the spin completes afterwards.
     void requestSpin();
+    // The path of a settings file in the settings directory.
+    std::string settingsFile(const char* name) const;
     void runUpdateReminder();
+    void reportWriteFailure(const QString& message);
     void flipToggle(int number, bool& flag);
     void openWebSite();
     void showBorrowDialog();
     void showGameSlotDialog();
+    // Stores the running game in "CurrentGame" between the player's own saves (after a paid spin,
+    // auto spin's periodic save, opening the game slots); a failure is told once until one succeeds.
+    void storeRunningGame();
     void storeHistory();
     // A new game or a loaded slot: its history starts empty, in memory and in its file.
     void startEmptyHistory();
@@ -128,7 +143,7 @@ private:
     const QString m_settingsDirectory;
     AtomicFileAccess m_files;
     SavedGameStore m_store;
-    HistoryFile m_historyFile{m_files, m_settingsDirectory};
+    HistoryFile m_historyFile{m_files, QString::fromStdString(settingsFile(HistoryFileName))};
 
     GameState m_state;
     RandomGenerator m_random;
@@ -145,9 +160,11 @@ private:
     // Timer1 (lamp blink), Timer4 (line flash) and Timer5 (free-spin text), in GameTimer order.
     std::array<QTimer, 3> m_timers;
     bool m_closeAfterSpin = false;
-    // The store after each paid spin failed and the player has been told; told again only after
-    // a store has succeeded, so an unwritable settings directory does not stop every spin.
-    bool m_spinStoreFailing = false;
+    bool m_closing = false;    // the close is under way (its reminder question may be open)
+    bool m_quietClose = false; // closing for the desktop or a signal: no questions
+    // A store of the running game failed and the player has been told; told again only after a
+    // store has succeeded, so an unwritable settings directory does not stop every spin.
+    bool m_runningStoreFailing = false;
 };
 
 } // namespace zantaro

@@ -12,6 +12,8 @@
 
 namespace zantaro {
 
+// "New Game", the game slots and "Borrow" change the game as a whole, so they wait for a running
+// spin to finish and pay; the toggles and the windows that only show something act at once.
 void MainWindow::OptionsClick(int number)
 {
     switch (number) {
@@ -25,15 +27,19 @@ void MainWindow::OptionsClick(int number)
         PayoffChartWindow::open(m_programDirectory, helpTopicOpener(), this);
         break;
     case BorrowCommand:
-        showBorrowDialog();
-        repaintWindow();
+        m_machine.runBetweenSpins([this] {
+            showBorrowDialog();
+            repaintWindow();
+        });
         break;
     case NewGameCommand:
-        if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
-                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-            m_machine.newGame();
-            storeHistory();
-        }
+        m_machine.runBetweenSpins([this] {
+            if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
+                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+                m_machine.newGame();
+                storeHistory();
+            }
+        });
         break;
     case SummaryCommand:
         showMessage(m_state.SpinReport.empty() ? "You must spin before viewing a summary of the last spin."
@@ -59,13 +65,17 @@ void MainWindow::OptionsClick(int number)
         flipToggle(number, m_state.Double);
         break;
     case SaveGameCommand:
-        m_state.SaveMode = true;
-        showGameSlotDialog();
+        m_machine.runBetweenSpins([this] {
+            m_state.SaveMode = true;
+            showGameSlotDialog();
+        });
         break;
     case LoadGameCommand:
-        m_state.SaveMode = false;
-        showGameSlotDialog();
-        repaintWindow();
+        m_machine.runBetweenSpins([this] {
+            m_state.SaveMode = false;
+            showGameSlotDialog();
+            repaintWindow();
+        });
         break;
     case StatsCommand:
         StatisticsWindow(m_state, this, [this] { showHistory(); }).exec();
@@ -95,9 +105,19 @@ void MainWindow::showBorrowDialog()
 
 void MainWindow::showGameSlotDialog()
 {
-    const auto saveLoad = [this](int slot, bool save, const std::string& name) { saveLoadGame(slot, save, name); };
+    const auto saveLoad = [this](int slot, bool save, const std::string& name) {
+        if (slot == CurrentGameSlot && save)
+            storeRunningGame();
+        else
+            saveLoadGame(slot, save, name);
+    };
+    const auto readSlot = [this](int slot) {
+        GameState stored = m_state;
+        m_store.SaveLoadGame(stored, slot, false, {}, m_clock.today());
+        return stored;
+    };
     const bool opening = !m_state.SaveMode;
-    if (GameSlotDialog(m_state, saveLoad, helpTopicOpener(), this).exec() == QDialog::Accepted && opening)
+    if (GameSlotDialog(m_state, saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted && opening)
         startEmptyHistory();
 }
 

@@ -83,6 +83,11 @@ void MainWindow::DrawFreeSpinText(const std::string& text, bool lit)
     m_painter.drawFreeSpinText(QString::fromStdString(text), lit);
 }
 
+void MainWindow::drawFreeSpinLabel()
+{
+    m_painter.drawFreeSpinLabel();
+}
+
 void MainWindow::repaintWindow()
 {
     m_painter.FormPaint();
@@ -151,13 +156,18 @@ void MainWindow::playDoubleOrNothing(DoubleOrNothingGame game)
 
 void MainWindow::saveRunningGame()
 {
-    saveLoadGame(CurrentGameSlot, true, "CurrentGame");
+    storeRunningGame();
 }
 
 void MainWindow::spinSettled()
 {
-    m_spinStoreFailing = !saveLoadGame(CurrentGameSlot, true, "CurrentGame", !m_spinStoreFailing);
+    storeRunningGame();
     storeHistory();
+}
+
+void MainWindow::storeRunningGame()
+{
+    m_runningStoreFailing = !saveLoadGame(CurrentGameSlot, true, "CurrentGame", !m_runningStoreFailing);
 }
 
 } // namespace zantaro

@@ -1,10 +1,14 @@
-// Closing the main window: the update reminder, then the running game stored for the next start.
+// Closing the main window: the update reminder, then the running game stored for the next start;
+// the same without questions when the desktop or a signal ends the game.
 #include "game/update_reminder.h"
 #include "main_window.h"
 #include "platform/web_page.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
+
+#include <cstdio>
 
 namespace zantaro {
 
@@ -12,31 +16,67 @@ namespace zantaro {
 // stored; the window closes when the spin command has returned.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    m_state.AutoSpin = false;
-    m_state.StopRequested = true;
-    if (m_machine.isSpinRequestRunning()) {
-        m_closeAfterSpin = true;
-        m_machine.finishAtOnce();
+    m_machine.finishAtOnce();
+    m_machine.dropWaitingCommands();
+    if (m_machine.isSpinRequestRunning() || m_closing) {
+        m_closeAfterSpin = m_machine.isSpinRequestRunning();
         event->ignore();
         return;
     }
+    m_closing = true;
     runUpdateReminder();
-    saveRunningGame();
+    saveLoadGame(CurrentGameSlot, true, "CurrentGame");
+    m_closing = false;
     event->accept();
+}
+
+void MainWindow::closeWithoutQuestions()
+{
+    m_quietClose = true;
+    // The windows a spin or a command waits on close first, so that their callers can return.
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (modal == this || !modal->close())
+            break;
+    }
+    close();
+}
+
+void MainWindow::storeForSessionEnd()
+{
+    if (m_machine.isSpinRequestRunning())
+        m_machine.finishAtOnce(); // the spin pays and is stored as it settles
+    else
+        saveLoadGame(CurrentGameSlot, true, "CurrentGame", !m_quietClose);
+}
+
+void MainWindow::bringToFront()
+{
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::runUpdateReminder()
 {
-    const std::string path = (m_settingsDirectory + QLatin1Char('/') + QLatin1String(UpdateReminderFileName)).toStdString();
+    const std::string path = settingsFile(UpdateReminderFileName);
     IniDocument file(m_files.read(path).value_or(std::string()));
-    if (recordCloseAndCheckReminder(file, m_clock.today())) {
+    if (recordCloseAndCheckReminder(file, m_clock.today(), !m_quietClose)) {
         const auto answer = QMessageBox::question(this, windowTitle(), QString::fromStdString(updateReminderQuestion()),
                                                   QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes)
             openWebPage(gameWebPage());
     }
     if (!m_files.replace(path, file.text()))
-        QMessageBox::critical(this, windowTitle(), QStringLiteral("Unable to write to %1").arg(QString::fromStdString(path)));
+        reportWriteFailure(QString::fromStdString(SaveFileError(path).what()));
+}
+
+// A failed write is told in a message box, or on standard error when nobody may be asked.
+void MainWindow::reportWriteFailure(const QString& message)
+{
+    if (m_quietClose)
+        std::fprintf(stderr, "Zantaro Slots: %s\n", qPrintable(message));
+    else
+        QMessageBox::critical(this, windowTitle(), message);
 }
 
 void MainWindow::requestSpin()

@@ -38,11 +38,9 @@ std::int32_t labelMultiplier(std::string_view label)
     return 0;
 }
 
-PyramidBoard::PyramidBoard(GameContext& context) : m_context(context)
+PyramidBoard::PyramidBoard(GameContext& context) : m_context(context), m_round(context.state)
 {
     m_context.reseed();
-    m_context.state.PlayAgain = false;
-    m_winningsAtOpen = m_context.state.Winnings;
     m_labels = UnshuffledLabels;
     shuffle();
     writeHints();
@@ -104,42 +102,18 @@ void PyramidBoard::open(int square, PyramidView& view)
 
 void PyramidBoard::applyLabel(int square)
 {
-    std::int32_t& winnings = m_context.state.Winnings;
     const std::string_view text = label(square);
     if (text == LoseLabel) {
-        winnings = 0;
+        m_round.loseWinnings();
         m_context.playCue(SoundCue::Loss);
     } else if (text == HintLabel) {
         m_context.playCue(SoundCue::Award);
     } else if (text == TryAgainLabel) {
         m_context.playCue(SoundCue::Neutral);
     } else {
-        // Winnings times up to 5 can pass the 32-bit range; the product stops at the largest
-        // amount instead of wrapping into a negative or a smaller one.
-        addSaturated(winnings, static_cast<std::int64_t>(winnings) * (labelMultiplier(text) - 1));
+        m_round.scaleWinnings(labelMultiplier(text));
         m_context.playCue(SoundCue::Win);
     }
-}
-
-void PyramidBoard::keepWinnings()
-{
-    m_context.state.PlayAgain = false;
-}
-
-void PyramidBoard::switchToCardGame()
-{
-    if (m_context.state.Winnings > 0)
-        m_context.state.PlayAgain = true;
-    m_context.state.BonusGame = false;
-}
-
-void PyramidBoard::settle()
-{
-    if (m_settled)
-        return;
-    m_settled = true;
-    addSaturated(m_context.state.DoubleOrNothingWon,
-                 static_cast<std::int64_t>(m_context.state.Winnings) - m_winningsAtOpen);
 }
 
 } // namespace zantaro

@@ -3,6 +3,7 @@
 // game and the final tally. It knows no window system; a PyramidView shows what it changes.
 #pragma once
 
+#include "game/double_or_nothing_round.h"
 #include "game/game_context.h"
 
 #include <array>
@@ -49,14 +50,8 @@ public:
     // A square clicked: opens it when there is something to play for and it is still closed.
     void open(int square, PyramidView& view);
 
-    // "&OK": keep the winnings and end the double-or-nothing offer.
-    void keepWinnings();
-    // "&Card Game": the card game becomes the chosen game, and is played next while there is
-    // something to play for.
-    void switchToCardGame();
-    // The window has closed, however it closed: the net change counts as double-or-nothing won.
-    // Only the first call counts.
-    void settle();
+    // "&OK", "&Card Game" and the window's close, as the round takes them.
+    DoubleOrNothingRound& round() { return m_round; }
 
     std::string_view label(int square) const { return m_labels[index(square)]; }
     bool opened(int square) const { return m_opened[index(square)]; }
@@ -66,7 +61,7 @@ public:
     int secondHintSquare() const { return m_secondHintSquare; }
     const std::string& firstHintText() const { return m_firstHintText; }
     const std::string& secondHintText() const { return m_secondHintText; }
-    std::int32_t winningsAtOpen() const { return m_winningsAtOpen; }
+    std::int32_t winningsAtOpen() const { return m_round.winningsAtOpen(); }
     // A square is being opened: its cue, the pause after "Lose" or a hint is still running.
     bool opening() const { return m_opening; }
 
@@ -77,16 +72,15 @@ private:
     void applyLabel(int square);
 
     GameContext& m_context;
+    DoubleOrNothingRound m_round;
     std::array<std::string_view, SquareCount> m_labels{};
     std::array<bool, SquareCount> m_opened{};
     std::array<bool, SquareCount> m_labelShown{};
-    std::int32_t m_winningsAtOpen = 0;
     int m_firstHintSquare = -1;
     int m_secondHintSquare = -1;
     std::string m_firstHintText;
     std::string m_secondHintText;
     bool m_opening = false;
-    bool m_settled = false;
 };
 
 } // namespace zantaro

@@ -83,11 +83,11 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
     ok->setDefault(true);
     ok->setFocus();
     connect(cardGame, &QPushButton::clicked, this, [this] {
-        m_board.switchToCardGame();
+        m_board.round().switchTo(DoubleOrNothingGame::CardGame);
         accept();
     });
     connect(ok, &QPushButton::clicked, this, [this] {
-        m_board.keepWinnings();
+        m_board.round().keepWinnings();
         accept();
     });
 
@@ -110,7 +110,7 @@ void PyramidWindow::done(int result)
         m_pendingResult = result; // closes once the opened square's cue or pause is over
         return;
     }
-    m_board.settle();
+    m_board.round().settle();
     QDialog::done(result);
 }
 

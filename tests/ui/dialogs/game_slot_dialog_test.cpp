@@ -1,5 +1,6 @@
 // The game-slot dialog over the real saved-game store: what its panels show, and the exact order
-// of slot reads and writes with which it saves, opens, and gives back the running game.
+// of slot reads and writes with which it saves and opens games, never touching the running game
+// unless a slot is opened.
 #include "modal_answers.h"
 #include "recording_slot_store.h"
 #include "support/named_cases.h"
@@ -29,10 +30,7 @@ GameState runningGame()
 
 std::vector<SlotCall> openingCalls()
 {
-    std::vector<SlotCall> calls{{CurrentGameSlot, true, "CurrentGame"}};
-    for (int slot = 0; slot < SlotPanelCount; ++slot)
-        calls.push_back({slot, false, ""});
-    return calls;
+    return {{CurrentGameSlot, true, "CurrentGame"}};
 }
 
 std::vector<SlotCall> openingCallsThen(std::initializer_list<SlotCall> more)
@@ -48,7 +46,7 @@ protected:
     std::unique_ptr<GameSlotDialog> openDialog(bool saveMode)
     {
         state.SaveMode = saveMode;
-        return std::make_unique<GameSlotDialog>(state, store.saveLoadGame(),
+        return std::make_unique<GameSlotDialog>(state, store.saveLoadGame(), store.readSlot(),
                                                 [this](int topic) { helpTopics.push_back(topic); });
     }
 
@@ -78,11 +76,13 @@ protected:
     QString nameBoxCaption, nameBoxPrompt, nameBoxStart;
 };
 
-TEST_F(GameSlotDialogTest, openingParksTheRunningGameThenReadsTheEightSlotsInOrder)
+TEST_F(GameSlotDialogTest, openingStoresTheRunningGameThenReadsTheEightSlotsIntoPanelsOfTheirOwn)
 {
     const auto dialog = openDialog(true);
 
     EXPECT_EQ(store.calls, openingCalls());
+    EXPECT_EQ(store.peeks, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(state.Credits, 4321);
     EXPECT_EQ(store.file().value("CurrentGame", "GameName"), "CurrentGame");
     EXPECT_EQ(store.file().value("CurrentGame", "Credits"), "4321");
 }
@@ -138,8 +138,7 @@ TEST_F(GameSlotDialogTest, savingIntoPanel3StoresTheRunningGameUnderTheNameTyped
     EXPECT_EQ(nameBoxPrompt, "");
     EXPECT_EQ(nameBoxStart, "GameNo3");
     EXPECT_EQ(store.calls,
-              openingCallsThen(
-                  {{CurrentGameSlot, false, ""}, {2, true, "Evening run"}, {CurrentGameSlot, false, ""}}));
+              openingCallsThen({{2, true, "Evening run"}}));
     const IniDocument file = store.file();
     EXPECT_EQ(file.value("GameNo3", "GameName"), "Evening run");
     EXPECT_EQ(file.value("GameNo3", "GameDate"), TodayText);
@@ -170,14 +169,14 @@ TEST_F(GameSlotDialogTest, cancellingTheNameBoxWritesNothingAndClosesTheDialog)
 
     child<QPushButton>(*dialog, "BitBtn2").click();
 
-    EXPECT_EQ(store.calls, openingCallsThen({{CurrentGameSlot, false, ""}}));
+    EXPECT_EQ(store.calls, openingCalls());
     EXPECT_EQ(store.files.files.at("Zantaro.ini"), fileAfterOpening);
     EXPECT_FALSE(store.file().value("GameNo3", "GameName"));
     EXPECT_EQ(state.Credits, 4321);
     EXPECT_FALSE(dialog->isVisible());
 }
 
-TEST_F(GameSlotDialogTest, openingPanel5MakesItsGameTheRunningGameAndParksIt)
+TEST_F(GameSlotDialogTest, openingPanel5MakesItsGameTheRunningGameAndStoresIt)
 {
     GameState stored;
     stored.Credits = 777;
@@ -189,12 +188,10 @@ TEST_F(GameSlotDialogTest, openingPanel5MakesItsGameTheRunningGameAndParksIt)
     child<QPushButton>(*dialog, "BitBtn4").click();
 
     EXPECT_EQ(store.calls,
-              openingCallsThen(
-                  {{4, false, ""}, {CurrentGameSlot, true, "CurrentGame"}, {CurrentGameSlot, false, ""}}));
+              openingCallsThen({{4, false, ""}, {CurrentGameSlot, true, "CurrentGame"}}));
     EXPECT_EQ(state.Credits, 777);
     EXPECT_EQ(state.Borrowed, 3000);
     EXPECT_EQ(state.Spins, 12);
-    EXPECT_EQ(state.GameName, "CurrentGame");
     EXPECT_EQ(store.file().value("CurrentGame", "GameName"), "CurrentGame");
     EXPECT_EQ(store.file().value("CurrentGame", "Credits"), "777");
     EXPECT_EQ(store.file().value("GameNo5", "GameName"), "Weekend");
@@ -221,20 +218,28 @@ class ClosingWithoutChoosing : public GameSlotDialogTest, public ::testing::With
 {
 };
 
-TEST_P(ClosingWithoutChoosing, givesBackTheRunningGameUnchanged)
+// Also with a settings file that cannot be written: the running game never left the state, so a
+// failed store of it loses nothing.
+TEST_P(ClosingWithoutChoosing, leavesTheRunningGameUnchangedEvenWhenNothingCanBeWritten)
 {
     GameState lastSlot;
     lastSlot.Credits = 9;
     store.store(7, lastSlot, "Last panel");
-    const auto dialog = openDialog(GetParam().saveMode);
-    ASSERT_EQ(state.Credits, 9); // the panels borrowed the state
+    for (const bool writable : {true, false}) {
+        SCOPED_TRACE(writable ? "writable" : "unwritable");
+        store.files.refuseWrites = !writable;
+        store.calls.clear();
+        state.CoinsPerLine = 5;
+        const auto dialog = openDialog(GetParam().saveMode);
 
-    GetParam().close(*dialog);
+        GetParam().close(*dialog);
 
-    EXPECT_EQ(store.calls, openingCallsThen({{CurrentGameSlot, false, ""}}));
-    EXPECT_EQ(state.Credits, 4321);
-    EXPECT_EQ(state.Spins, 77);
-    EXPECT_FALSE(dialog->isVisible());
+        EXPECT_EQ(store.calls, openingCalls());
+        EXPECT_EQ(state.Credits, 4321);
+        EXPECT_EQ(state.CoinsPerLine, 5);
+        EXPECT_EQ(state.Spins, 77);
+        EXPECT_FALSE(dialog->isVisible());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(GameSlotDialog, ClosingWithoutChoosing,

@@ -1,5 +1,6 @@
 // RecordingSlotStore: the real saved-game store over an in-memory file, recording every slot read
-// and write that the game-slot dialog asks for, in order.
+// and write of the running game that the game-slot dialog asks for, in order, and the slots it
+// reads for its panels.
 #pragma once
 
 #include "game/game_state.h"
@@ -40,7 +41,22 @@ public:
     {
         return [this](int slot, bool save, const std::string& name) {
             calls.push_back({slot, save, save ? name : std::string()});
-            m_store.SaveLoadGame(m_state, slot, save, name, Today);
+            try {
+                m_store.SaveLoadGame(m_state, slot, save, name, Today);
+            } catch (const SaveFileError&) {
+                // The window tells the player; the dialog goes on as after any failed write.
+            }
+        };
+    }
+
+    // Reads a slot into a game of its own, recording the slot in `peeks`.
+    GameSlotDialog::ReadSlot readSlot()
+    {
+        return [this](int slot) {
+            peeks.push_back(slot);
+            GameState stored;
+            m_store.SaveLoadGame(stored, slot, false, {}, Today);
+            return stored;
         };
     }
 
@@ -58,6 +74,7 @@ public:
 
     MemoryFileAccess files;
     std::vector<SlotCall> calls;
+    std::vector<int> peeks;
 
 private:
     static constexpr const char* Path = "Zantaro.ini";

@@ -251,9 +251,9 @@ TEST_F(CardTableTest, keepingAt300FromAStakeOf100CountsTwoHundredAsWon)
     CardTable table = deal(FortyHandClock, 100);
     EXPECT_FALSE(state.PlayAgain);
     turn(table, 0); // Ace
-    table.keepWinnings();
-    table.settle();
-    table.settle(); // closing counts once
+    table.round().keepWinnings();
+    table.round().settle();
+    table.round().settle(); // closing counts once
     EXPECT_EQ(state.Winnings, 300);
     EXPECT_EQ(state.DoubleOrNothingWon, 250);
     EXPECT_FALSE(state.PlayAgain);
@@ -263,7 +263,7 @@ TEST_F(CardTableTest, losingTheHandCountsTheStakeAsLost)
 {
     CardTable table = deal(FortyHandClock, 100);
     turn(table, 4);
-    table.settle();
+    table.round().settle();
     EXPECT_EQ(state.DoubleOrNothingWon, -100);
 }
 
@@ -271,7 +271,7 @@ TEST_F(CardTableTest, switchingToThePyramidWithWinningsPlaysItNext)
 {
     state.BonusGame = false;
     CardTable table = deal(FortyHandClock, 40);
-    table.switchToPyramid();
+    table.round().switchTo(DoubleOrNothingGame::Pyramid);
     EXPECT_TRUE(state.BonusGame);
     EXPECT_TRUE(state.PlayAgain);
 }
@@ -281,7 +281,7 @@ TEST_F(CardTableTest, switchingToThePyramidAfterALossOnlyChoosesItForLater)
     state.BonusGame = false;
     CardTable table = deal(FortyHandClock, 40);
     turn(table, 4);
-    table.switchToPyramid();
+    table.round().switchTo(DoubleOrNothingGame::Pyramid);
     EXPECT_TRUE(state.BonusGame);
     EXPECT_FALSE(state.PlayAgain);
 }
@@ -295,7 +295,7 @@ TEST_F(CardTableTest, aJokerOnHugeWinningsStopsAtTheLargestAmountInsteadOfWrappi
     EXPECT_EQ(state.Winnings, largest);
     turn(table, 0); // an Ace on the largest amount keeps it
     EXPECT_EQ(state.Winnings, largest);
-    table.settle();
+    table.round().settle();
     EXPECT_EQ(state.DoubleOrNothingWon, largest);
 }
 

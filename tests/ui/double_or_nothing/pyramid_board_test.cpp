@@ -140,8 +140,8 @@ TEST_F(PyramidBoardTest, twoFiveAndThreeTimesOnTenMake300AndCount290AsWon)
     host.clearLog();
     for (std::string_view multiplier : {"2X", "5X", "3X"})
         open(board, squareLabelled(board, multiplier));
-    board.keepWinnings();
-    board.settle();
+    board.round().keepWinnings();
+    board.round().settle();
     EXPECT_EQ(state.Winnings, 300);
     EXPECT_EQ(state.DoubleOrNothingWon, 290);
     EXPECT_FALSE(state.PlayAgain);
@@ -171,7 +171,7 @@ TEST_F(PyramidBoardTest, loseFirstZeroesTheWinningsAndOpensEverySquareAfterTheSe
         EXPECT_TRUE(board.opened(square));
         EXPECT_TRUE(board.labelShown(square));
     }
-    board.settle();
+    board.round().settle();
     EXPECT_EQ(state.DoubleOrNothingWon, -35);
 }
 
@@ -194,7 +194,7 @@ TEST_F(PyramidBoardTest, theCardGameButtonAfterALossOnlyChoosesTheCardGameForLat
 {
     PyramidBoard board = create(FiveUnderSevenClock, 40);
     open(board, 2);
-    board.switchToCardGame();
+    board.round().switchTo(DoubleOrNothingGame::CardGame);
     EXPECT_FALSE(state.BonusGame);
     EXPECT_FALSE(state.PlayAgain);
 }
@@ -202,7 +202,7 @@ TEST_F(PyramidBoardTest, theCardGameButtonAfterALossOnlyChoosesTheCardGameForLat
 TEST_F(PyramidBoardTest, theCardGameButtonWithWinningsPlaysTheCardGameNext)
 {
     PyramidBoard board = create(FiveUnderSevenClock, 40);
-    board.switchToCardGame();
+    board.round().switchTo(DoubleOrNothingGame::CardGame);
     EXPECT_FALSE(state.BonusGame);
     EXPECT_TRUE(state.PlayAgain);
 }
@@ -211,8 +211,8 @@ TEST_F(PyramidBoardTest, okAtOnceLeavesWinningsAndTheTallyAlone)
 {
     state.DoubleOrNothingWon = 7;
     PyramidBoard board = create(FiveUnderSevenClock, 40);
-    board.keepWinnings();
-    board.settle();
+    board.round().keepWinnings();
+    board.round().settle();
     EXPECT_EQ(state.Winnings, 40);
     EXPECT_EQ(state.DoubleOrNothingWon, 7);
 }
@@ -225,7 +225,7 @@ TEST_F(PyramidBoardTest, aMultiplierOnHugeWinningsStopsAtTheLargestAmountInstead
     EXPECT_EQ(state.Winnings, largest);
     open(board, 10); // 3X
     EXPECT_EQ(state.Winnings, largest);
-    board.settle();
+    board.round().settle();
     EXPECT_EQ(state.DoubleOrNothingWon, largest - 500'000'000);
 }
 

@@ -24,6 +24,7 @@ class MessageBoxAnswerer
 public:
     MessageBoxAnswerer()
     {
+        ++pendingMessageBoxAnswers();
         QObject::connect(&m_poll, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr || !box->isVisible())
@@ -33,6 +34,9 @@ public:
         });
         m_poll.start(1);
     }
+    ~MessageBoxAnswerer() { --pendingMessageBoxAnswers(); }
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
 
     QStringList texts;
 
@@ -150,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StoredGameCase{
             {"negativeCredits"}, "Credits=-500\n", "You do not have enough credits for that bet,", -500, 0},
-        StoredGameCase{{"nineLinesOfAHundredCoins"}, "LinesPlayed=9\nCoinsPerLine=100\n", "", 100, 900},
+        StoredGameCase{{"nineLinesOfAHundredCoinsPlayEightOfEight"}, "LinesPlayed=9\nCoinsPerLine=100\n", "", 936, 64},
         StoredGameCase{{"negativeLinesOfNegativeCoins"},
                        "LinesPlayed=-3\nCoinsPerLine=-3\n",
                        "You must place a bet first.",

@@ -1,6 +1,7 @@
 #include "game/reels.h"
 #include "game/saved_game_store.h"
 #include "support/test_game.h"
+#include "ui/dialogs/modal_answers.h"
 #include "window_fixture.h"
 
 #include <QTest>
@@ -219,10 +220,17 @@ TEST(Playing, aStoredRunningGameResumesAndClosingStoresItAgain)
     EXPECT_TRUE(game.readSettingsFile(QStringLiteral("qxupdate.ini")).contains(QStringLiteral("Uses=1")));
 }
 
-TEST(Playing, closingDuringASpinFinishesAndPaysItBeforeTheGameIsStored)
+// With Double on, too: a closing window offers no double-or-nothing round.
+TEST(Playing, closingDuringAWinningSpinFinishesAndPaysItWithoutAnOfferBeforeTheGameIsStored)
 {
     PlayingFixture game;
     game.state().PayMode = true;
+    game.state().Double = true;
+    bool windowOpened = false;
+    const ModalAnswer refuseAnyWindow = ModalAnswer::to<QDialog>([&](QDialog& dialog) {
+        windowOpened = true;
+        dialog.reject();
+    });
     game.fillStrips(Seven);
     game.endNextSpinOnLamp(NothingLamp);
     bool closed = false;
@@ -234,6 +242,7 @@ TEST(Playing, closingDuringASpinFinishesAndPaysItBeforeTheGameIsStored)
     };
     game.window->show();
     game.press(Qt::Key_Return);
+    EXPECT_FALSE(windowOpened);
     EXPECT_FALSE(game.window->isVisible());
     EXPECT_EQ(game.state().Credits, 992 + 400);
     EXPECT_EQ(game.sound.count(SoundCue::CountStep), 0);

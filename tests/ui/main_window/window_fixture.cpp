@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 namespace zantaro::testing {
 
 QString buildDirectory()
@@ -29,16 +31,36 @@ QString WindowFixture::readSettingsFile(const QString& name) const
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+int& pendingMessageBoxAnswers()
+{
+    static int pending = 0;
+    return pending;
+}
+
+UnexpectedMessageBoxGuard::UnexpectedMessageBoxGuard()
+{
+    QObject::connect(&m_poll, &QTimer::timeout, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || pendingMessageBoxAnswers() > 0)
+            return;
+        ADD_FAILURE() << "unexpected message box: " << box->text().toStdString();
+        box->done(QMessageBox::Cancel);
+    });
+    m_poll.start(1);
+}
+
 void answerNextMessageBox(QMessageBox::StandardButton button, QString* text)
 {
     auto* poll = new QTimer;
     poll->setInterval(1);
+    ++pendingMessageBoxAnswers();
     QObject::connect(poll, &QTimer::timeout, [poll, button, text] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr)
             return;
         if (text != nullptr)
             *text = box->text();
+        --pendingMessageBoxAnswers();
         box->button(button)->click();
         poll->stop();
         poll->deleteLater();

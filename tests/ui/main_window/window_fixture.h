@@ -8,6 +8,7 @@
 
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <memory>
 
@@ -15,8 +16,24 @@ namespace zantaro::testing {
 
 QString buildDirectory();
 
+// While it lives, a message box that no answer waits for fails the running test and is closed, so
+// a test that meets an unexpected box ends with its text instead of hanging on it.
+class UnexpectedMessageBoxGuard
+{
+public:
+    UnexpectedMessageBoxGuard();
+
+private:
+    QTimer m_poll;
+};
+
+// How many answers wait for message boxes (answerNextMessageBox, MessageBoxAnswerer): while any
+// does, a box is expected.
+int& pendingMessageBoxAnswers();
+
 struct WindowFixture
 {
+    UnexpectedMessageBoxGuard guard;
     FakeClock clock;
     RecordingSoundPlayer sound;
     QTemporaryDir settings;

@@ -1,0 +1,185 @@
+// The running game stays whole whatever the player clicks mid-spin and however the game ends:
+// commands that change the whole game wait for the spin, closes pay the spin, no window or box is
+// opened once the program is closing, and the free-spin label comes back after a series.
+#include "game/reels.h"
+#include "game/saved_game_store.h"
+#include "support/test_game.h"
+#include "ui/dialogs/modal_answers.h"
+#include "window_fixture.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+namespace zantaro::testing {
+namespace {
+
+// A window whose next spin pays 400 on every line of sevens (one coin a line, eight lines),
+// counted off, and which clicks a command once the wheels have turned for half a second.
+struct MidSpinFixture : WindowFixture
+{
+    MidSpinFixture()
+    {
+        state().Double = false;
+        state().PayMode = true;
+        for (Strip& strip : state().ReelStrips)
+            strip.fill(Seven);
+        clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp);
+    }
+    void atHalfASecond(const std::function<void()>& act)
+    {
+        clock.onWait = [this, act, done = false]() mutable {
+            if (!done && clock.tick.count() >= 500) {
+                done = true;
+                act();
+            }
+        };
+    }
+    void spin() { QTest::keyClick(window.get(), Qt::Key_Return); }
+    void writeSettings(const QByteArray& text)
+    {
+        QFile file(settingsFile(QStringLiteral("Zantaro.ini")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+};
+
+TEST(Integrity, newGameAnsweredYesDuringAWinningSpinStartsAFreshGameAfterTheSpinHasPaid)
+{
+    MidSpinFixture game;
+    game.atHalfASecond([&] {
+        answerNextMessageBox(QMessageBox::Yes);
+        game.window->OptionsClick(NewGameCommand);
+        EXPECT_EQ(game.state().Spins, 1); // the question waits for the spin
+    });
+    game.spin();
+
+    EXPECT_EQ(game.state().Credits, 1000);
+    EXPECT_EQ(game.state().Spins, 0);
+    EXPECT_EQ(game.state().TotalBets, 0);
+    EXPECT_EQ(game.sound.count(SoundCue::CountStep), 0); // the spin finished at once
+    // The old game was stored whole, its spin paid, before the fresh one began.
+    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
+}
+
+TEST(Integrity, loadGameDuringASpinOpensTheStoredGameUntouchedByTheSpin)
+{
+    MidSpinFixture game;
+    game.writeSettings("[GameNo2]\nGameName=Big bets\nCredits=5000\nCoinsPerLine=8\nLinesPlayed=8\nSpins=3\n"
+                       "TotalBets=192\n");
+    const ModalAnswer openSecondSlot = ModalAnswer::to<QDialog>(
+        [](QDialog& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click(); });
+    game.atHalfASecond([&] { game.window->OptionsClick(LoadGameCommand); });
+    game.spin();
+
+    EXPECT_EQ(game.state().Credits, 5000);
+    EXPECT_EQ(game.state().CoinsPerLine, 8);
+    EXPECT_EQ(game.state().Spins, 3);
+    EXPECT_EQ(game.state().TotalBets, 192);
+    const QString stored = game.readSettingsFile(QStringLiteral("Zantaro.ini"));
+    EXPECT_TRUE(stored.contains(QStringLiteral("[CurrentGame]\nGameName=CurrentGame")));
+    EXPECT_TRUE(stored.contains(QStringLiteral("Credits=5000\n")));
+    EXPECT_FALSE(stored.contains(QStringLiteral("Credits=5400")));
+}
+
+TEST(Integrity, theToggleAndViewingCommandsActAtOnceDuringASpin)
+{
+    MidSpinFixture game;
+    game.state().AutoSpin = true;
+    game.atHalfASecond([&] {
+        game.window->OptionsClick(SoundCommand);
+        game.window->OptionsClick(AutoSpinCommand);
+        EXPECT_FALSE(game.state().Sound);
+        EXPECT_FALSE(game.state().AutoSpin);
+    });
+    game.spin();
+    EXPECT_EQ(game.state().Credits, 1392);
+}
+
+TEST(Integrity, aCloseWithoutQuestionsStoresTheBetAndLeavesADueReminderForTheNextClose)
+{
+    MidSpinFixture game;
+    game.window->close();
+    game.clock.date = game.clock.date.addDays(91);
+    game.restart();
+    game.window->show();
+    QTest::keyClick(game.window.get(), Qt::Key_C);
+    const QString reminderBefore = game.readSettingsFile(QStringLiteral("qxupdate.ini"));
+
+    game.window->closeWithoutQuestions();
+
+    EXPECT_FALSE(game.window->isVisible());
+    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("CoinsPerLine=2")));
+    const QString reminder = game.readSettingsFile(QStringLiteral("qxupdate.ini"));
+    EXPECT_TRUE(reminder.contains(QStringLiteral("Uses=2")));
+    EXPECT_EQ(reminder.section(QStringLiteral("Update="), 1), reminderBefore.section(QStringLiteral("Update="), 1));
+
+    game.restart();
+    QString question;
+    answerNextMessageBox(QMessageBox::No, &question);
+    game.window->close();
+    EXPECT_TRUE(question.startsWith(QStringLiteral("Zantaro")));
+}
+
+TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysTheSpin)
+{
+    MidSpinFixture game;
+    game.window->show();
+    game.atHalfASecond([&] {
+        ++pendingMessageBoxAnswers(); // the box below is closed by the close itself
+        QTimer::singleShot(0, game.window.get(), [&] {
+            game.window->closeWithoutQuestions();
+            --pendingMessageBoxAnswers();
+        });
+        game.window->showMessage("A box the player has not answered");
+    });
+    game.spin();
+
+    EXPECT_FALSE(game.window->isVisible());
+    EXPECT_EQ(game.state().Credits, 1392);
+    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
+}
+
+TEST(Integrity, theFreeSpinLabelIsDrawnAgainWhenTheSeriesEnds)
+{
+    MidSpinFixture game;
+    game.state().PayMode = false;
+    for (Strip& strip : game.state().ReelStrips)
+        strip.fill(Grape);
+    game.state().Melons = 0;
+    game.state().Apples = 0;
+    game.state().Grapes = 1;
+    bool blinked = false;
+    game.clock.onWait = [&] {
+        if (!blinked && game.state().FreeSpinMode) {
+            blinked = true;
+            game.window->machine().Timer5Timer(); // the count covers the label
+        }
+    };
+    game.spin();
+    ASSERT_TRUE(blinked);
+    const QRect label(0, 195, 220, 30); // "Win 3 FREE Spins:" on a large screen, at (10, 200)
+    const QImage afterSeries = game.window->backBuffer().copy(label);
+
+    game.window->repaintWindow();
+
+    EXPECT_EQ(afterSeries, game.window->backBuffer().copy(label));
+}
+
+void spinWithoutABet()
+{
+    WindowFixture game;
+    game.state().CoinsPerLine = 0;
+    QTest::keyClick(game.window.get(), Qt::Key_Return);
+}
+
+TEST(Integrity, aTestThatMeetsAnUnexpectedMessageBoxFailsInsteadOfHanging)
+{
+    EXPECT_NONFATAL_FAILURE(spinWithoutABet(), "unexpected message box: You must place a bet first.");
+}
+
+} // namespace
+} // namespace zantaro::testing
