@@ -50,9 +50,11 @@ GameHistory HistoryFile::read()
 
 void HistoryFile::store(const GameHistory& history)
 {
+    // Copied before the lock is taken, so the writer never waits on the copy.
+    GameHistory copy = history;
     {
         const std::lock_guard lock(m_mutex);
-        m_waiting = history;
+        m_waiting = std::move(copy);
     }
     m_changed.notify_all();
 }
