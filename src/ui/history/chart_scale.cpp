@@ -1,16 +1,18 @@
 #include "chart_scale.h"
 
+#include <algorithm>
+
 namespace zantaro {
 
 namespace {
 
-std::int64_t roundStep(std::int64_t span)
+std::int64_t roundStep(std::int64_t span, int maxSteps)
 {
     std::int64_t power = 1;
-    while (power * 10 <= span / 5)
+    while (power * 10 <= span / maxSteps)
         power *= 10;
     for (const std::int64_t factor : {1, 2, 5, 10})
-        if (span / (factor * power) <= 5)
+        if (span / (factor * power) <= maxSteps)
             return factor * power;
     return 10 * power;
 }
@@ -23,11 +25,11 @@ std::int64_t floorTo(std::int64_t value, std::int64_t step)
 
 } // namespace
 
-ChartScale ChartScale::over(std::int64_t lowest, std::int64_t highest)
+ChartScale ChartScale::over(std::int64_t lowest, std::int64_t highest, int maxSteps)
 {
     if (highest <= lowest)
         highest = lowest + 1;
-    const std::int64_t step = roundStep(highest - lowest);
+    const std::int64_t step = roundStep(highest - lowest, std::max(1, maxSteps));
     ChartScale scale;
     scale.low = floorTo(lowest, step);
     scale.high = floorTo(highest, step) + (highest % step == 0 ? 0 : step);

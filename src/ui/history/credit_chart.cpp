@@ -164,8 +164,10 @@ void CreditChart::paintEvent(QPaintEvent*)
         std::max_element(m_points.begin(), m_points.end(), [](const ChartPoint& a, const ChartPoint& b) {
             return a.betPerSpin < b.betPerSpin;
         })->betPerSpin;
-    const Plot credits{creditArea, ChartScale::over(lowest->creditsAfter, highest->creditsAfter)};
-    const Plot bets{betArea, ChartScale::over(0, std::max(1, highestBet))};
+    const Plot credits{creditArea, ChartScale::over(lowest->creditsAfter, highest->creditsAfter,
+                                                    ChartScale::stepsFor(creditArea.height()))};
+    const Plot bets{betArea,
+                    ChartScale::over(0, std::max(1, highestBet), ChartScale::stepsFor(betArea.height()))};
 
     paintFreeSpinSeries(painter, m_points, QRect(creditArea.topLeft(), betArea.bottomRight()));
     paintValueAxis(painter, credits, QStringLiteral("Credits"));

@@ -16,23 +16,48 @@ namespace zantaro {
 
 namespace {
 
-constexpr int ClientWidth = 980;
-constexpr QRect ChartRect(10, 10, 960, 330);
-constexpr QRect ListCaptionRect(12, 348, 600, 20);
-constexpr int ListTop = 370;
-// The list shows about five spins where the screen has room, and never fewer than two.
+// The window's parts, laid out from the room the screen has: on a large screen the chart is
+// 960 x 330 and the list shows about five spins; a small screen shrinks both, never below a chart
+// of 600 x 200 and a list of two spins.
+struct Layout
+{
+    QRect chart;
+    QRect caption;
+    QRect list;
+    QRect help;
+    QRect ok;
+    QSize client;
+};
+
+constexpr int Margin = 10;
+constexpr QSize LargestChart(960, 330);
+constexpr QSize SmallestChart(600, 200);
 constexpr int LargestListHeight = 500;
 constexpr int SmallestListHeight = 200;
-// Room left on the screen for the window's frame and a desktop panel.
-constexpr int ScreenAllowance = 80;
+constexpr int CaptionHeight = 22;
 constexpr QSize ButtonSize(89, 33);
+// Room left on the screen for the window's frame and a desktop panel.
+constexpr QSize ScreenAllowance(40, 80);
 
-int listHeight(const QWidget* parent)
+Layout layoutFor(const QWidget* parent)
 {
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    const int room =
-        screen->availableGeometry().height() - ScreenAllowance - ListTop - ButtonSize.height() - 18;
-    return std::clamp(room, SmallestListHeight, LargestListHeight);
+    const QSize room = screen->availableGeometry().size() - ScreenAllowance;
+    const int width = std::clamp(room.width() - 2 * Margin, SmallestChart.width(), LargestChart.width());
+    // A third of the height for the chart; the list takes what the chart and the buttons leave.
+    const int chartHeight = std::clamp(room.height() / 3, SmallestChart.height(), LargestChart.height());
+    const int fixedHeight = 4 * Margin + chartHeight + CaptionHeight + ButtonSize.height();
+    const int listHeight = std::clamp(room.height() - fixedHeight, SmallestListHeight, LargestListHeight);
+
+    Layout layout;
+    layout.chart = QRect(Margin, Margin, width, chartHeight);
+    layout.caption = QRect(Margin + 2, layout.chart.bottom() + 1 + Margin / 2, width, CaptionHeight - 2);
+    layout.list = QRect(Margin, layout.caption.bottom() + 1, width, listHeight);
+    layout.ok = QRect(QPoint(layout.list.right() + 1 - ButtonSize.width(), layout.list.bottom() + 1 + Margin),
+                      ButtonSize);
+    layout.help = layout.ok.translated(-ButtonSize.width() - Margin, 0);
+    layout.client = QSize(width + 2 * Margin, layout.ok.bottom() + 1 + Margin);
+    return layout;
 }
 
 QWidget* recallList(const GameHistory& history, const QImage& symbolSheet)
@@ -60,29 +85,28 @@ HistoryWindow::HistoryWindow(const GameHistory& history, const QImage& symbolShe
                              std::function<void(int)> helpOpener, QWidget* parent)
     : HelpKeyDialog(std::move(helpOpener), parent), m_history(history)
 {
-    const QRect listRect(10, ListTop, 960, listHeight(parent));
-    const QRect okRect(QPoint(ClientWidth - 10 - ButtonSize.width(), listRect.bottom() + 9), ButtonSize);
-    const QRect helpRect = okRect.translated(-ButtonSize.width() - 10, 0);
-    setUpSideWindow(*this, QStringLiteral("Your Game History"), QSize(ClientWidth, okRect.bottom() + 10));
+    const Layout layout = layoutFor(parent);
+    setUpSideWindow(*this, QStringLiteral("Your Game History"), layout.client);
     setFont(sideWindowFont(13));
 
     auto* chart = new CreditChart(m_history.chart(), this);
-    chart->setGeometry(ChartRect);
+    chart->setGeometry(layout.chart);
 
     auto* caption = new QLabel(QStringLiteral("The last ten spins, newest first"), this);
     caption->setFont(sideWindowFont(13, true));
-    caption->setGeometry(ListCaptionRect);
+    caption->setGeometry(layout.caption);
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("RecallList"));
-    scroll->setGeometry(listRect);
+    scroll->setGeometry(layout.list);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(recallList(m_history, symbolSheet));
 
-    QPushButton* help = addGlyphButton(this, QStringLiteral("Help"), QStyle::SP_DialogHelpButton, helpRect);
+    QPushButton* help =
+        addGlyphButton(this, QStringLiteral("Help"), QStyle::SP_DialogHelpButton, layout.help);
     connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(HistoryHelpTopic); });
-    QPushButton* ok = addGlyphButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, okRect);
+    QPushButton* ok = addGlyphButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, layout.ok);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
