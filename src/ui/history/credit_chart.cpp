@@ -5,7 +5,6 @@
 
 #include <QLocale>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 namespace zantaro {
