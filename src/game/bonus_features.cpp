@@ -23,7 +23,7 @@ void automaticLoser(GameContext& context)
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         state.ReelStrips[wheel][state.WheelPos[wheel]] = AutomaticLoserBlanks[wheel];
     for (int wheel = 0; wheel < WheelCount; ++wheel)
-        context.host.DrawWheelCell(wheel);
+        context.host.presenter.drawWheelCell(wheel);
     context.playCue(SoundCue::AutoLoser);
 }
 
@@ -36,14 +36,14 @@ void increaseBonusPool(GameContext& context)
     appendCapped(state.SpinReport, " credits.\r\n");
     addSaturated(state.BellPool, increase);
     context.note(SpinEventKind::BonusPoolIncrease, increase);
-    context.host.DrawBonusPool();
+    context.host.presenter.drawBonusPool();
     context.playCue(SoundCue::Award);
 }
 
 void relightFruit(GameContext& context, std::int32_t& counter, std::int32_t value)
 {
     counter = value;
-    context.host.DrawBonusPyramid();
+    context.host.presenter.drawBonusPyramid();
     context.playCue(SoundCue::FruitLine);
 }
 
@@ -79,7 +79,7 @@ void countBellLine(GameContext& context, int line)
 {
     context.note(SpinEventKind::BellLine, line);
     addSaturated(context.state.Lightning, -1);
-    context.host.DrawLightningRow();
+    context.host.presenter.drawLightningRow();
     context.playCue(SoundCue::BellLine);
 }
 
@@ -91,7 +91,7 @@ void checkBellPool(GameContext& context)
     context.playCue(SoundCue::BellPoolWin);
     for (int lit = 1; lit <= 3; ++lit) {
         state.Lightning = lit;
-        context.host.DrawLightningRow();
+        context.host.presenter.drawLightningRow();
         context.playCue(SoundCue::BellLine);
     }
     const std::int64_t won = static_cast<std::int64_t>(state.BellPool) * (state.DoublePayoff ? 2 : 1);
@@ -104,7 +104,7 @@ void checkBellPool(GameContext& context)
     addSaturated(recalled, won);
     context.note(SpinEventKind::BellPoolWon, recalled);
     state.BellPool = FreshBellPool;
-    context.host.repaintWindow();
+    context.host.presenter.repaintWindow();
 }
 
 void countFruitLine(GameContext& context, int matchedRow)

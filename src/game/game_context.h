@@ -16,7 +16,7 @@ namespace zantaro {
 struct GameContext
 {
     GameState& state;
-    GameHost& host;
+    GameHost host;
     RandomGenerator& random;
     // Set when the window closes during a spin command: the command then runs to its end at once -
     // wheels stopped, no double-or-nothing offer, winnings paid without counting off.
@@ -30,15 +30,15 @@ struct GameContext
     void playCue(SoundCue cue)
     {
         if (state.Sound)
-            host.playCue(cue);
+            host.sound.playCue(cue);
     }
 
     // Waits the given time while the window stays live.
-    void Wait(std::chrono::milliseconds duration) { host.waitUntil(host.tickCount() + duration); }
+    void Wait(std::chrono::milliseconds duration) { host.clock.waitUntil(host.clock.tickCount() + duration); }
 
     void reseed()
     {
-        reseededAt = host.millisecondsSinceMidnightUtc();
+        reseededAt = host.clock.millisecondsSinceMidnightUtc();
         random.reseed(reseededAt);
     }
 

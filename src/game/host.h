@@ -1,50 +1,52 @@
-// GameHost: everything the rules need from the outside world - the window's drawing, the timers,
-// the sound, the clock, waiting, message boxes and the double-or-nothing windows. The main window
-// implements it; tests and the simulator fake it, so every rule runs headless.
+// GameHost: everything the rules need from the outside world, split by job so that a fake
+// implements only what its test needs - the clock and its waits, the presenter that draws what
+// the game changed, the window's timers, the sound, the prompts (messages and the modal games)
+// and the storage of the running game. The main window hands in small parts of its own; a fake may
+// be all six at once.
 #pragma once
 
 #include "sound_cue.h"
 
 #include <chrono>
+#include <concepts>
 #include <cstdint>
 #include <string>
 
 namespace zantaro {
 
-enum class GameTimer { LampBlink, LineFlash, FreeSpinBlink }; // Timer1, Timer4, Timer5
-
-enum class DoubleOrNothingGame { Pyramid, CardGame };
-
-class GameHost
+// The clock: reseeding reads the milliseconds since midnight UTC; pacing reads a monotonic tick.
+class GameClock
 {
 public:
-    virtual ~GameHost() = default;
-
-    // Clock. Reseeding reads the milliseconds since midnight UTC; pacing reads a monotonic tick.
+    virtual ~GameClock() = default;
     virtual std::int64_t millisecondsSinceMidnightUtc() = 0;
     virtual std::chrono::milliseconds tickCount() = 0;
-
     // Handles input and timers until tickCount() reaches the deadline; returns at once when it
     // already has.
     virtual void waitUntil(std::chrono::milliseconds deadline) = 0;
+};
 
+// Draws what the game changed, one item at a time, or the whole window.
+class Presenter
+{
+public:
+    virtual ~Presenter() = default;
     // False when nobody watches the wheels (the simulator): the spin then skips the frames of its
     // animation and keeps only their effect on the game - the lamp draws.
     virtual bool showsAnimation() const { return true; }
 
-    // Partial redraws of the main window.
-    virtual void DrawWheelCell(int wheel) = 0;
-    virtual void DrawLamp(int lamp) = 0;
-    virtual void DrawCredits() = 0;
-    virtual void DrawBonusPool() = 0;
-    virtual void DrawLightningRow() = 0;
-    virtual void DrawBonusPyramid() = 0;
-    virtual void DrawLinesPlayed() = 0;
-    virtual void DrawCoinsPerLine() = 0;
-    virtual void DrawCoinsPlayed() = 0;
-    virtual void DrawWinningsReadout(bool show) = 0;
-    virtual void DrawCommandCaptions() = 0;
-    virtual void DrawFreeSpinText(const std::string& text, bool lit) = 0;
+    virtual void drawWheelCell(int wheel) = 0;
+    virtual void drawLamp(int lamp) = 0;
+    virtual void drawCredits() = 0;
+    virtual void drawBonusPool() = 0;
+    virtual void drawLightningRow() = 0;
+    virtual void drawBonusPyramid() = 0;
+    virtual void drawLinesPlayed() = 0;
+    virtual void drawCoinsPerLine() = 0;
+    virtual void drawCoinsPlayed() = 0;
+    virtual void drawWinningsReadout(bool show) = 0;
+    virtual void drawCommandCaptions() = 0;
+    virtual void drawFreeSpinText(const std::string& text, bool lit) = 0;
     // Draws the "Win 3 FREE Spins:" label again where the free-spin count blinked over it.
     virtual void drawFreeSpinLabel() = 0;
     virtual void repaintWindow() = 0;
@@ -56,22 +58,74 @@ public:
     virtual void captureWheel(int wheel) = 0;
     virtual void drawCapturedWheel(int wheel, int offsetDown) = 0;
     virtual void drawLineHighlight(int line) = 0;
+};
 
+enum class GameTimer { LampBlink, LineFlash, FreeSpinBlink }; // Timer1, Timer4, Timer5
+
+// The window's three timers, which the game switches on and off.
+class TimerSwitch
+{
+public:
+    virtual ~TimerSwitch() = default;
     virtual void setTimerActive(GameTimer timer, bool active) = 0;
+};
 
-    // Called only while the Sound option is on. A synchronous cue returns when it has played.
+// Plays a cue; called only while the Sound option is on. A synchronous cue returns when it has
+// played.
+class CuePlayer
+{
+public:
+    virtual ~CuePlayer() = default;
     virtual void playCue(SoundCue cue) = 0;
+};
 
+enum class DoubleOrNothingGame { Pyramid, CardGame };
+
+// What the game asks of the player: a message to acknowledge, a double-or-nothing round.
+class Prompts
+{
+public:
+    virtual ~Prompts() = default;
     virtual void showMessage(const std::string& text) = 0;
-
     // Opens the game's window modally on GameState::Winnings and returns when it closes.
     virtual void playDoubleOrNothing(DoubleOrNothingGame game) = 0;
+};
 
+// Keeps the running game.
+class GameStorage
+{
+public:
+    virtual ~GameStorage() = default;
     // Stores the running game in the "CurrentGame" slot (auto spin's periodic save).
     virtual void saveRunningGame() = 0;
-
     // Each spin, regular or free, has been evaluated and paid.
     virtual void spinSettled() {}
+};
+
+template <typename T>
+concept AllOfTheHost = std::derived_from<T, GameClock> && std::derived_from<T, Presenter> &&
+                       std::derived_from<T, TimerSwitch> && std::derived_from<T, CuePlayer> &&
+                       std::derived_from<T, Prompts> && std::derived_from<T, GameStorage>;
+
+struct GameHost
+{
+    GameHost(GameClock& clock, Presenter& presenter, TimerSwitch& timers, CuePlayer& sound, Prompts& prompts,
+             GameStorage& storage)
+        : clock(clock), presenter(presenter), timers(timers), sound(sound), prompts(prompts), storage(storage)
+    {
+    }
+    template <AllOfTheHost Everything>
+    GameHost(Everything& all) // NOLINT(google-explicit-constructor): a fake that is all six is the host
+        : GameHost(all, all, all, all, all, all)
+    {
+    }
+
+    GameClock& clock;
+    Presenter& presenter;
+    TimerSwitch& timers;
+    CuePlayer& sound;
+    Prompts& prompts;
+    GameStorage& storage;
 };
 
 } // namespace zantaro

@@ -13,7 +13,7 @@ constexpr int AutoSaveEverySpins = 25;
 
 } // namespace
 
-Machine::Machine(GameState& state, GameHost& host, RandomGenerator& random)
+Machine::Machine(GameState& state, GameHost host, RandomGenerator& random)
     : m_context{state, host, random}, m_animation(m_context)
 {
 }
@@ -28,12 +28,12 @@ void Machine::RequestSpin()
         RunSpin();
     while (state.AutoSpin) {
         if (state.Spins % AutoSaveEverySpins == 0 && state.AutoSave)
-            m_context.host.saveRunningGame();
+            m_context.host.storage.saveRunningGame();
         m_context.Wait(timings::AutoSpinPause);
         if (acceptBet())
             RunSpin();
     }
-    m_context.host.setTimerActive(GameTimer::LampBlink, true);
+    m_context.host.timers.setTimerActive(GameTimer::LampBlink, true);
     m_context.finishAtOnce = false;
     m_requestRunning = false;
     while (!m_waitingCommands.empty()) {
@@ -51,7 +51,7 @@ void Machine::finishAtOnce()
     m_context.finishAtOnce = m_requestRunning;
     if (state.AutoSpin) {
         state.AutoSpin = false;
-        m_context.host.DrawCommandCaptions();
+        m_context.host.presenter.drawCommandCaptions();
     }
 }
 
@@ -72,13 +72,13 @@ bool Machine::acceptBet()
     // A loaded game may hold a negative count of lines and of coins; their product is no bet,
     // since no line would be played for it.
     if (bet <= 0 || state.LinesPlayed < 0)
-        m_context.host.showMessage("You must place a bet first.");
+        m_context.host.prompts.showMessage("You must place a bet first.");
     else if (bet > state.Credits)
-        m_context.host.showMessage("You do not have enough credits for that bet,");
+        m_context.host.prompts.showMessage("You do not have enough credits for that bet,");
     else
         return true;
     state.AutoSpin = false;
-    m_context.host.DrawCommandCaptions();
+    m_context.host.presenter.drawCommandCaptions();
     return false;
 }
 
@@ -86,10 +86,10 @@ void Machine::RunSpin()
 {
     spinOnce();
     const bool freeSpinsPlayed = playFreeSpins();
-    m_context.host.setTimerActive(GameTimer::FreeSpinBlink, false);
+    m_context.host.timers.setTimerActive(GameTimer::FreeSpinBlink, false);
     // The blinking count covered the "Win 3 FREE Spins:" label; the label comes back with the series' end.
     if (freeSpinsPlayed)
-        m_context.host.drawFreeSpinLabel();
+        m_context.host.presenter.drawFreeSpinLabel();
 }
 
 void Machine::spinOnce()
@@ -99,29 +99,29 @@ void Machine::spinOnce()
 
     m_context.reseed();
     state.Spinning = true;
-    host.setTimerActive(GameTimer::LineFlash, false);
-    host.setTimerActive(GameTimer::LampBlink, false);
+    host.timers.setTimerActive(GameTimer::LineFlash, false);
+    host.timers.setTimerActive(GameTimer::LampBlink, false);
     if (state.FirstWinningLine >= 0)
         clearLineHighlight(state.FirstWinningLine);
     state.DoublePayoff = false;
     state.Lamps.fill(false);
-    host.DrawLamp(state.BonusLamp);
+    host.presenter.drawLamp(state.BonusLamp);
 
     if (state.RestoreStrips) {
         BuildNormalStrips(state);
         state.WheelPos = state.SavedWheelPos;
         state.RestoreStrips = false;
-        host.repaintWindow();
+        host.presenter.repaintWindow();
     }
     if (state.FreeSpinMode) {
-        host.setTimerActive(GameTimer::FreeSpinBlink, true);
+        host.timers.setTimerActive(GameTimer::FreeSpinBlink, true);
     } else {
         const std::int64_t bet = static_cast<std::int64_t>(state.CoinsPerLine) * state.LinesPlayed;
         addSaturated(state.Credits, -bet);
         addSaturated(state.TotalBets, bet);
     }
-    host.DrawCredits();
-    host.DrawWinningsReadout(false);
+    host.presenter.drawCredits();
+    host.presenter.drawWinningsReadout(false);
 
     std::array<int, WheelCount> motionOffsets{};
     drawStops(state, m_context.random, motionOffsets);
@@ -142,7 +142,7 @@ void Machine::spinOnce()
     m_context.recall = nullptr;
     completeRecall(recall, state);
     m_history.record(std::move(recall));
-    host.spinSettled();
+    host.storage.spinSettled();
     state.Spinning = false;
 }
 
@@ -183,8 +183,8 @@ void Machine::AddLine()
     if (!acceptBetChange(state.LinesPlayed < MaxBetFactor && newBet <= state.Credits))
         return;
     state.LinesPlayed += 1;
-    m_context.host.DrawLinesPlayed();
-    m_context.host.DrawCoinsPlayed();
+    m_context.host.presenter.drawLinesPlayed();
+    m_context.host.presenter.drawCoinsPlayed();
 }
 
 void Machine::AddCoin()
@@ -194,8 +194,8 @@ void Machine::AddCoin()
     if (!acceptBetChange(state.CoinsPerLine < MaxBetFactor && newBet <= state.Credits))
         return;
     state.CoinsPerLine += 1;
-    m_context.host.DrawCoinsPerLine();
-    m_context.host.DrawCoinsPlayed();
+    m_context.host.presenter.drawCoinsPerLine();
+    m_context.host.presenter.drawCoinsPlayed();
 }
 
 void Machine::RemoveLine()
@@ -204,8 +204,8 @@ void Machine::RemoveLine()
     if (!acceptBetChange(state.LinesPlayed > 0))
         return;
     state.LinesPlayed -= 1;
-    m_context.host.DrawLinesPlayed();
-    m_context.host.DrawCoinsPlayed();
+    m_context.host.presenter.drawLinesPlayed();
+    m_context.host.presenter.drawCoinsPlayed();
 }
 
 void Machine::RemoveCoin()
@@ -214,22 +214,22 @@ void Machine::RemoveCoin()
     if (!acceptBetChange(state.CoinsPerLine > 0))
         return;
     state.CoinsPerLine -= 1;
-    m_context.host.DrawCoinsPlayed();
-    m_context.host.DrawCoinsPerLine();
+    m_context.host.presenter.drawCoinsPlayed();
+    m_context.host.presenter.drawCoinsPerLine();
 }
 
 void Machine::newGame()
 {
     ResetGame(m_context.state);
     m_history.clear();
-    m_context.host.repaintWindow();
+    m_context.host.presenter.repaintWindow();
 }
 
 void Machine::Timer1Timer()
 {
     GameState& state = m_context.state;
     state.Lamps[state.BonusLamp] = !state.Lamps[state.BonusLamp];
-    m_context.host.DrawLamp(state.BonusLamp);
+    m_context.host.presenter.drawLamp(state.BonusLamp);
 }
 
 void Machine::Timer4Timer()
@@ -250,7 +250,7 @@ void Machine::Timer4Timer()
     }
     state.HighlightPhase = !state.HighlightPhase;
     if (state.HighlightPhase)
-        m_context.host.drawLineHighlight(state.FirstWinningLine);
+        m_context.host.presenter.drawLineHighlight(state.FirstWinningLine);
     else
         clearLineHighlight(state.FirstWinningLine);
     state.HighlightTicks += 1;
@@ -259,14 +259,14 @@ void Machine::Timer4Timer()
 void Machine::Timer5Timer()
 {
     m_freeSpinTextLit = !m_freeSpinTextLit;
-    m_context.host.DrawFreeSpinText(freeSpinText(m_context.state.FreeSpinsPending), m_freeSpinTextLit);
+    m_context.host.presenter.drawFreeSpinText(freeSpinText(m_context.state.FreeSpinsPending), m_freeSpinTextLit);
 }
 
 void Machine::clearLineHighlight(int line)
 {
     for (const int wheel : Paylines[line]) {
-        m_context.host.fillWheelBlank(wheel);
-        m_context.host.DrawWheelCell(wheel);
+        m_context.host.presenter.fillWheelBlank(wheel);
+        m_context.host.presenter.drawWheelCell(wheel);
     }
 }
 

@@ -14,7 +14,7 @@ namespace zantaro {
 class Machine
 {
 public:
-    Machine(GameState& state, GameHost& host, RandomGenerator& random);
+    Machine(GameState& state, GameHost host, RandomGenerator& random);
 
     // A spin command: checks the bet and spins, and in auto spin mode keeps spinning until auto
     // spin ends. Returns when all of it, free spins included, is over. A request that arrives

@@ -9,7 +9,7 @@ namespace {
 void startLineFlashUnlessAutoSpin(GameContext& context)
 {
     if (context.state.FirstWinningLine >= 0 && !context.state.AutoSpin)
-        context.host.setTimerActive(GameTimer::LineFlash, true);
+        context.host.timers.setTimerActive(GameTimer::LineFlash, true);
 }
 
 void offerDoubleOrNothing(GameContext& context)
@@ -20,7 +20,7 @@ void offerDoubleOrNothing(GameContext& context)
     while (state.PlayAgain) {
         // Each game window starts without a replay; only a switch to the other game asks for one.
         state.PlayAgain = false;
-        context.host.playDoubleOrNothing(state.BonusGame ? DoubleOrNothingGame::Pyramid
+        context.host.prompts.playDoubleOrNothing(state.BonusGame ? DoubleOrNothingGame::Pyramid
                                                          : DoubleOrNothingGame::CardGame);
     }
     if (context.recall) {
@@ -36,13 +36,13 @@ std::int32_t presentAndPayWinnings(GameContext& context, PayTable table)
 {
     GameState& state = context.state;
     const bool regular = table == PayTable::Regular;
-    context.host.DrawWinningsReadout(true);
+    context.host.presenter.drawWinningsReadout(true);
     context.playCue(SoundCue::Win);
     if (!regular)
         startLineFlashUnlessAutoSpin(context);
     if (state.Double && !context.finishAtOnce)
         offerDoubleOrNothing(context);
-    context.host.DrawWinningsReadout(true);
+    context.host.presenter.drawWinningsReadout(true);
     if (regular)
         startLineFlashUnlessAutoSpin(context);
 
@@ -51,7 +51,7 @@ std::int32_t presentAndPayWinnings(GameContext& context, PayTable table)
         countOff(context);
     } else {
         addSaturated(state.Credits, state.Winnings);
-        context.host.DrawCredits();
+        context.host.presenter.drawCredits();
         if (state.Winnings > 0)
             context.playCue(SoundCue::Paid);
     }
@@ -65,14 +65,14 @@ void countOff(GameContext& context)
         if (context.finishAtOnce) {
             addSaturated(state.Credits, state.Winnings);
             state.Winnings = 0;
-            context.host.DrawCredits();
+            context.host.presenter.drawCredits();
             break;
         }
         const std::int32_t step = countOffStep(state.Winnings);
         addSaturated(state.Credits, step);
         state.Winnings -= step;
         context.playCue(SoundCue::CountStep);
-        context.host.DrawCredits();
+        context.host.presenter.drawCredits();
         context.Wait(timings::CountStep);
     }
 }

@@ -23,7 +23,7 @@ void WheelAnimation::run(const std::array<int, WheelCount>& motionOffsets)
 {
     m_motionOffsets = motionOffsets;
     m_finished.fill(false);
-    if (!m_context.host.showsAnimation()) {
+    if (!m_context.host.presenter.showsAnimation()) {
         skipFrames();
         return;
     }
@@ -38,13 +38,13 @@ void WheelAnimation::runFrames()
     // Each frame is due a whole frame after the one before. A timer that wakes within the jitter
     // allowance counts as on time, so the usual millisecond of wake-up latency does not slow the
     // animation; a frame later than that is noted when drawn, and only stretches the animation.
-    std::chrono::milliseconds lastFrame = host.tickCount();
+    std::chrono::milliseconds lastFrame = host.clock.tickCount();
     for (int frame = 1; frame <= FrameCount; ++frame) {
         const std::chrono::milliseconds due = lastFrame + timings::Frame;
-        host.waitUntil(due);
+        host.clock.waitUntil(due);
         if (m_context.state.StopRequested || m_context.finishAtOnce)
             return;
-        const std::chrono::milliseconds now = host.tickCount();
+        const std::chrono::milliseconds now = host.clock.tickCount();
         lastFrame = now - due <= timings::FrameJitter ? due : now;
         if (frame % LampStepEvery == 0)
             lampStep(true);
@@ -79,11 +79,11 @@ inline void WheelAnimation::lampStep(bool draw)
     GameState& state = m_context.state;
     state.Lamps[state.BonusLamp] = false;
     if (draw)
-        m_context.host.DrawLamp(state.BonusLamp);
+        m_context.host.presenter.drawLamp(state.BonusLamp);
     state.BonusLamp = static_cast<std::int32_t>(m_context.random.Random(LampCount));
     state.Lamps[state.BonusLamp] = true;
     if (draw)
-        m_context.host.DrawLamp(state.BonusLamp);
+        m_context.host.presenter.drawLamp(state.BonusLamp);
 }
 
 void WheelAnimation::wheelStep(int wheel, int phase)
@@ -91,18 +91,18 @@ void WheelAnimation::wheelStep(int wheel, int phase)
     GameHost& host = m_context.host;
     if (phase < StopPhase) {
         int& offset = m_motionOffsets[wheel];
-        host.drawMotionFrame(wheel, offset);
+        host.presenter.drawMotionFrame(wheel, offset);
         offset -= MotionStepRows;
         if (offset < 0)
             offset += MotionStripRows;
     } else if (phase == StopPhase) {
         m_context.playCue(SoundCue::Click);
-        host.fillWheelBlank(wheel);
-        host.DrawWheelCell(wheel);
+        host.presenter.fillWheelBlank(wheel);
+        host.presenter.drawWheelCell(wheel);
     } else if (phase <= FinishedPhase) {
         if (phase == StopPhase + 1)
-            host.captureWheel(wheel);
-        host.drawCapturedWheel(wheel, BounceOffsets[phase - StopPhase - 1]);
+            host.presenter.captureWheel(wheel);
+        host.presenter.drawCapturedWheel(wheel, BounceOffsets[phase - StopPhase - 1]);
         if (phase == FinishedPhase)
             m_finished[wheel] = true;
     }

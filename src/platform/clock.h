@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/calendar_date.h"
+#include "game/host.h"
 
 #include <QElapsedTimer>
 
@@ -12,15 +13,10 @@
 
 namespace zantaro {
 
-class Clock
+class Clock : public GameClock
 {
 public:
-    virtual ~Clock() = default;
-    virtual std::chrono::milliseconds tickCount() = 0;
-    virtual std::int64_t millisecondsSinceMidnightUtc() = 0;
     virtual CalendarDate today() = 0;
-    // Handles input, painting and timers until tickCount() reaches the deadline.
-    virtual void waitUntil(std::chrono::milliseconds deadline) = 0;
 };
 
 class SystemClock : public Clock
@@ -30,7 +26,7 @@ public:
     std::chrono::milliseconds tickCount() override;
     std::int64_t millisecondsSinceMidnightUtc() override;
     CalendarDate today() override;
-    // Blocks in a nested event loop woken by a precise timer: no busy polling.
+    // Blocks in the event dispatcher, woken by a precise timer: no busy polling.
     void waitUntil(std::chrono::milliseconds deadline) override;
 
 private:

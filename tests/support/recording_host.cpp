@@ -46,7 +46,7 @@ void RecordingHost::record(const std::string& line)
         onRecord(line);
 }
 
-void RecordingHost::DrawFreeSpinText(const std::string& text, bool lit)
+void RecordingHost::drawFreeSpinText(const std::string& text, bool lit)
 {
     record("freeSpinText " + std::string(lit ? "lit " : "dark ") + text);
 }

@@ -12,7 +12,12 @@
 
 namespace zantaro::testing {
 
-class RecordingHost : public GameHost
+class RecordingHost : public GameClock,
+                      public Presenter,
+                      public TimerSwitch,
+                      public CuePlayer,
+                      public Prompts,
+                      public GameStorage
 {
 public:
     // The clock that reseeding reads: clockValue plus the time the game has waited, plus
@@ -47,18 +52,18 @@ public:
     void waitUntil(std::chrono::milliseconds deadline) override;
     bool showsAnimation() const override { return animate; }
 
-    void DrawWheelCell(int wheel) override { record("cell", wheel); }
-    void DrawLamp(int lamp) override { record("lamp", lamp); }
-    void DrawCredits() override { record("credits"); }
-    void DrawBonusPool() override { record("bonusPool"); }
-    void DrawLightningRow() override { record("lightning"); }
-    void DrawBonusPyramid() override { record("pyramid"); }
-    void DrawLinesPlayed() override { record("linesPlayed"); }
-    void DrawCoinsPerLine() override { record("coinsPerLine"); }
-    void DrawCoinsPlayed() override { record("coinsPlayed"); }
-    void DrawWinningsReadout(bool show) override { record(show ? "readout shown" : "readout cleared"); }
-    void DrawCommandCaptions() override { record("captions"); }
-    void DrawFreeSpinText(const std::string& text, bool lit) override;
+    void drawWheelCell(int wheel) override { record("cell", wheel); }
+    void drawLamp(int lamp) override { record("lamp", lamp); }
+    void drawCredits() override { record("credits"); }
+    void drawBonusPool() override { record("bonusPool"); }
+    void drawLightningRow() override { record("lightning"); }
+    void drawBonusPyramid() override { record("pyramid"); }
+    void drawLinesPlayed() override { record("linesPlayed"); }
+    void drawCoinsPerLine() override { record("coinsPerLine"); }
+    void drawCoinsPlayed() override { record("coinsPlayed"); }
+    void drawWinningsReadout(bool show) override { record(show ? "readout shown" : "readout cleared"); }
+    void drawCommandCaptions() override { record("captions"); }
+    void drawFreeSpinText(const std::string& text, bool lit) override;
     void drawFreeSpinLabel() override { record("freeSpinLabel"); }
     void repaintWindow() override { record("repaint"); }
 

@@ -7,7 +7,7 @@
 namespace zantaro::simulator {
 namespace {
 
-std::vector<SpinRecord> records(const PlayOptions& options, GameHost& view)
+std::vector<SpinRecord> records(const PlayOptions& options, GameHost view)
 {
     std::vector<SpinRecord> played;
     play(options, view, [&played](const SpinRecord& record) { played.push_back(record); });

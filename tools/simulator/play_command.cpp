@@ -36,7 +36,7 @@ private:
 
 } // namespace
 
-std::optional<std::string> play(const PlayOptions& options, GameHost& view, const RecordSink& sink)
+std::optional<std::string> play(const PlayOptions& options, GameHost view, const RecordSink& sink)
 {
     GameState state = simulatorStartState(options.bet, options.credits);
     SteppedClock clock(options.clock, options.clockStep);

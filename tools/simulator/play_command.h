@@ -27,7 +27,7 @@ using RecordSink = std::function<void(const SpinRecord&)>;
 // Plays the spin commands from start-up, showing them on `view`, and hands every settled spin to
 // `sink` in the order played. Returns the message of a refused bet, which ends the run. Throws
 // FreeSpinRunaway when one command's free spins never end.
-std::optional<std::string> play(const PlayOptions& options, GameHost& view, const RecordSink& sink);
+std::optional<std::string> play(const PlayOptions& options, GameHost view, const RecordSink& sink);
 
 // Prints one JSON line per spin, then {"refused": "..."} if a bet was refused.
 void printPlay(const PlayOptions& options, std::ostream& out);

@@ -18,65 +18,70 @@ public:
     virtual void betRefused(const std::string& message) = 0;
 };
 
-class ReplayHost final : public GameHost
+class ReplayHost final : public GameClock,
+      public Presenter,
+      public TimerSwitch,
+      public CuePlayer,
+      public Prompts,
+      public GameStorage
 {
 public:
-    ReplayHost(GameHost& view, ReseedClock& clock, SpinObserver& observer)
+    ReplayHost(GameHost view, ReseedClock& clock, SpinObserver& observer)
         : m_view(view), m_clock(clock), m_observer(observer)
     {
     }
 
     std::int64_t millisecondsSinceMidnightUtc() override { return m_clock.next(); }
-    std::chrono::milliseconds tickCount() override { return m_view.tickCount(); }
-    void waitUntil(std::chrono::milliseconds deadline) override { m_view.waitUntil(deadline); }
-    bool showsAnimation() const override { return m_view.showsAnimation(); }
+    std::chrono::milliseconds tickCount() override { return m_view.clock.tickCount(); }
+    void waitUntil(std::chrono::milliseconds deadline) override { m_view.clock.waitUntil(deadline); }
+    bool showsAnimation() const override { return m_view.presenter.showsAnimation(); }
 
-    void DrawWheelCell(int wheel) override { m_view.DrawWheelCell(wheel); }
-    void DrawLamp(int lamp) override { m_view.DrawLamp(lamp); }
-    void DrawCredits() override { m_view.DrawCredits(); }
-    void DrawBonusPool() override { m_view.DrawBonusPool(); }
-    void DrawLightningRow() override { m_view.DrawLightningRow(); }
-    void DrawBonusPyramid() override { m_view.DrawBonusPyramid(); }
-    void DrawLinesPlayed() override { m_view.DrawLinesPlayed(); }
-    void DrawCoinsPerLine() override { m_view.DrawCoinsPerLine(); }
-    void DrawCoinsPlayed() override { m_view.DrawCoinsPlayed(); }
-    void DrawWinningsReadout(bool show) override { m_view.DrawWinningsReadout(show); }
-    void DrawCommandCaptions() override { m_view.DrawCommandCaptions(); }
-    void DrawFreeSpinText(const std::string& text, bool lit) override { m_view.DrawFreeSpinText(text, lit); }
-    void drawFreeSpinLabel() override { m_view.drawFreeSpinLabel(); }
-    void repaintWindow() override { m_view.repaintWindow(); }
+    void drawWheelCell(int wheel) override { m_view.presenter.drawWheelCell(wheel); }
+    void drawLamp(int lamp) override { m_view.presenter.drawLamp(lamp); }
+    void drawCredits() override { m_view.presenter.drawCredits(); }
+    void drawBonusPool() override { m_view.presenter.drawBonusPool(); }
+    void drawLightningRow() override { m_view.presenter.drawLightningRow(); }
+    void drawBonusPyramid() override { m_view.presenter.drawBonusPyramid(); }
+    void drawLinesPlayed() override { m_view.presenter.drawLinesPlayed(); }
+    void drawCoinsPerLine() override { m_view.presenter.drawCoinsPerLine(); }
+    void drawCoinsPlayed() override { m_view.presenter.drawCoinsPlayed(); }
+    void drawWinningsReadout(bool show) override { m_view.presenter.drawWinningsReadout(show); }
+    void drawCommandCaptions() override { m_view.presenter.drawCommandCaptions(); }
+    void drawFreeSpinText(const std::string& text, bool lit) override { m_view.presenter.drawFreeSpinText(text, lit); }
+    void drawFreeSpinLabel() override { m_view.presenter.drawFreeSpinLabel(); }
+    void repaintWindow() override { m_view.presenter.repaintWindow(); }
 
     void drawMotionFrame(int wheel, int motionOffset) override
     {
-        m_view.drawMotionFrame(wheel, motionOffset);
+        m_view.presenter.drawMotionFrame(wheel, motionOffset);
     }
-    void fillWheelBlank(int wheel) override { m_view.fillWheelBlank(wheel); }
-    void captureWheel(int wheel) override { m_view.captureWheel(wheel); }
+    void fillWheelBlank(int wheel) override { m_view.presenter.fillWheelBlank(wheel); }
+    void captureWheel(int wheel) override { m_view.presenter.captureWheel(wheel); }
     void drawCapturedWheel(int wheel, int offsetDown) override
     {
-        m_view.drawCapturedWheel(wheel, offsetDown);
+        m_view.presenter.drawCapturedWheel(wheel, offsetDown);
     }
-    void drawLineHighlight(int line) override { m_view.drawLineHighlight(line); }
+    void drawLineHighlight(int line) override { m_view.presenter.drawLineHighlight(line); }
 
-    void setTimerActive(GameTimer timer, bool active) override { m_view.setTimerActive(timer, active); }
-    void playCue(SoundCue cue) override { m_view.playCue(cue); }
-    void playDoubleOrNothing(DoubleOrNothingGame game) override { m_view.playDoubleOrNothing(game); }
-    void saveRunningGame() override { m_view.saveRunningGame(); }
+    void setTimerActive(GameTimer timer, bool active) override { m_view.timers.setTimerActive(timer, active); }
+    void playCue(SoundCue cue) override { m_view.sound.playCue(cue); }
+    void playDoubleOrNothing(DoubleOrNothingGame game) override { m_view.prompts.playDoubleOrNothing(game); }
+    void saveRunningGame() override { m_view.storage.saveRunningGame(); }
 
     void showMessage(const std::string& text) override
     {
-        m_view.showMessage(text);
+        m_view.prompts.showMessage(text);
         m_observer.betRefused(text);
     }
 
     void spinSettled() override
     {
-        m_view.spinSettled();
+        m_view.storage.spinSettled();
         m_observer.spinSettled();
     }
 
 private:
-    GameHost& m_view;
+    GameHost m_view;
     ReseedClock& m_clock;
     SpinObserver& m_observer;
 };

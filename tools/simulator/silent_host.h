@@ -6,7 +6,12 @@
 
 namespace zantaro::simulator {
 
-class SilentHost : public GameHost
+class SilentHost : public GameClock,
+      public Presenter,
+      public TimerSwitch,
+      public CuePlayer,
+      public Prompts,
+      public GameStorage
 {
 public:
     std::int64_t millisecondsSinceMidnightUtc() override { return 0; }
@@ -14,18 +19,18 @@ public:
     void waitUntil(std::chrono::milliseconds) override {}
     bool showsAnimation() const override { return false; }
 
-    void DrawWheelCell(int) override {}
-    void DrawLamp(int) override {}
-    void DrawCredits() override {}
-    void DrawBonusPool() override {}
-    void DrawLightningRow() override {}
-    void DrawBonusPyramid() override {}
-    void DrawLinesPlayed() override {}
-    void DrawCoinsPerLine() override {}
-    void DrawCoinsPlayed() override {}
-    void DrawWinningsReadout(bool) override {}
-    void DrawCommandCaptions() override {}
-    void DrawFreeSpinText(const std::string&, bool) override {}
+    void drawWheelCell(int) override {}
+    void drawLamp(int) override {}
+    void drawCredits() override {}
+    void drawBonusPool() override {}
+    void drawLightningRow() override {}
+    void drawBonusPyramid() override {}
+    void drawLinesPlayed() override {}
+    void drawCoinsPerLine() override {}
+    void drawCoinsPlayed() override {}
+    void drawWinningsReadout(bool) override {}
+    void drawCommandCaptions() override {}
+    void drawFreeSpinText(const std::string&, bool) override {}
     void drawFreeSpinLabel() override {}
     void repaintWindow() override {}
 

@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "game/timings.h"
 #include "platform/help.h"
 
 #include <QKeyEvent>
@@ -14,9 +13,13 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_sound(services.sound), m_screen(services.screen),
       m_programDirectory(services.programDirectory), m_settingsDirectory(services.settingsDirectory),
       m_store(m_files, settingsFile(SavedGameFileName)),
-      m_state(startupGameState()), m_machine(m_state, *this, m_random), m_artwork(builtInArtwork()),
+      m_state(startupGameState()), m_artwork(builtInArtwork()),
       m_painter(m_state, m_artwork, m_layout, services.screen.dotsPerInch, m_buffer,
-                [this](const QRect& rect) { update(rect); })
+                [this](const QRect& rect) { update(rect); }),
+      m_presenter(m_painter, [this] { m_commandStrip->DrawCommandCaptions(m_state); }),
+      m_cueSound(m_sound, m_clock),
+      m_machine(m_state, GameHost(m_clock, m_presenter, m_timers, m_cueSound, *this, *this), m_random),
+      m_timers(m_machine)
 {
     setWindowTitle(QStringLiteral("Zantaro Slots"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -34,13 +37,6 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     connect(m_logo, &PictureButton::clicked, this, [this] { ShowAbout(); });
     m_commandStrip = std::make_unique<CommandStrip>(m_artwork.Options, m_layout.optionsTopLeft, this,
                                                     [this](int number) { OptionsClick(number); });
-
-    timer(GameTimer::LampBlink).setInterval(timings::LampBlink);
-    timer(GameTimer::LineFlash).setInterval(timings::LineFlash);
-    timer(GameTimer::FreeSpinBlink).setInterval(timings::FreeSpinBlink);
-    connect(&timer(GameTimer::LampBlink), &QTimer::timeout, this, [this] { m_machine.Timer1Timer(); });
-    connect(&timer(GameTimer::LineFlash), &QTimer::timeout, this, [this] { m_machine.Timer4Timer(); });
-    connect(&timer(GameTimer::FreeSpinBlink), &QTimer::timeout, this, [this] { m_machine.Timer5Timer(); });
 
     saveLoadGame(CurrentGameSlot, false, {});
     m_machine.history() = m_historyFile.read();

@@ -4,18 +4,21 @@
 
 #include "artwork.h"
 #include "command_strip.h"
+#include "cue_sound.h"
 #include "game/game_state.h"
 #include "game/host.h"
 #include "game/machine.h"
 #include "game/random_generator.h"
 #include "game/saved_game_store.h"
 #include "machine_painter.h"
+#include "machine_timers.h"
 #include "platform/atomic_file_access.h"
 #include "platform/clock.h"
 #include "platform/history_file.h"
 #include "platform/screen_facts.h"
 #include "platform/sound_player.h"
 #include "window_layout.h"
+#include "window_presenter.h"
 
 #include <QImage>
 #include <QTimer>
@@ -37,7 +40,7 @@ struct MainWindowServices
     QString settingsDirectory; // where "Zantaro.ini" and "qxupdate.ini" live
 };
 
-class MainWindow : public QWidget, public GameHost
+class MainWindow : public QWidget, public Prompts, public GameStorage
 {
     Q_OBJECT
 
@@ -50,7 +53,7 @@ public:
     const Artwork& artwork() const { return m_artwork; }
     const WindowLayout& layout() const { return m_layout; }
     const QImage& backBuffer() const { return m_buffer; }
-    bool isTimerActive(GameTimer timer) const;
+    bool isTimerActive(GameTimer timer) const { return m_timers.isActive(timer); }
     CommandStrip& commandStrip() { return *m_commandStrip; }
     PictureButton& logo() { return *m_logo; }
 
@@ -76,33 +79,15 @@ public:
     // quiet, is reported in a message box.
     bool saveLoadGame(int slot, bool save, const std::string& name, bool reportFailure = true);
 
-    // GameHost
-    std::int64_t millisecondsSinceMidnightUtc() override;
-    std::chrono::milliseconds tickCount() override;
-    void waitUntil(std::chrono::milliseconds deadline) override;
-    void DrawWheelCell(int wheel) override;
-    void DrawLamp(int lamp) override;
-    void DrawCredits() override;
-    void DrawBonusPool() override;
-    void DrawLightningRow() override;
-    void DrawBonusPyramid() override;
-    void DrawLinesPlayed() override;
-    void DrawCoinsPerLine() override;
-    void DrawCoinsPlayed() override;
-    void DrawWinningsReadout(bool show) override;
-    void DrawCommandCaptions() override;
-    void DrawFreeSpinText(const std::string& text, bool lit) override;
-    void drawFreeSpinLabel() override;
-    void repaintWindow() override;
-    void drawMotionFrame(int wheel, int motionOffset) override;
-    void fillWheelBlank(int wheel) override;
-    void captureWheel(int wheel) override;
-    void drawCapturedWheel(int wheel, int offsetDown) override;
-    void drawLineHighlight(int line) override;
-    void setTimerActive(GameTimer timer, bool active) override;
-    void playCue(SoundCue cue) override;
+    // What the game draws through; tests draw single items with it.
+    Presenter& presenter() { return m_presenter; }
+    // Draws the whole window (the repaint the game also asks for).
+    void repaintWindow() { m_presenter.repaintWindow(); }
+
+    // Prompts
     void showMessage(const std::string& text) override;
     void playDoubleOrNothing(DoubleOrNothingGame game) override;
+    // GameStorage
     void saveRunningGame() override;
     // Each paid spin stores the running game, so a crash or a kill loses at most the spin under way.
     void spinSettled() override;
@@ -134,7 +119,6 @@ private:
     std::function<void(int)> helpTopicOpener() const;
     void FormMouseDown(int x, int y);
     void FormKeyDown(int key);
-    QTimer& timer(GameTimer which) { return m_timers[static_cast<std::size_t>(which)]; }
 
     Clock& m_clock;
     SoundPlayer& m_sound;
@@ -147,7 +131,6 @@ private:
 
     GameState m_state;
     RandomGenerator m_random;
-    Machine m_machine;
 
     Artwork m_artwork;
     bool m_artworkComplete = false;
@@ -157,8 +140,11 @@ private:
     std::unique_ptr<CommandStrip> m_commandStrip;
     PictureButton* m_logo = nullptr;
 
-    // Timer1 (lamp blink), Timer4 (line flash) and Timer5 (free-spin text), in GameTimer order.
-    std::array<QTimer, 3> m_timers;
+    // The small parts the game talks to; the machine is built on them, the timers on the machine.
+    WindowPresenter m_presenter;
+    CueSound m_cueSound;
+    Machine m_machine;
+    MachineTimers m_timers;
     bool m_closeAfterSpin = false;
     bool m_closing = false;    // the close is under way (its reminder question may be open)
     bool m_quietClose = false; // closing for the desktop or a signal: no questions

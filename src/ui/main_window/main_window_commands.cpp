@@ -125,7 +125,7 @@ void MainWindow::flipToggle(int number, bool& flag)
 {
     flag = !flag;
     m_commandStrip->updateToggleHint(number, m_state);
-    DrawCommandCaptions();
+    m_presenter.drawCommandCaptions();
 }
 
 void MainWindow::openWebSite()

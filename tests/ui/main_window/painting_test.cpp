@@ -14,9 +14,9 @@ TEST(CounterPainting, creditsFallingFrom100To99LeaveNoTraceOfTheThirdDigit)
 {
     WindowFixture fixture(Large);
     fixture.state().Credits = 100;
-    fixture.window->DrawCredits();
+    fixture.window->presenter().drawCredits();
     fixture.state().Credits = 99;
-    fixture.window->DrawCredits();
+    fixture.window->presenter().drawCredits();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(anyLit(buffer, QRect(5, 30, 64, 42)));
     EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
@@ -26,9 +26,9 @@ TEST(CounterPainting, creditsFallingFrom1000To99KeepTheFourthDigitUntilTheNextFu
 {
     WindowFixture fixture(Large);
     fixture.state().Credits = 1000;
-    fixture.window->DrawCredits();
+    fixture.window->presenter().drawCredits();
     fixture.state().Credits = 99;
-    fixture.window->DrawCredits();
+    fixture.window->presenter().drawCredits();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
     EXPECT_TRUE(anyLit(buffer, QRect(5 + 96, 30, 32, 42)));
@@ -43,14 +43,14 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
     fixture.state().LinesPlayed = 8;
     fixture.state().CoinsPerLine = 8;
     const QImage before = fixture.window->backBuffer();
-    fixture.window->DrawCoinsPlayed();
+    fixture.window->presenter().drawCoinsPlayed();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(anyLit(buffer, QRect(end - 32, 140, 32, 42)));
     EXPECT_TRUE(anyLit(buffer, QRect(end - 64, 140, 32, 42)));
     EXPECT_LE(differenceBounds(before, buffer).right(), end - 1); // nothing at or right of x
 
     fixture.state().CoinsPerLine = 1;
-    fixture.window->DrawCoinsPlayed();
+    fixture.window->presenter().drawCoinsPlayed();
     EXPECT_TRUE(allBlack(buffer, QRect(end - 64, 140, 32, 42)));
     EXPECT_TRUE(anyLit(buffer, QRect(end - 32, 140, 32, 42)));
 }
@@ -59,7 +59,7 @@ TEST(CounterPainting, aSingleLightningIconOnASmallScreenHasItsLeftFivePixelsCove
 {
     WindowFixture fixture(Small);
     fixture.state().Lightning = 1;
-    fixture.window->DrawLightningRow();
+    fixture.window->presenter().drawLightningRow();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(allBlack(buffer, QRect(98, 65, 32, 32)));   // the black slot, over columns 125 to 129
     EXPECT_TRUE(anyLit(buffer, QRect(130, 65, 27, 32)));    // the rest of the icon
@@ -73,7 +73,7 @@ TEST(CounterPainting, eachLampOfA256PixelBarIs32PixelsWideUnderTheMachine)
     ASSERT_EQ(artwork.LampBar.width(), 256);
     const QImage before = fixture.window->backBuffer();
     fixture.state().Lamps[3] = true;
-    fixture.window->DrawLamp(3);
+    fixture.window->presenter().drawLamp(3);
     const QRect lamp(artwork.PictureLeft + 3 * 32 + 2 + 32, artwork.PictureTop + artwork.MachinePicture.height(), 32,
                      artwork.LampBar.height() / 2);
     EXPECT_TRUE(lamp.contains(differenceBounds(before, fixture.window->backBuffer())));
@@ -85,8 +85,8 @@ TEST(WinningsReadout, isNeitherDrawnNorClearedOnA700PixelScreen)
     WindowFixture fixture({700, 600, 32, 96});
     const QImage before = fixture.window->backBuffer();
     fixture.state().Winnings = 50;
-    fixture.window->DrawWinningsReadout(true);
-    fixture.window->DrawWinningsReadout(false);
+    fixture.window->presenter().drawWinningsReadout(true);
+    fixture.window->presenter().drawWinningsReadout(false);
     EXPECT_EQ(fixture.window->backBuffer(), before);
 }
 
@@ -96,10 +96,10 @@ TEST(WinningsReadout, standsLeftOfTheMachineOnMediumScreensAndAZeroClearsIt)
     const int pictureLeft = fixture.window->artwork().PictureLeft;
     const QRect area(pictureLeft - 100, 10, 98, 50);
     fixture.state().Winnings = 50;
-    fixture.window->DrawWinningsReadout(true);
+    fixture.window->presenter().drawWinningsReadout(true);
     EXPECT_TRUE(anyLit(fixture.window->backBuffer(), area));
     fixture.state().Winnings = 0;
-    fixture.window->DrawWinningsReadout(true);
+    fixture.window->presenter().drawWinningsReadout(true);
     EXPECT_TRUE(allBlack(fixture.window->backBuffer(), QRect(pictureLeft - 60, 10, 58, 50)));
 }
 
@@ -108,10 +108,10 @@ TEST(WinningsReadout, standsRightOfTheMachineOnLargeScreensAndIsClearedToTheWind
     WindowFixture fixture(Large);
     const int right = fixture.window->layout().machineRight;
     fixture.state().Winnings = 1234;
-    fixture.window->DrawWinningsReadout(true);
+    fixture.window->presenter().drawWinningsReadout(true);
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(anyLit(buffer, QRect(right + 115, 243, 4 * 32, 42)));
-    fixture.window->DrawWinningsReadout(false);
+    fixture.window->presenter().drawWinningsReadout(false);
     EXPECT_TRUE(allBlack(buffer, QRect(right + 1, 240, buffer.width() - right - 1, 60)));
 }
 
@@ -131,7 +131,7 @@ TEST(WheelPainting, aLineHighlightHatchesItsThreeWheelWindowsInRed)
 {
     WindowFixture fixture(Medium);
     const Artwork& artwork = fixture.window->artwork();
-    fixture.window->drawLineHighlight(6); // the diagonal 0, 4, 8
+    fixture.window->presenter().drawLineHighlight(6); // the diagonal 0, 4, 8
     const QImage& buffer = fixture.window->backBuffer();
     const QPoint corner(artwork.PictureLeft + 49 + 81, artwork.PictureTop + 45 + 112); // wheel 4's window
     EXPECT_EQ(buffer.pixel(corner), qRgb(255, 0, 0));
@@ -144,10 +144,10 @@ TEST(WheelPainting, clearingALineHighlightLeavesNoRedBehind)
     for (const ScreenFacts& screen : {Medium, Large}) {
         WindowFixture fixture(screen);
         const QImage before = fixture.window->backBuffer();
-        fixture.window->drawLineHighlight(7); // the diagonal 6, 4, 2
+        fixture.window->presenter().drawLineHighlight(7); // the diagonal 6, 4, 2
         for (const int wheel : {6, 4, 2}) {
-            fixture.window->fillWheelBlank(wheel);
-            fixture.window->DrawWheelCell(wheel);
+            fixture.window->presenter().fillWheelBlank(wheel);
+            fixture.window->presenter().drawWheelCell(wheel);
         }
         EXPECT_EQ(differenceBounds(before, fixture.window->backBuffer()), QRect()) << screen.width;
     }
