@@ -167,9 +167,11 @@ int main(int argc, char** argv)
     zantaro::QtSoundPlayer sound(directory);
     zantaro::MainWindow window({clock, sound, zantaro::primaryScreenFacts(), directory, settings.path()});
     window.installEventFilter(&paints);
-    window.state().Sound = false;
-    window.state().Double = false;
-    window.state().PayMode = false;
+    zantaro::GameState quiet = window.state();
+    quiet.Sound = false;
+    quiet.Double = false;
+    quiet.PayMode = false;
+    window.game().open(quiet);
     window.show();
     while (paints.firstPaintMs < 0)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -178,7 +180,7 @@ int main(int argc, char** argv)
     const double spinCpuStart = cpuSeconds();
     QElapsedTimer spinWall;
     spinWall.start();
-    window.machine().RequestSpin();
+    window.game().requestSpin();
     const double spinCpu = cpuSeconds() - spinCpuStart;
     const double spinSeconds = spinWall.elapsed() / 1000.0;
 

@@ -24,9 +24,9 @@ const QString HelpText =
 
 } // namespace
 
-BorrowDialog::BorrowDialog(GameState& state, NumberPainter drawNumber, std::function<void(int)> showHelpTopic,
+BorrowDialog::BorrowDialog(const GameState& state, MoveCredits moveCredits, NumberPainter drawNumber, std::function<void(int)> showHelpTopic,
                            QWidget* parent)
-    : HelpKeyDialog(std::move(showHelpTopic), parent), m_state(state), m_drawNumber(std::move(drawNumber))
+    : HelpKeyDialog(std::move(showHelpTopic), parent), m_state(state), m_moveCredits(std::move(moveCredits)), m_drawNumber(std::move(drawNumber))
 {
     setUpSideWindow(*this, QStringLiteral("Use this form to borrow or pay back credits"), ClientSize);
     setFont(sideWindowFont(13));
@@ -90,7 +90,7 @@ BorrowMode BorrowDialog::mode() const
 
 void BorrowDialog::moveAmount(int tag)
 {
-    if (const auto refusal = moveCredits(m_state, mode(), BorrowAmounts[tag]))
+    if (const auto refusal = m_moveCredits(mode(), BorrowAmounts[tag]))
         showInformation(this, QString::fromStdString(*refusal));
     else
         update();

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/game_state.h"
-#include "ui/dialogs/borrow_account.h"
+#include "game/borrow_account.h"
 #include "ui/dialogs/help_key_dialog.h"
 
 #include <cstdint>
@@ -25,7 +25,10 @@ public:
     using NumberPainter = std::function<void(QPainter&, std::int64_t value, int x, int y, bool yellow,
                                              bool rightAligned, bool tight)>;
 
-    BorrowDialog(GameState& state, NumberPainter drawNumber, std::function<void(int helpTopic)> showHelpTopic,
+    // Moves credits between the game and the loan; returns the refusal when nothing moved.
+    using MoveCredits = std::function<std::optional<std::string>(BorrowMode mode, std::int32_t amount)>;
+
+    BorrowDialog(const GameState& state, MoveCredits moveCredits, NumberPainter drawNumber, std::function<void(int helpTopic)> showHelpTopic,
                  QWidget* parent = nullptr);
 
 protected:
@@ -39,7 +42,8 @@ private:
     void moveAmount(int tag);
     BorrowMode mode() const;
 
-    GameState& m_state;
+    const GameState& m_state;
+    MoveCredits m_moveCredits;
     NumberPainter m_drawNumber;
     QRadioButton* m_borrowMode = nullptr;
 };

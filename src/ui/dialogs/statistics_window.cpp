@@ -1,6 +1,6 @@
 #include "statistics_window.h"
 
-#include "ui/dialogs/number_formats.h"
+#include "game/number_formats.h"
 #include "ui/dialogs/side_window_look.h"
 #include "ui/dialogs/statistics_figures.h"
 

@@ -4,7 +4,7 @@
 
 namespace zantaro {
 
-MachineTimers::MachineTimers(Machine& machine)
+MachineTimers::MachineTimers(Game& game)
 {
     QTimer& lampBlink = m_timers[index(GameTimer::LampBlink)];
     QTimer& lineFlash = m_timers[index(GameTimer::LineFlash)];
@@ -12,9 +12,9 @@ MachineTimers::MachineTimers(Machine& machine)
     lampBlink.setInterval(timings::LampBlink);
     lineFlash.setInterval(timings::LineFlash);
     freeSpinBlink.setInterval(timings::FreeSpinBlink);
-    QObject::connect(&lampBlink, &QTimer::timeout, [&machine] { machine.Timer1Timer(); });
-    QObject::connect(&lineFlash, &QTimer::timeout, [&machine] { machine.Timer4Timer(); });
-    QObject::connect(&freeSpinBlink, &QTimer::timeout, [&machine] { machine.Timer5Timer(); });
+    QObject::connect(&lampBlink, &QTimer::timeout, [&game] { game.blinkBonusLamp(); });
+    QObject::connect(&lineFlash, &QTimer::timeout, [&game] { game.flashWinningLine(); });
+    QObject::connect(&freeSpinBlink, &QTimer::timeout, [&game] { game.blinkFreeSpinCount(); });
 }
 
 void MachineTimers::setTimerActive(GameTimer timer, bool active)

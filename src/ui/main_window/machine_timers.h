@@ -3,7 +3,7 @@
 #pragma once
 
 #include "game/host.h"
-#include "game/machine.h"
+#include "game/game.h"
 
 #include <QTimer>
 
@@ -14,7 +14,7 @@ namespace zantaro {
 class MachineTimers : public TimerSwitch
 {
 public:
-    explicit MachineTimers(Machine& machine);
+    explicit MachineTimers(Game& game);
 
     void setTimerActive(GameTimer timer, bool active) override;
     bool isActive(GameTimer timer) const { return m_timers[index(timer)].isActive(); }

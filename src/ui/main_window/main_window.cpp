@@ -13,13 +13,11 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     : QWidget(parent), m_clock(services.clock), m_sound(services.sound), m_screen(services.screen),
       m_programDirectory(services.programDirectory), m_settingsDirectory(services.settingsDirectory),
       m_store(m_files, settingsFile(SavedGameFileName)),
-      m_state(startupGameState()), m_artwork(builtInArtwork()),
-      m_painter(m_state, m_artwork, m_layout, services.screen.dotsPerInch, m_buffer,
+      m_game(GameHost(m_clock, m_presenter, m_timers, m_cueSound, *this, *this)), m_artwork(builtInArtwork()),
+      m_painter(m_game.state(), m_artwork, m_layout, services.screen.dotsPerInch, m_buffer,
                 [this](const QRect& rect) { update(rect); }),
-      m_presenter(m_painter, [this] { m_commandStrip->DrawCommandCaptions(m_state); }),
-      m_cueSound(m_sound, m_clock),
-      m_machine(m_state, GameHost(m_clock, m_presenter, m_timers, m_cueSound, *this, *this), m_random),
-      m_timers(m_machine)
+      m_presenter(m_painter, [this] { m_commandStrip->DrawCommandCaptions(m_game.state()); }),
+      m_cueSound(m_sound, m_clock), m_timers(m_game)
 {
     setWindowTitle(QStringLiteral("Zantaro Slots"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -39,7 +37,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
                                                     [this](int number) { OptionsClick(number); });
 
     saveLoadGame(CurrentGameSlot, false, {});
-    m_machine.history() = m_historyFile.read();
+    m_game.history() = m_historyFile.read();
     repaintWindow();
 }
 
@@ -53,7 +51,10 @@ std::string MainWindow::settingsFile(const char* name) const
 bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool reportFailure)
 {
     try {
-        m_store.SaveLoadGame(m_state, slot, save, name, m_clock.today());
+        if (save)
+            m_game.storeSlot(m_store, slot, name, m_clock.today());
+        else
+            m_game.openSlot(m_store, slot, m_clock.today());
         return true;
     } catch (const SaveFileError& error) {
         if (reportFailure)
@@ -87,18 +88,18 @@ void MainWindow::FormMouseDown(int x, int y)
     const HitRect& spin = m_layout.SpinRect;
     if (stop.Left <= x && x <= stop.Right) {
         if (stop.Top <= y && y <= stop.Bottom)
-            m_state.StopRequested = true;
-        else if (spin.Top <= y && y <= spin.Bottom && !m_state.Spinning)
+            m_game.requestStop();
+        else if (spin.Top <= y && y <= spin.Bottom && !state().Spinning)
             requestSpin();
     }
     if (m_layout.LinesPlusRect.contains(x, y))
-        m_machine.AddLine();
+        m_game.addLine();
     if (m_layout.linesMinusRect.contains(x, y))
-        m_machine.RemoveLine();
+        m_game.removeLine();
     if (m_layout.CoinsPlusRect.contains(x, y))
-        m_machine.AddCoin();
+        m_game.addCoin();
     if (m_layout.coinsMinusRect.contains(x, y))
-        m_machine.RemoveCoin();
+        m_game.removeCoin();
 }
 
 void MainWindow::FormKeyDown(int key)
@@ -109,27 +110,27 @@ void MainWindow::FormKeyDown(int key)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!m_state.Spinning)
+        if (!state().Spinning)
             requestSpin();
         break;
     case Qt::Key_Space:
-        m_state.StopRequested = true;
+        m_game.requestStop();
         break;
     case Qt::Key_C:
-        m_machine.AddCoin();
+        m_game.addCoin();
         break;
     case Qt::Key_L:
-        m_machine.AddLine();
+        m_game.addLine();
         break;
     case Qt::Key_K:
-        m_machine.RemoveLine();
+        m_game.removeLine();
         break;
     case Qt::Key_X:
-        m_machine.RemoveCoin();
+        m_game.removeCoin();
         break;
     case Qt::Key_H:
         // The recall of a spin under way is not complete; the window opens once it has settled.
-        if (!m_state.Spinning)
+        if (!state().Spinning)
             showHistory();
         break;
     default:

@@ -7,7 +7,7 @@
 #include "cue_sound.h"
 #include "game/game_state.h"
 #include "game/host.h"
-#include "game/machine.h"
+#include "game/game.h"
 #include "game/random_generator.h"
 #include "game/saved_game_store.h"
 #include "machine_painter.h"
@@ -48,8 +48,8 @@ public:
     explicit MainWindow(const MainWindowServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    GameState& state() { return m_state; }
-    Machine& machine() { return m_machine; }
+    const GameState& state() const { return m_game.state(); }
+    Game& game() { return m_game; }
     const Artwork& artwork() const { return m_artwork; }
     const WindowLayout& layout() const { return m_layout; }
     const QImage& backBuffer() const { return m_buffer; }
@@ -105,7 +105,7 @@ private:
     std::string settingsFile(const char* name) const;
     void runUpdateReminder();
     void reportWriteFailure(const QString& message);
-    void flipToggle(int number, bool& flag);
+    void flipToggle(int number, GameOption option);
     void openWebSite();
     void showBorrowDialog();
     void showGameSlotDialog();
@@ -129,8 +129,7 @@ private:
     SavedGameStore m_store;
     HistoryFile m_historyFile{m_files, QString::fromStdString(settingsFile(HistoryFileName))};
 
-    GameState m_state;
-    RandomGenerator m_random;
+    Game m_game;
 
     Artwork m_artwork;
     bool m_artworkComplete = false;
@@ -140,10 +139,9 @@ private:
     std::unique_ptr<CommandStrip> m_commandStrip;
     PictureButton* m_logo = nullptr;
 
-    // The small parts the game talks to; the machine is built on them, the timers on the machine.
+    // The small parts the game talks to.
     WindowPresenter m_presenter;
     CueSound m_cueSound;
-    Machine m_machine;
     MachineTimers m_timers;
     bool m_closeAfterSpin = false;
     bool m_closing = false;    // the close is under way (its reminder question may be open)

@@ -21,33 +21,33 @@ void MainWindow::OptionsClick(int number)
         showHelpContents(helpFile());
         break;
     case PayModeCommand:
-        flipToggle(number, m_state.PayMode);
+        flipToggle(number, GameOption::PayMode);
         break;
     case PayChartCommand:
         PayoffChartWindow::open(m_programDirectory, helpTopicOpener(), this);
         break;
     case BorrowCommand:
-        m_machine.runBetweenSpins([this] {
+        m_game.runBetweenSpins([this] {
             showBorrowDialog();
             repaintWindow();
         });
         break;
     case NewGameCommand:
-        m_machine.runBetweenSpins([this] {
+        m_game.runBetweenSpins([this] {
             if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
                                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-                m_machine.newGame();
+                m_game.newGame();
                 storeHistory();
             }
         });
         break;
     case SummaryCommand:
-        showMessage(m_state.SpinReport.empty() ? "You must spin before viewing a summary of the last spin."
-                                               : m_state.SpinReport);
+        showMessage(state().SpinReport.empty() ? "You must spin before viewing a summary of the last spin."
+                                               : state().SpinReport);
         break;
     case AutoSpinCommand:
-        flipToggle(number, m_state.AutoSpin);
-        if (m_state.AutoSpin && !m_state.Spinning)
+        flipToggle(number, GameOption::AutoSpin);
+        if (state().AutoSpin && !state().Spinning)
             requestSpin();
         break;
     case ExitCommand:
@@ -56,29 +56,29 @@ void MainWindow::OptionsClick(int number)
             close();
         break;
     case SoundCommand:
-        flipToggle(number, m_state.Sound);
+        flipToggle(number, GameOption::Sound);
         break;
     case WebSiteCommand:
         openWebSite();
         break;
     case DoubleCommand:
-        flipToggle(number, m_state.Double);
+        flipToggle(number, GameOption::Double);
         break;
     case SaveGameCommand:
-        m_machine.runBetweenSpins([this] {
-            m_state.SaveMode = true;
+        m_game.runBetweenSpins([this] {
+            m_game.setSaveMode(true);
             showGameSlotDialog();
         });
         break;
     case LoadGameCommand:
-        m_machine.runBetweenSpins([this] {
-            m_state.SaveMode = false;
+        m_game.runBetweenSpins([this] {
+            m_game.setSaveMode(false);
             showGameSlotDialog();
             repaintWindow();
         });
         break;
     case StatsCommand:
-        StatisticsWindow(m_state, this, [this] { showHistory(); }).exec();
+        StatisticsWindow(state(), this, [this] { showHistory(); }).exec();
         break;
     default:
         break;
@@ -100,7 +100,8 @@ void MainWindow::showBorrowDialog()
     // The dialog draws its numbers with the window's own digits.
     const auto drawNumber = [this](QPainter& painter, std::int64_t value, int x, int y, bool yellow, bool rightAligned,
                                    bool tight) { DrawNumber(painter, m_artwork, value, x, y, {yellow, rightAligned, tight}); };
-    BorrowDialog(m_state, drawNumber, helpTopicOpener(), this).exec();
+    const auto moveCredits = [this](BorrowMode mode, std::int32_t amount) { return m_game.moveCredits(mode, amount); };
+    BorrowDialog(state(), moveCredits, drawNumber, helpTopicOpener(), this).exec();
 }
 
 void MainWindow::showGameSlotDialog()
@@ -111,20 +112,16 @@ void MainWindow::showGameSlotDialog()
         else
             saveLoadGame(slot, save, name);
     };
-    const auto readSlot = [this](int slot) {
-        GameState stored = m_state;
-        m_store.SaveLoadGame(stored, slot, false, {}, m_clock.today());
-        return stored;
-    };
-    const bool opening = !m_state.SaveMode;
-    if (GameSlotDialog(m_state, saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted && opening)
+    const auto readSlot = [this](int slot) { return m_game.readSlot(m_store, slot, m_clock.today()); };
+    const bool opening = !state().SaveMode;
+    if (GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted && opening)
         startEmptyHistory();
 }
 
-void MainWindow::flipToggle(int number, bool& flag)
+void MainWindow::flipToggle(int number, GameOption option)
 {
-    flag = !flag;
-    m_commandStrip->updateToggleHint(number, m_state);
+    m_game.toggle(option);
+    m_commandStrip->updateToggleHint(number, state());
     m_presenter.drawCommandCaptions();
 }
 

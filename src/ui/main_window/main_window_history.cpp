@@ -7,17 +7,17 @@ namespace zantaro {
 
 void MainWindow::showHistory()
 {
-    HistoryWindow(m_machine.history(), m_artwork.SymbolSheet, helpTopicOpener(), this).exec();
+    HistoryWindow(m_game.history(), m_artwork.SymbolSheet, helpTopicOpener(), this).exec();
 }
 
 void MainWindow::storeHistory()
 {
-    m_historyFile.store(m_machine.history());
+    m_historyFile.store(m_game.history());
 }
 
 void MainWindow::startEmptyHistory()
 {
-    m_machine.history().clear();
+    m_game.history().clear();
     storeHistory();
 }
 

@@ -16,9 +16,9 @@ void MainWindow::showMessage(const std::string& text)
 void MainWindow::playDoubleOrNothing(DoubleOrNothingGame game)
 {
     if (game == DoubleOrNothingGame::Pyramid)
-        PyramidWindow(m_machine.context(), this).exec();
+        PyramidWindow(m_game.doubleOrNothingContext(), this).exec();
     else
-        CardGameWindow(m_machine.context(), helpTopicOpener(), this).exec();
+        CardGameWindow(m_game.doubleOrNothingContext(), helpTopicOpener(), this).exec();
 }
 
 void MainWindow::saveRunningGame()

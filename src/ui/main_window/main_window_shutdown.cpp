@@ -16,10 +16,10 @@ namespace zantaro {
 // stored; the window closes when the spin command has returned.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    m_machine.finishAtOnce();
-    m_machine.dropWaitingCommands();
-    if (m_machine.isSpinRequestRunning() || m_closing) {
-        m_closeAfterSpin = m_machine.isSpinRequestRunning();
+    m_game.finishAtOnce();
+    m_game.dropWaitingCommands();
+    if (m_game.isSpinRequestRunning() || m_closing) {
+        m_closeAfterSpin = m_game.isSpinRequestRunning();
         event->ignore();
         return;
     }
@@ -43,8 +43,8 @@ void MainWindow::closeWithoutQuestions()
 
 void MainWindow::storeForSessionEnd()
 {
-    if (m_machine.isSpinRequestRunning())
-        m_machine.finishAtOnce(); // the spin pays and is stored as it settles
+    if (m_game.isSpinRequestRunning())
+        m_game.finishAtOnce(); // the spin pays and is stored as it settles
     else
         saveLoadGame(CurrentGameSlot, true, "CurrentGame", !m_quietClose);
 }
@@ -81,7 +81,7 @@ void MainWindow::reportWriteFailure(const QString& message)
 
 void MainWindow::requestSpin()
 {
-    m_machine.RequestSpin();
+    m_game.requestSpin();
     if (m_closeAfterSpin)
         close();
 }

@@ -53,7 +53,7 @@ protected:
     std::vector<PaintedNumber> painted;
     std::vector<int> helpTopics;
     BorrowDialog dialog{
-        state,
+        state, [this](BorrowMode mode, std::int32_t amount) { return moveCredits(state, mode, amount); },
         [this](QPainter&, std::int64_t value, int x, int y, bool yellow, bool rightAligned, bool tight) {
             painted.push_back({value, x, y, yellow, rightAligned, tight});
         },

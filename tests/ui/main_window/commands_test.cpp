@@ -45,7 +45,7 @@ TEST_P(Toggles, flipTheirFlagAndShowItInCaptionColourAndHint)
 {
     const ToggleCase& toggle = GetParam();
     CommandsFixture game;
-    game.state().Spinning = true; // auto spin then starts no spin
+    game.prepare([&](GameState& s) { s.Spinning = true; }); // auto spin then starts no spin
     const bool initially = game.state().*toggle.flag;
     game.click(toggle.command);
     EXPECT_NE(game.state().*toggle.flag, initially);
@@ -94,8 +94,8 @@ TEST(Commands, summaryBeforeAnySpinAsksForASpinFirst)
 TEST(Commands, newGameAnsweredNoChangesNothingAndYesStartsAFreshGameKeepingTheBet)
 {
     CommandsFixture game;
-    game.state().Credits = 321;
-    game.state().CoinsPerLine = 3;
+    game.prepare([&](GameState& s) { s.Credits = 321; });
+    game.prepare([&](GameState& s) { s.CoinsPerLine = 3; });
     answerNextMessageBox(QMessageBox::No);
     game.click(NewGameCommand);
     EXPECT_EQ(game.state().Credits, 321);

@@ -22,13 +22,15 @@ struct SevensFixture : WindowFixture
 {
     SevensFixture()
     {
-        state().Double = false;
-        state().PayMode = false;
-        for (Strip& strip : state().ReelStrips)
-            strip.fill(Seven);
+        prepare([](GameState& game) {
+            game.Double = false;
+            game.PayMode = false;
+            for (Strip& strip : game.ReelStrips)
+                strip.fill(Seven);
+        });
         clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp) - clock.tick.count();
     }
-    GameHistory& history() { return window->machine().history(); }
+    GameHistory& history() { return window->game().history(); }
 };
 
 TEST(MainWindowHistory, aPaidSpinIsStillRecalledAfterARestart)

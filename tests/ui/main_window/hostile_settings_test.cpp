@@ -47,8 +47,10 @@ private:
 // Blank wheels under the lamp without an outcome: the next spin neither wins nor earns anything.
 void prepareLosingSpin(MainWindow& window, FakeClock& clock)
 {
-    for (Strip& strip : window.state().ReelStrips)
+    GameState losing = window.state();
+    for (Strip& strip : losing.ReelStrips)
         strip.fill(BlankL);
+    window.game().open(losing);
     clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp) - clock.tick.count();
 }
 

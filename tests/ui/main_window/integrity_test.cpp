@@ -23,10 +23,12 @@ struct MidSpinFixture : WindowFixture
 {
     MidSpinFixture()
     {
-        state().Double = false;
-        state().PayMode = true;
-        for (Strip& strip : state().ReelStrips)
-            strip.fill(Seven);
+        prepare([](GameState& game) {
+            game.Double = false;
+            game.PayMode = true;
+            for (Strip& strip : game.ReelStrips)
+                strip.fill(Seven);
+        });
         clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp);
     }
     void atHalfASecond(const std::function<void()>& act)
@@ -88,7 +90,7 @@ TEST(Integrity, loadGameDuringASpinOpensTheStoredGameUntouchedByTheSpin)
 TEST(Integrity, theToggleAndViewingCommandsActAtOnceDuringASpin)
 {
     MidSpinFixture game;
-    game.state().AutoSpin = true;
+    game.prepare([&](GameState& s) { s.AutoSpin = true; });
     game.atHalfASecond([&] {
         game.window->OptionsClick(SoundCommand);
         game.window->OptionsClick(AutoSpinCommand);
@@ -146,17 +148,19 @@ TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysT
 TEST(Integrity, theFreeSpinLabelIsDrawnAgainWhenTheSeriesEnds)
 {
     MidSpinFixture game;
-    game.state().PayMode = false;
-    for (Strip& strip : game.state().ReelStrips)
-        strip.fill(Grape);
-    game.state().Melons = 0;
-    game.state().Apples = 0;
-    game.state().Grapes = 1;
+    game.prepare([&](GameState& s) { s.PayMode = false; });
+    game.prepare([](GameState& s) {
+        for (Strip& strip : s.ReelStrips)
+            strip.fill(Grape);
+    });
+    game.prepare([&](GameState& s) { s.Melons = 0; });
+    game.prepare([&](GameState& s) { s.Apples = 0; });
+    game.prepare([&](GameState& s) { s.Grapes = 1; });
     bool blinked = false;
     game.clock.onWait = [&] {
         if (!blinked && game.state().FreeSpinMode) {
             blinked = true;
-            game.window->machine().Timer5Timer(); // the count covers the label
+            game.window->game().blinkFreeSpinCount(); // the count covers the label
         }
     };
     game.spin();
@@ -172,7 +176,7 @@ TEST(Integrity, theFreeSpinLabelIsDrawnAgainWhenTheSeriesEnds)
 void spinWithoutABet()
 {
     WindowFixture game;
-    game.state().CoinsPerLine = 0;
+    game.prepare([&](GameState& s) { s.CoinsPerLine = 0; });
     QTest::keyClick(game.window.get(), Qt::Key_Return);
 }
 

@@ -13,9 +13,9 @@ constexpr ScreenFacts Small{640, 480, 32, 96};
 TEST(CounterPainting, creditsFallingFrom100To99LeaveNoTraceOfTheThirdDigit)
 {
     WindowFixture fixture(Large);
-    fixture.state().Credits = 100;
+    fixture.prepare([&](GameState& s) { s.Credits = 100; });
     fixture.window->presenter().drawCredits();
-    fixture.state().Credits = 99;
+    fixture.prepare([&](GameState& s) { s.Credits = 99; });
     fixture.window->presenter().drawCredits();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(anyLit(buffer, QRect(5, 30, 64, 42)));
@@ -25,9 +25,9 @@ TEST(CounterPainting, creditsFallingFrom100To99LeaveNoTraceOfTheThirdDigit)
 TEST(CounterPainting, creditsFallingFrom1000To99KeepTheFourthDigitUntilTheNextFullRepaint)
 {
     WindowFixture fixture(Large);
-    fixture.state().Credits = 1000;
+    fixture.prepare([&](GameState& s) { s.Credits = 1000; });
     fixture.window->presenter().drawCredits();
-    fixture.state().Credits = 99;
+    fixture.prepare([&](GameState& s) { s.Credits = 99; });
     fixture.window->presenter().drawCredits();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
@@ -40,8 +40,8 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
 {
     WindowFixture fixture(Large);
     const int end = fixture.window->layout().machineRight + 227;
-    fixture.state().LinesPlayed = 8;
-    fixture.state().CoinsPerLine = 8;
+    fixture.prepare([&](GameState& s) { s.LinesPlayed = 8; });
+    fixture.prepare([&](GameState& s) { s.CoinsPerLine = 8; });
     const QImage before = fixture.window->backBuffer();
     fixture.window->presenter().drawCoinsPlayed();
     const QImage& buffer = fixture.window->backBuffer();
@@ -49,7 +49,7 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
     EXPECT_TRUE(anyLit(buffer, QRect(end - 64, 140, 32, 42)));
     EXPECT_LE(differenceBounds(before, buffer).right(), end - 1); // nothing at or right of x
 
-    fixture.state().CoinsPerLine = 1;
+    fixture.prepare([&](GameState& s) { s.CoinsPerLine = 1; });
     fixture.window->presenter().drawCoinsPlayed();
     EXPECT_TRUE(allBlack(buffer, QRect(end - 64, 140, 32, 42)));
     EXPECT_TRUE(anyLit(buffer, QRect(end - 32, 140, 32, 42)));
@@ -58,7 +58,7 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
 TEST(CounterPainting, aSingleLightningIconOnASmallScreenHasItsLeftFivePixelsCoveredByTheBlackSlot)
 {
     WindowFixture fixture(Small);
-    fixture.state().Lightning = 1;
+    fixture.prepare([&](GameState& s) { s.Lightning = 1; });
     fixture.window->presenter().drawLightningRow();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(allBlack(buffer, QRect(98, 65, 32, 32)));   // the black slot, over columns 125 to 129
@@ -72,7 +72,7 @@ TEST(CounterPainting, eachLampOfA256PixelBarIs32PixelsWideUnderTheMachine)
     const Artwork& artwork = fixture.window->artwork();
     ASSERT_EQ(artwork.LampBar.width(), 256);
     const QImage before = fixture.window->backBuffer();
-    fixture.state().Lamps[3] = true;
+    fixture.prepare([&](GameState& s) { s.Lamps[3] = true; });
     fixture.window->presenter().drawLamp(3);
     const QRect lamp(artwork.PictureLeft + 3 * 32 + 2 + 32, artwork.PictureTop + artwork.MachinePicture.height(), 32,
                      artwork.LampBar.height() / 2);
@@ -84,7 +84,7 @@ TEST(WinningsReadout, isNeitherDrawnNorClearedOnA700PixelScreen)
 {
     WindowFixture fixture({700, 600, 32, 96});
     const QImage before = fixture.window->backBuffer();
-    fixture.state().Winnings = 50;
+    fixture.prepare([&](GameState& s) { s.Winnings = 50; });
     fixture.window->presenter().drawWinningsReadout(true);
     fixture.window->presenter().drawWinningsReadout(false);
     EXPECT_EQ(fixture.window->backBuffer(), before);
@@ -95,10 +95,10 @@ TEST(WinningsReadout, standsLeftOfTheMachineOnMediumScreensAndAZeroClearsIt)
     WindowFixture fixture(Medium);
     const int pictureLeft = fixture.window->artwork().PictureLeft;
     const QRect area(pictureLeft - 100, 10, 98, 50);
-    fixture.state().Winnings = 50;
+    fixture.prepare([&](GameState& s) { s.Winnings = 50; });
     fixture.window->presenter().drawWinningsReadout(true);
     EXPECT_TRUE(anyLit(fixture.window->backBuffer(), area));
-    fixture.state().Winnings = 0;
+    fixture.prepare([&](GameState& s) { s.Winnings = 0; });
     fixture.window->presenter().drawWinningsReadout(true);
     EXPECT_TRUE(allBlack(fixture.window->backBuffer(), QRect(pictureLeft - 60, 10, 58, 50)));
 }
@@ -107,7 +107,7 @@ TEST(WinningsReadout, standsRightOfTheMachineOnLargeScreensAndIsClearedToTheWind
 {
     WindowFixture fixture(Large);
     const int right = fixture.window->layout().machineRight;
-    fixture.state().Winnings = 1234;
+    fixture.prepare([&](GameState& s) { s.Winnings = 1234; });
     fixture.window->presenter().drawWinningsReadout(true);
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(anyLit(buffer, QRect(right + 115, 243, 4 * 32, 42)));

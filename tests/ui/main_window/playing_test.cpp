@@ -22,8 +22,10 @@ struct PlayingFixture : WindowFixture
 {
     PlayingFixture()
     {
-        state().Double = false;
-        state().PayMode = false;
+        prepare([](GameState& game) {
+            game.Double = false;
+            game.PayMode = false;
+        });
     }
     void endNextSpinOnLamp(int lamp)
     {
@@ -34,8 +36,10 @@ struct PlayingFixture : WindowFixture
     // Every wheel shows the symbol wherever it stops.
     void fillStrips(std::uint8_t symbol)
     {
-        for (Strip& strip : state().ReelStrips)
-            strip.fill(symbol);
+        prepare([symbol](GameState& game) {
+            for (Strip& strip : game.ReelStrips)
+                strip.fill(symbol);
+        });
     }
 };
 
@@ -129,14 +133,14 @@ TEST(Playing, keysAndAdjustersChangeTheBetWithinItsLimits)
 TEST(Playing, betsThatCannotBePlayedAreRefusedWithTheirMessages)
 {
     PlayingFixture game;
-    game.state().CoinsPerLine = 0;
+    game.prepare([&](GameState& s) { s.CoinsPerLine = 0; });
     QString text;
     answerNextMessageBox(QMessageBox::Ok, &text);
     game.press(Qt::Key_Return);
     EXPECT_EQ(text, QStringLiteral("You must place a bet first."));
 
-    game.state().CoinsPerLine = 8;
-    game.state().Credits = 63;
+    game.prepare([&](GameState& s) { s.CoinsPerLine = 8; });
+    game.prepare([&](GameState& s) { s.Credits = 63; });
     answerNextMessageBox(QMessageBox::Ok, &text);
     game.click(game.window->layout().SpinRect);
     EXPECT_EQ(text, QStringLiteral("You do not have enough credits for that bet,"));
@@ -147,7 +151,7 @@ TEST(Playing, betsThatCannotBePlayedAreRefusedWithTheirMessages)
 TEST(Playing, aWinIsCountedOffIntoTheCreditsStepByStep)
 {
     PlayingFixture game;
-    game.state().PayMode = true;
+    game.prepare([&](GameState& s) { s.PayMode = true; });
     game.fillStrips(Seven); // every line pays 50
     game.endNextSpinOnLamp(NothingLamp);
     game.press(Qt::Key_Return);
@@ -162,9 +166,9 @@ TEST(Playing, freeSpinsPlayOnTheirOwnStripsAndTheNormalStripsComeBackAtTheNextSp
 {
     PlayingFixture game;
     game.fillStrips(Grape);
-    game.state().Melons = 0;
-    game.state().Apples = 0;
-    game.state().Grapes = 1;
+    game.prepare([&](GameState& s) { s.Melons = 0; });
+    game.prepare([&](GameState& s) { s.Apples = 0; });
+    game.prepare([&](GameState& s) { s.Grapes = 1; });
     game.endNextSpinOnLamp(NothingLamp);
     game.press(Qt::Key_Return);
     EXPECT_GE(game.state().NumberOfBarRolls, 3);
@@ -184,13 +188,13 @@ TEST(Playing, autoSpinKeepsSpinningWithoutLampBlinkAndTheStoredGameFollowsEveryS
 {
     PlayingFixture game;
     game.fillStrips(BlankL);
-    game.state().Spins = 24;
-    game.state().AutoSpin = true;
+    game.prepare([&](GameState& s) { s.Spins = 24; });
+    game.prepare([&](GameState& s) { s.AutoSpin = true; });
     bool blinkedDuringAutoSpin = false;
     game.clock.onWait = [&] {
         blinkedDuringAutoSpin |= game.window->isTimerActive(GameTimer::LampBlink);
         if (game.state().Spins >= 26)
-            game.state().AutoSpin = false;
+            game.prepare([&](GameState& s) { s.AutoSpin = false; });
     };
     game.press(Qt::Key_Return);
     EXPECT_EQ(game.state().Spins, 26);
@@ -212,7 +216,7 @@ TEST(Playing, aStoredRunningGameResumesAndClosingStoresItAgain)
     game.restart();
     EXPECT_EQ(game.state().Credits, 777);
     EXPECT_EQ(game.state().CoinsPerLine, 3);
-    game.state().Credits = 555;
+    game.prepare([&](GameState& s) { s.Credits = 555; });
     EXPECT_TRUE(game.window->close());
     const QString saved = game.readSettingsFile(QStringLiteral("Zantaro.ini"));
     EXPECT_TRUE(saved.contains(QStringLiteral("Credits=555")));
@@ -224,8 +228,8 @@ TEST(Playing, aStoredRunningGameResumesAndClosingStoresItAgain)
 TEST(Playing, closingDuringAWinningSpinFinishesAndPaysItWithoutAnOfferBeforeTheGameIsStored)
 {
     PlayingFixture game;
-    game.state().PayMode = true;
-    game.state().Double = true;
+    game.prepare([&](GameState& s) { s.PayMode = true; });
+    game.prepare([&](GameState& s) { s.Double = true; });
     bool windowOpened = false;
     const ModalAnswer refuseAnyWindow = ModalAnswer::to<QDialog>([&](QDialog& dialog) {
         windowOpened = true;

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace zantaro::testing {
@@ -45,7 +46,14 @@ struct WindowFixture
     QString settingsFile(const QString& name) const { return settings.filePath(name); }
     QString readSettingsFile(const QString& name) const;
 
-    GameState& state() { return window->state(); }
+    const GameState& state() const { return window->state(); }
+    // Changes the running game as the test prepares it: the window opens the changed game.
+    void prepare(const std::function<void(GameState&)>& change) const
+    {
+        GameState game = window->state();
+        change(game);
+        window->game().open(game);
+    }
 
 private:
     QString m_programDirectory;

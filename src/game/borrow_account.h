@@ -2,7 +2,7 @@
 // back moves both down, and a move that the game cannot make is refused with the player's message.
 #pragma once
 
-#include "game/game_state.h"
+#include "game_state.h"
 
 #include <array>
 #include <cstdint>

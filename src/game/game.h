@@ -1,0 +1,81 @@
+// Game: the one owner of the running game. It holds the game state, the random generator and the
+// spin machine; everything that changes the game goes through its commands, and painting and the
+// side windows read the state through a read-only view. Commands that change the game as a whole
+// wait for a running spin command (runBetweenSpins).
+#pragma once
+
+#include "borrow_account.h"
+#include "calendar_date.h"
+#include "game_state.h"
+#include "machine.h"
+#include "random_generator.h"
+#include "saved_game_store.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zantaro {
+
+// The options the player switches with the command strip.
+enum class GameOption { Sound, Double, PayMode, AutoSpin };
+
+class Game
+{
+public:
+    Game(GameHost host, GameState start = startupGameState());
+
+    const GameState& state() const { return m_state; }
+
+    // Makes the given game the running one: a prepared game, as a loaded slot is.
+    void open(const GameState& game) { m_state = game; }
+
+    // The spin command; a stop request acts on a running spin.
+    void requestSpin() { m_machine.RequestSpin(); }
+    void requestStop() { m_state.StopRequested = true; }
+    bool isSpinRequestRunning() const { return m_machine.isSpinRequestRunning(); }
+    void finishAtOnce() { m_machine.finishAtOnce(); }
+    void runBetweenSpins(std::function<void()> command) { m_machine.runBetweenSpins(std::move(command)); }
+    void dropWaitingCommands() { m_machine.dropWaitingCommands(); }
+
+    // The bet controls.
+    void addLine() { m_machine.AddLine(); }
+    void addCoin() { m_machine.AddCoin(); }
+    void removeLine() { m_machine.RemoveLine(); }
+    void removeCoin() { m_machine.RemoveCoin(); }
+
+    // "Start a New Game?" answered Yes.
+    void newGame() { m_machine.newGame(); }
+    // Borrowing and paying back; returns the refusal when nothing moved.
+    std::optional<std::string> moveCredits(BorrowMode mode, std::int32_t amount);
+    void toggle(GameOption option);
+    // Whether the game-slot dialog saves or opens.
+    void setSaveMode(bool save) { m_state.SaveMode = save; }
+
+    // The saved-game slots: opening reads a slot into the running game; storing writes the running
+    // game into one (and throws SaveFileError when the file cannot be written); reading gives a
+    // slot's game without touching the running one.
+    void openSlot(SavedGameStore& store, int slot, const CalendarDate& today);
+    void storeSlot(SavedGameStore& store, int slot, std::string_view name, const CalendarDate& today) const;
+    GameState readSlot(SavedGameStore& store, int slot, const CalendarDate& today) const;
+
+    // The handlers of the window's three timers.
+    void blinkBonusLamp() { m_machine.Timer1Timer(); }
+    void flashWinningLine() { m_machine.Timer4Timer(); }
+    void blinkFreeSpinCount() { m_machine.Timer5Timer(); }
+
+    // The recalls and chart of the running game, which a new game empties.
+    GameHistory& history() { return m_machine.history(); }
+
+    // What a double-or-nothing window plays on; it changes the winnings through a
+    // DoubleOrNothingRound.
+    GameContext& doubleOrNothingContext() { return m_machine.context(); }
+
+private:
+    GameState m_state;
+    RandomGenerator m_random;
+    Machine m_machine;
+};
+
+} // namespace zantaro
