@@ -67,7 +67,7 @@ bench: build
 soak: build
 	$(BUILD_DIR)/zantaro-soak --spins $(SOAK_SPINS)
 
-# The INI and saved-game readers under libFuzzer, built with clang in a directory of their own;
+# The INI, saved-game and history readers under libFuzzer, built with clang in a directory of their own;
 # each target runs FUZZ_SECONDS.
 fuzz: deps
 	cmake -S tests/fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14

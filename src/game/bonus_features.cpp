@@ -19,6 +19,7 @@ void automaticLoser(GameContext& context)
 {
     GameState& state = context.state;
     state.SpinReport = "Automatic Loser\r\n";
+    context.note(SpinEventKind::AutomaticLoser);
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         state.ReelStrips[wheel][state.WheelPos[wheel]] = AutomaticLoserBlanks[wheel];
     for (int wheel = 0; wheel < WheelCount; ++wheel)
@@ -34,6 +35,7 @@ void increaseBonusPool(GameContext& context)
     appendCapped(state.SpinReport, DecimalText(increase).view());
     appendCapped(state.SpinReport, " credits.\r\n");
     addSaturated(state.BellPool, increase);
+    context.note(SpinEventKind::BonusPoolIncrease, increase);
     context.host.presenter.drawBonusPool();
     context.playCue(SoundCue::Award);
 }
@@ -56,11 +58,13 @@ void applyLampOutcome(GameContext& context)
         break;
     case DoublePayoffLamp:
         state.DoublePayoff = true;
+        context.note(SpinEventKind::DoublePayoff);
         state.SpinReport = "All Winnings Lines are Doubled.\r\n";
         context.playCue(SoundCue::Award);
         break;
     case FreeSpinLamp:
         addSaturated(state.FreeSpinsPending, 1);
+        context.note(SpinEventKind::FreeSpinLamp);
         context.playCue(SoundCue::Award);
         break;
     case BonusPoolLamp:
@@ -71,8 +75,9 @@ void applyLampOutcome(GameContext& context)
     }
 }
 
-void countBellLine(GameContext& context)
+void countBellLine(GameContext& context, int line)
 {
+    context.note(SpinEventKind::BellLine, line);
     addSaturated(context.state.Lightning, -1);
     context.host.presenter.drawLightningRow();
     context.playCue(SoundCue::BellLine);
@@ -95,6 +100,9 @@ void checkBellPool(GameContext& context)
     appendCapped(state.SpinReport, DecimalText(won).view());
     appendCapped(state.SpinReport, "\r\n");
     addSaturated(state.BellPoolWon, won);
+    std::int32_t recalled = 0;
+    addSaturated(recalled, won);
+    context.note(SpinEventKind::BellPoolWon, recalled);
     state.BellPool = FreshBellPool;
     context.host.presenter.repaintWindow();
 }
@@ -108,6 +116,7 @@ void countFruitLine(GameContext& context, int matchedRow)
                                                      : nullptr;
     if (counter == nullptr || *counter <= 0)
         return;
+    context.note(SpinEventKind::FruitLine, matchedRow);
     relightFruit(context, *counter, *counter - 1);
 }
 
@@ -123,6 +132,7 @@ void refillFruit(GameContext& context)
     relightFruit(context, state.Grapes, 2);
     relightFruit(context, state.Grapes, 3);
     addSaturated(state.FreeSpinsPending, FreeSpinsPerFruitRefill);
+    context.note(SpinEventKind::FruitRefill, FreeSpinsPerFruitRefill);
 }
 
 } // namespace zantaro

@@ -17,8 +17,8 @@ inline constexpr int FreeSpinsPerFruitRefill = 3;
 // Applied before the paylines: Automatic Loser, double payoffs, one free spin or a pool increase.
 void applyLampOutcome(GameContext& context);
 
-// A line of Bells or Wilds on a regular spin counts the Lightning row down.
-void countBellLine(GameContext& context);
+// A line (1 to 8) of Bells or Wilds on a regular spin counts the Lightning row down.
+void countBellLine(GameContext& context, int line);
 
 // After the lines: a Lightning row run out wins the bell pool, once per spin.
 void checkBellPool(GameContext& context);

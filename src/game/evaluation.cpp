@@ -29,7 +29,7 @@ void evaluateLine(GameContext& context, PayTable table, int line)
     const bool regular = table == PayTable::Regular;
 
     if (regular && isBellLine(s1, s2, s3))
-        countBellLine(context);
+        countBellLine(context, line);
     const int row = firstMatchingRow(table, s1, s2, s3);
     if (regular)
         countFruitLine(context, row);
@@ -71,6 +71,8 @@ void evaluate(GameContext& context, PayTable table)
         const std::int32_t paid = presentAndPayWinnings(context, table);
         if (!regular)
             addSaturated(state.BarRollWon, paid);
+        if (context.recall)
+            context.recall->winnings = paid;
     }
     if (state.SpinReport.empty())
         state.SpinReport = "There were no winning lines on the last spin.";

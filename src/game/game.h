@@ -65,6 +65,9 @@ public:
     void flashWinningLine() { m_machine.Timer4Timer(); }
     void blinkFreeSpinCount() { m_machine.Timer5Timer(); }
 
+    // The recalls and chart of the running game, which a new game empties.
+    GameHistory& history() { return m_machine.history(); }
+
     // What a double-or-nothing window plays on; it changes the winnings through a
     // DoubleOrNothingRound.
     GameContext& doubleOrNothingContext() { return m_machine.context(); }

@@ -5,6 +5,7 @@
 #include "game_state.h"
 #include "host.h"
 #include "random_generator.h"
+#include "spin_recall.h"
 
 #include <chrono>
 #include <cstdint>
@@ -20,6 +21,11 @@ struct GameContext
     // Set when the window closes during a spin command: the command then runs to its end at once -
     // wheels stopped, no double-or-nothing offer, winnings paid without counting off.
     bool finishAtOnce = false;
+    // The recall of the spin being evaluated, when one is kept; the rules note their events in it
+    // as they act, so the recall tells what paid the spin and nothing else.
+    SpinRecall* recall = nullptr;
+    // The clock value of the last reseed.
+    std::int64_t reseededAt = 0;
 
     void playCue(SoundCue cue)
     {
@@ -30,7 +36,17 @@ struct GameContext
     // Waits the given time while the window stays live.
     void Wait(std::chrono::milliseconds duration) { host.clock.waitUntil(host.clock.tickCount() + duration); }
 
-    void reseed() { random.reseed(host.clock.millisecondsSinceMidnightUtc()); }
+    void reseed()
+    {
+        reseededAt = host.clock.millisecondsSinceMidnightUtc();
+        random.reseed(reseededAt);
+    }
+
+    void note(SpinEventKind kind, std::int32_t value = 0)
+    {
+        if (recall)
+            recall->events.push_back({kind, value});
+    }
 };
 
 // Adds to a 32-bit money or counter field, stopping at the 32-bit limits instead of wrapping:

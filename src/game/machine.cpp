@@ -133,10 +133,15 @@ void Machine::spinOnce()
 
     m_animation.run(motionOffsets);
 
+    SpinRecall recall = beginRecall(state, m_context.reseededAt);
+    m_context.recall = &recall;
     if (state.FreeSpinMode)
         EvaluateFreeSpin(m_context);
     else
         EvaluateSpin(m_context);
+    m_context.recall = nullptr;
+    completeRecall(recall, state);
+    m_history.record(std::move(recall));
     host.storage.spinSettled();
     state.Spinning = false;
 }
@@ -216,6 +221,7 @@ void Machine::RemoveCoin()
 void Machine::newGame()
 {
     ResetGame(m_context.state);
+    m_history.clear();
     m_context.host.presenter.repaintWindow();
 }
 

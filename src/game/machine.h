@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game_context.h"
+#include "game_history.h"
 #include "wheel_animation.h"
 
 #include <deque>
@@ -47,6 +48,8 @@ public:
     // Forgets the commands waiting for the running spin command (the program is closing).
     void dropWaitingCommands() { m_waitingCommands.clear(); }
     GameContext& context() { return m_context; }
+    // The recalls and chart of the running game; a new game starts it empty.
+    GameHistory& history() { return m_history; }
 
 private:
     bool acceptBet();
@@ -58,6 +61,7 @@ private:
 
     GameContext m_context;
     WheelAnimation m_animation;
+    GameHistory m_history;
     bool m_requestRunning = false;
     bool m_freeSpinTextLit = false;
     std::deque<std::function<void()>> m_waitingCommands;

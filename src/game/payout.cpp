@@ -15,12 +15,18 @@ void startLineFlashUnlessAutoSpin(GameContext& context)
 void offerDoubleOrNothing(GameContext& context)
 {
     GameState& state = context.state;
+    const std::int32_t stake = state.Winnings;
     state.PlayAgain = true;
     while (state.PlayAgain) {
         // Each game window starts without a replay; only a switch to the other game asks for one.
         state.PlayAgain = false;
         context.host.prompts.playDoubleOrNothing(state.BonusGame ? DoubleOrNothingGame::Pyramid
                                                          : DoubleOrNothingGame::CardGame);
+    }
+    if (context.recall) {
+        context.recall->doubleOrNothingPlayed = true;
+        context.recall->doubleOrNothingStake = stake;
+        context.recall->doubleOrNothingResult = state.Winnings;
     }
 }
 

@@ -7,13 +7,15 @@ build_dir=$1
 seconds=$2
 source_dir=$(cd "$(dirname "$0")" && pwd)
 
-for target in ini_document saved_game; do
+for target in ini_document saved_game history_file; do
     corpus="$build_dir/corpus/$target"
     log="$build_dir/$target.log"
     mkdir -p "$corpus" "$build_dir/crashes"
+    dict="$source_dir/$target.dict"
+    [ -f "$dict" ] || dict="$source_dir/ini.dict"
     echo "Fuzzing $target for $seconds s"
     if ! "$build_dir/${target}_fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
-        -dict="$source_dir/ini.dict" -artifact_prefix="$build_dir/crashes/$target-" \
+        -dict="$dict" -artifact_prefix="$build_dir/crashes/$target-" \
         "$corpus" "$source_dir/corpus/$target" >"$log" 2>&1; then
         tail -n 60 "$log"
         echo "$target: failure found; the input is in $build_dir/crashes/" >&2

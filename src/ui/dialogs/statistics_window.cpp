@@ -66,7 +66,8 @@ QLabel* addFigure(QWidget* parent, const char* name, const QString& text, QPoint
 
 } // namespace
 
-StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent) : QDialog(parent)
+StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent, std::function<void()> openHistory)
+    : QDialog(parent)
 {
     setUpSideWindow(*this, QStringLiteral("Your Game Statistics"), ClientSize);
     setFont(sideWindowFont(13));
@@ -96,6 +97,13 @@ StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent) : QD
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    if (openHistory) {
+        QPushButton* history = addGlyphButton(this, QStringLiteral("History"),
+                                              QStyle::SP_FileDialogDetailedView, QRect(430, 192, 89, 33));
+        history->setObjectName(QStringLiteral("HistoryButton"));
+        connect(history, &QPushButton::clicked, this, std::move(openHistory));
+    }
 }
 
 } // namespace zantaro

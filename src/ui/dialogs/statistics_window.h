@@ -5,13 +5,16 @@
 #include "game/game_state.h"
 
 #include <QDialog>
+#include <functional>
 
 namespace zantaro {
 
 class StatisticsWindow : public QDialog
 {
 public:
-    explicit StatisticsWindow(const GameState& state, QWidget* parent = nullptr);
+    // With openHistory, a "History" button beside OK opens the history window.
+    explicit StatisticsWindow(const GameState& state, QWidget* parent = nullptr,
+                              std::function<void()> openHistory = {});
 };
 
 } // namespace zantaro

@@ -42,6 +42,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
                                                     [this](int number) { OptionsClick(number); });
 
     saveLoadGame(CurrentGameSlot, false, {});
+    m_game.history() = m_historyFile.read();
     repaintWindow();
 }
 
@@ -144,6 +145,11 @@ void MainWindow::FormKeyDown(int key)
         break;
     case Qt::Key_X:
         m_game.removeCoin();
+        break;
+    case Qt::Key_H:
+        // The recall of a spin under way is not complete; the window opens once it has settled.
+        if (!state().Spinning)
+            showHistory();
         break;
     default:
         break;

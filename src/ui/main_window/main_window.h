@@ -14,6 +14,7 @@
 #include "machine_timers.h"
 #include "platform/atomic_file_access.h"
 #include "platform/clock.h"
+#include "platform/history_file.h"
 #include "platform/screen_facts.h"
 #include "platform/sound_player.h"
 #include "window_layout.h"
@@ -71,6 +72,9 @@ public:
     // False when a required artwork file was missing at start-up.
     bool artworkComplete() const { return m_artworkComplete; }
 
+    // The history window over the running game's last spins (key H, and the statistics window).
+    void showHistory();
+
     // Writes or reads a saved-game slot; a failed write returns false and, unless told to keep
     // quiet, is reported in a message box.
     bool saveLoadGame(int slot, bool save, const std::string& name, bool reportFailure = true);
@@ -109,6 +113,9 @@ private:
     // Stores the running game in "CurrentGame" between the player's own saves (after a paid spin,
     // auto spin's periodic save, opening the game slots); a failure is told once until one succeeds.
     void storeRunningGame();
+    void storeHistory();
+    // A new game or a loaded slot: its history starts empty, in memory and in its file.
+    void startEmptyHistory();
     QString helpFile() const;
     std::function<void(int)> helpTopicOpener() const;
     void FormMouseDown(int x, int y);
@@ -121,6 +128,7 @@ private:
     const QString m_settingsDirectory;
     AtomicFileAccess m_files;
     SavedGameStore m_store;
+    HistoryFile m_historyFile{m_files, QString::fromStdString(settingsFile(HistoryFileName))};
 
     Game m_game;
 

@@ -35,8 +35,10 @@ void MainWindow::OptionsClick(int number)
     case NewGameCommand:
         m_game.runBetweenSpins([this] {
             if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
-                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
                 m_game.newGame();
+                storeHistory();
+            }
         });
         break;
     case SummaryCommand:
@@ -76,7 +78,7 @@ void MainWindow::OptionsClick(int number)
         });
         break;
     case StatsCommand:
-        StatisticsWindow(state(), this).exec();
+        StatisticsWindow(state(), this, [this] { showHistory(); }).exec();
         break;
     default:
         break;
@@ -111,7 +113,9 @@ void MainWindow::showGameSlotDialog()
             saveLoadGame(slot, save, name);
     };
     const auto readSlot = [this](int slot) { return m_game.readSlot(m_store, slot, m_clock.today()); };
-    GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec();
+    const bool opening = !state().SaveMode;
+    if (GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted && opening)
+        startEmptyHistory();
 }
 
 void MainWindow::flipToggle(int number, GameOption option)

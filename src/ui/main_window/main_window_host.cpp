@@ -29,6 +29,7 @@ void MainWindow::saveRunningGame()
 void MainWindow::spinSettled()
 {
     storeRunningGame();
+    storeHistory();
 }
 
 void MainWindow::storeRunningGame()

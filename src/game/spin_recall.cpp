@@ -1,0 +1,30 @@
+#include "spin_recall.h"
+
+#include <algorithm>
+
+namespace zantaro {
+
+SpinRecall beginRecall(const GameState& state, std::int64_t clockValue)
+{
+    SpinRecall recall;
+    recall.clockValue = clockValue;
+    recall.freeSpin = state.FreeSpinMode;
+    recall.linesPlayed = state.LinesPlayed;
+    recall.coinsPerLine = state.CoinsPerLine;
+    if (!state.FreeSpinMode) {
+        const std::int64_t bet = static_cast<std::int64_t>(state.CoinsPerLine) * state.LinesPlayed;
+        recall.bet = static_cast<std::int32_t>(std::clamp<std::int64_t>(bet, 0, INT32_MAX));
+    }
+    return recall;
+}
+
+void completeRecall(SpinRecall& recall, const GameState& state)
+{
+    for (int wheel = 0; wheel < WheelCount; ++wheel)
+        recall.symbols[wheel] = state.shownSymbol(wheel);
+    recall.bonusLamp = state.BonusLamp;
+    recall.linePays = state.LinePay;
+    recall.creditsAfter = state.Credits;
+}
+
+} // namespace zantaro

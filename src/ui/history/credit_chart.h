@@ -1,0 +1,23 @@
+// CreditChart: the game so far at a glance - the credits after each kept spin, the bet per spin
+// in a band under them, bell-pool wins and free-spin series marked, both axes labelled.
+#pragma once
+
+#include "game/game_history.h"
+
+#include <QWidget>
+
+namespace zantaro {
+
+class CreditChart : public QWidget
+{
+public:
+    explicit CreditChart(const std::deque<ChartPoint>& points, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const std::deque<ChartPoint>& m_points;
+};
+
+} // namespace zantaro

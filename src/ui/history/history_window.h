@@ -1,0 +1,30 @@
+// HistoryWindow: the last ten spins of the running game recalled, newest first, under a chart of
+// the game so far. F1 opens its topic of the manual.
+#pragma once
+
+#include "game/game_history.h"
+#include "ui/dialogs/help_key_dialog.h"
+
+#include <QImage>
+#include <functional>
+
+namespace zantaro {
+
+inline constexpr int HistoryHelpTopic = 41012;
+
+class HistoryWindow : public HelpKeyDialog
+{
+public:
+    // The window shows the history as it stands when opened; symbolSheet holds the wheels' symbols
+    // four to a row.
+    HistoryWindow(const GameHistory& history, const QImage& symbolSheet,
+                  std::function<void(int helpTopic)> showHelpTopic, QWidget* parent = nullptr);
+
+protected:
+    int helpTopic() const override { return HistoryHelpTopic; }
+
+private:
+    const GameHistory m_history;
+};
+
+} // namespace zantaro

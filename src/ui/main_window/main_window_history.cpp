@@ -1,0 +1,24 @@
+// The history of the running game: kept in its file beside the settings and shown in the history
+// window.
+#include "main_window.h"
+#include "ui/history/history_window.h"
+
+namespace zantaro {
+
+void MainWindow::showHistory()
+{
+    HistoryWindow(m_game.history(), m_artwork.SymbolSheet, helpTopicOpener(), this).exec();
+}
+
+void MainWindow::storeHistory()
+{
+    m_historyFile.store(m_game.history());
+}
+
+void MainWindow::startEmptyHistory()
+{
+    m_game.history().clear();
+    storeHistory();
+}
+
+} // namespace zantaro
