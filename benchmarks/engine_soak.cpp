@@ -18,7 +18,7 @@ constexpr std::size_t ViolationsKept = 10;
 
 std::int64_t balanceOf(const GameState& state)
 {
-    return static_cast<std::int64_t>(state.Credits) - state.Borrowed + state.TotalBets;
+    return static_cast<std::int64_t>(state.credits) - state.borrowed + state.totalBets;
 }
 
 // Counts the features as each spin settles and adds up what each spin paid: with instant payoff
@@ -27,25 +27,25 @@ class SpinCounter final : public simulator::SpinObserver
 {
 public:
     SpinCounter(const GameState& state, Ledger& ledger, SoakResult& result)
-        : m_state(state), m_ledger(ledger), m_result(result), m_bellPoolWon(state.BellPoolWon)
+        : m_state(state), m_ledger(ledger), m_result(result), m_bellPoolWon(state.bellPoolWon)
     {
     }
 
     void spinSettled() override
     {
-        if (m_state.Winnings > 0)
-            m_ledger.paid += m_state.Winnings;
-        if (m_state.FreeSpinMode) {
+        if (m_state.winnings > 0)
+            m_ledger.paid += m_state.winnings;
+        if (m_state.freeSpinMode) {
             m_guard.freeSpin();
             ++m_result.freeSpins;
             return;
         }
         m_guard.regularSpin();
-        m_result.automaticLosers += m_state.BonusLamp == AutomaticLoserLamp ? 1 : 0;
-        m_result.lampFreeSpins += m_state.BonusLamp == FreeSpinLamp ? 1 : 0;
-        m_result.fruitRefills += m_state.FreeSpinsPending >= FreeSpinsPerFruitRefill ? 1 : 0;
-        m_result.bellPoolWins += m_state.BellPoolWon != m_bellPoolWon ? 1 : 0;
-        m_bellPoolWon = m_state.BellPoolWon;
+        m_result.automaticLosers += m_state.bonusLamp == AutomaticLoserLamp ? 1 : 0;
+        m_result.lampFreeSpins += m_state.bonusLamp == FreeSpinLamp ? 1 : 0;
+        m_result.fruitRefills += m_state.freeSpinsPending >= FreeSpinsPerFruitRefill ? 1 : 0;
+        m_result.bellPoolWins += m_state.bellPoolWon != m_bellPoolWon ? 1 : 0;
+        m_bellPoolWon = m_state.bellPoolWon;
     }
 
     void betRefused(const std::string& message) override { m_refusal = message; }
@@ -86,14 +86,14 @@ std::vector<std::string> checkAfterSpinCommand(const GameState& state, const Led
         violations.push_back("Credits - Borrowed + TotalBets is " + std::to_string(balance) + ", but " +
                              std::to_string(ledger.paid) + " was paid from " +
                              std::to_string(ledger.balanceAtStart));
-    if (state.TotalBets != ledger.bet)
-        violations.push_back("TotalBets is " + std::to_string(state.TotalBets) + ", but " +
+    if (state.totalBets != ledger.bet)
+        violations.push_back("TotalBets is " + std::to_string(state.totalBets) + ", but " +
                              std::to_string(ledger.bet) + " was bet");
-    if (state.Spins != ledger.regularSpins)
-        violations.push_back("Spins is " + std::to_string(state.Spins) + " after " +
+    if (state.spins != ledger.regularSpins)
+        violations.push_back("Spins is " + std::to_string(state.spins) + " after " +
                              std::to_string(ledger.regularSpins) + " spins");
     for (int wheel = 0; wheel < WheelCount; ++wheel) {
-        const std::int32_t position = state.WheelPos[wheel];
+        const std::int32_t position = state.wheelPos[wheel];
         if (position < 0 || position >= StripLength)
             violations.push_back("wheel " + std::to_string(wheel) + " stopped at " +
                                  std::to_string(position));
@@ -101,9 +101,9 @@ std::vector<std::string> checkAfterSpinCommand(const GameState& state, const Led
             violations.push_back("wheel " + std::to_string(wheel) + " shows symbol " +
                                  std::to_string(state.shownSymbol(wheel)));
     }
-    if (state.FreeSpinsPending != 0 || state.FreeSpinMode)
-        violations.push_back(std::to_string(state.FreeSpinsPending) + " free spins left pending");
-    if (state.Spinning)
+    if (state.freeSpinsPending != 0 || state.freeSpinMode)
+        violations.push_back(std::to_string(state.freeSpinsPending) + " free spins left pending");
+    if (state.spinning)
         violations.push_back("the wheels are still spinning");
     return violations;
 }
@@ -112,7 +112,7 @@ SoakResult runSoak(const SoakOptions& options)
 {
     SoakResult result;
     GameState state = simulator::simulatorStartState(simulator::Bet{}, 1000);
-    Ledger ledger{balanceOf(state), 0, state.TotalBets, state.Spins};
+    Ledger ledger{balanceOf(state), 0, state.totalBets, state.spins};
     SpinCounter counter(state, ledger, result);
     simulator::RandomClock clock(options.seed);
     simulator::SilentHost view;
@@ -122,17 +122,17 @@ SoakResult runSoak(const SoakOptions& options)
 
     const auto start = std::chrono::steady_clock::now();
     for (std::int64_t spin = 1; spin <= options.spins; ++spin) {
-        if (state.Credits < LargestBet) {
+        if (state.credits < LargestBet) {
             // Borrowing adds the same to both, so the balance the ledger follows stays as it was.
-            addSaturated(state.Credits, TopUp);
-            addSaturated(state.Borrowed, TopUp);
+            addSaturated(state.credits, TopUp);
+            addSaturated(state.borrowed, TopUp);
             ++result.topUps;
         }
         const SoakBet bet = betOfSpin(spin);
-        state.LinesPlayed = bet.lines;
-        state.CoinsPerLine = bet.coins;
+        state.linesPlayed = bet.lines;
+        state.coinsPerLine = bet.coins;
         try {
-            machine.RequestSpin();
+            machine.requestSpin();
         } catch (const simulator::FreeSpinRunaway& runaway) {
             record(result, spin, {runaway.what()});
             break;

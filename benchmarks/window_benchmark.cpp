@@ -144,7 +144,7 @@ double historyWindowOpenMs(const zantaro::GameHistory& history, const zantaro::A
 {
     QElapsedTimer timer;
     timer.start();
-    zantaro::HistoryWindow window(history, artwork.SymbolSheet, [](int) {}, parent);
+    zantaro::HistoryWindow window(history, artwork.symbolSheet, [](int) {}, parent);
     FirstPaintFilter paints;
     paints.sinceStart = timer;
     window.findChild<QWidget*>(QStringLiteral("CreditChart"))->installEventFilter(&paints);
@@ -171,9 +171,9 @@ int main(int argc, char** argv)
     zantaro::MainWindow window({clock, sound, zantaro::primaryScreenFacts(), directory, settings.path()});
     window.installEventFilter(&paints);
     zantaro::GameState quiet = window.state();
-    quiet.Sound = false;
-    quiet.Double = false;
-    quiet.PayMode = false;
+    quiet.sound = false;
+    quiet.doubleOn = false;
+    quiet.payMode = false;
     window.game().open(quiet);
     window.show();
     while (paints.firstPaintMs < 0)

@@ -18,10 +18,10 @@ constexpr std::array<std::uint8_t, WheelCount> AutomaticLoserBlanks{
 void automaticLoser(GameContext& context)
 {
     GameState& state = context.state;
-    state.SpinReport = "Automatic Loser\r\n";
+    state.spinReport = "Automatic Loser\r\n";
     context.note(SpinEventKind::AutomaticLoser);
     for (int wheel = 0; wheel < WheelCount; ++wheel)
-        state.ReelStrips[wheel][state.WheelPos[wheel]] = AutomaticLoserBlanks[wheel];
+        state.reelStrips[wheel][state.wheelPos[wheel]] = AutomaticLoserBlanks[wheel];
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         context.host.presenter.drawWheelCell(wheel);
     context.playCue(SoundCue::AutoLoser);
@@ -30,11 +30,11 @@ void automaticLoser(GameContext& context)
 void increaseBonusPool(GameContext& context)
 {
     GameState& state = context.state;
-    const int increase = static_cast<int>(context.random.Random(25)) + 1;
-    state.SpinReport = "Bonus Pool increased by ";
-    appendCapped(state.SpinReport, DecimalText(increase).view());
-    appendCapped(state.SpinReport, " credits.\r\n");
-    addSaturated(state.BellPool, increase);
+    const int increase = static_cast<int>(context.random.random(25)) + 1;
+    state.spinReport = "Bonus Pool increased by ";
+    appendCapped(state.spinReport, DecimalText(increase).view());
+    appendCapped(state.spinReport, " credits.\r\n");
+    addSaturated(state.bellPool, increase);
     context.note(SpinEventKind::BonusPoolIncrease, increase);
     context.host.presenter.drawBonusPool();
     context.playCue(SoundCue::Award);
@@ -52,18 +52,18 @@ void relightFruit(GameContext& context, std::int32_t& counter, std::int32_t valu
 void applyLampOutcome(GameContext& context)
 {
     GameState& state = context.state;
-    switch (state.BonusLamp) {
+    switch (state.bonusLamp) {
     case AutomaticLoserLamp:
         automaticLoser(context);
         break;
     case DoublePayoffLamp:
-        state.DoublePayoff = true;
+        state.doublePayoff = true;
         context.note(SpinEventKind::DoublePayoff);
-        state.SpinReport = "All Winnings Lines are Doubled.\r\n";
+        state.spinReport = "All Winnings Lines are Doubled.\r\n";
         context.playCue(SoundCue::Award);
         break;
     case FreeSpinLamp:
-        addSaturated(state.FreeSpinsPending, 1);
+        addSaturated(state.freeSpinsPending, 1);
         context.note(SpinEventKind::FreeSpinLamp);
         context.playCue(SoundCue::Award);
         break;
@@ -78,7 +78,7 @@ void applyLampOutcome(GameContext& context)
 void countBellLine(GameContext& context, int line)
 {
     context.note(SpinEventKind::BellLine, line);
-    addSaturated(context.state.Lightning, -1);
+    addSaturated(context.state.lightning, -1);
     context.host.presenter.drawLightningRow();
     context.playCue(SoundCue::BellLine);
 }
@@ -86,33 +86,33 @@ void countBellLine(GameContext& context, int line)
 void checkBellPool(GameContext& context)
 {
     GameState& state = context.state;
-    if (state.Lightning >= 1)
+    if (state.lightning >= 1)
         return;
     context.playCue(SoundCue::BellPoolWin);
     for (int lit = 1; lit <= 3; ++lit) {
-        state.Lightning = lit;
+        state.lightning = lit;
         context.host.presenter.drawLightningRow();
         context.playCue(SoundCue::BellLine);
     }
-    const std::int64_t won = static_cast<std::int64_t>(state.BellPool) * (state.DoublePayoff ? 2 : 1);
-    addSaturated(state.Winnings, won);
-    appendCapped(state.SpinReport, "Won the Bell Pool Worth ");
-    appendCapped(state.SpinReport, DecimalText(won).view());
-    appendCapped(state.SpinReport, "\r\n");
-    addSaturated(state.BellPoolWon, won);
+    const std::int64_t won = static_cast<std::int64_t>(state.bellPool) * (state.doublePayoff ? 2 : 1);
+    addSaturated(state.winnings, won);
+    appendCapped(state.spinReport, "Won the Bell Pool Worth ");
+    appendCapped(state.spinReport, DecimalText(won).view());
+    appendCapped(state.spinReport, "\r\n");
+    addSaturated(state.bellPoolWon, won);
     std::int32_t recalled = 0;
     addSaturated(recalled, won);
     context.note(SpinEventKind::BellPoolWon, recalled);
-    state.BellPool = FreshBellPool;
+    state.bellPool = FreshBellPool;
     context.host.presenter.repaintWindow();
 }
 
 void countFruitLine(GameContext& context, int matchedRow)
 {
     GameState& state = context.state;
-    std::int32_t* counter = matchedRow == MelonRow   ? &state.Melons
-                            : matchedRow == AppleRow ? &state.Apples
-                            : matchedRow == GrapeRow ? &state.Grapes
+    std::int32_t* counter = matchedRow == MelonRow   ? &state.melons
+                            : matchedRow == AppleRow ? &state.apples
+                            : matchedRow == GrapeRow ? &state.grapes
                                                      : nullptr;
     if (counter == nullptr || *counter <= 0)
         return;
@@ -123,15 +123,15 @@ void countFruitLine(GameContext& context, int matchedRow)
 void refillFruit(GameContext& context)
 {
     GameState& state = context.state;
-    if (static_cast<std::int64_t>(state.Melons) + state.Apples + state.Grapes >= 1)
+    if (static_cast<std::int64_t>(state.melons) + state.apples + state.grapes >= 1)
         return;
-    relightFruit(context, state.Melons, 1);
-    relightFruit(context, state.Apples, 1);
-    relightFruit(context, state.Apples, 2);
-    relightFruit(context, state.Grapes, 1);
-    relightFruit(context, state.Grapes, 2);
-    relightFruit(context, state.Grapes, 3);
-    addSaturated(state.FreeSpinsPending, FreeSpinsPerFruitRefill);
+    relightFruit(context, state.melons, 1);
+    relightFruit(context, state.apples, 1);
+    relightFruit(context, state.apples, 2);
+    relightFruit(context, state.grapes, 1);
+    relightFruit(context, state.grapes, 2);
+    relightFruit(context, state.grapes, 3);
+    addSaturated(state.freeSpinsPending, FreeSpinsPerFruitRefill);
     context.note(SpinEventKind::FruitRefill, FreeSpinsPerFruitRefill);
 }
 

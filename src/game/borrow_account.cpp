@@ -16,20 +16,20 @@ std::optional<std::string> moveCredits(GameState& state, BorrowMode mode, std::i
 {
     if (mode == BorrowMode::Borrow) {
         // Both counts are 32-bit: a borrow past the largest one would wrap them to negative.
-        if (std::int64_t{state.Credits} + amount > LargestAmount ||
-            std::int64_t{state.Borrowed} + amount > LargestAmount)
+        if (std::int64_t{state.credits} + amount > LargestAmount ||
+            std::int64_t{state.borrowed} + amount > LargestAmount)
             return "You cannot borrow that much: the game cannot hold more than " +
                    groupedNumber(LargestAmount, 0) + " credits.";
-        state.Credits += amount;
-        state.Borrowed += amount;
+        state.credits += amount;
+        state.borrowed += amount;
         return std::nullopt;
     }
-    if (state.Credits < amount)
+    if (state.credits < amount)
         return "You do not have " + fixedPoint(amount, 7, 2) + " credits!";
-    if (state.Borrowed < amount)
+    if (state.borrowed < amount)
         return "You cannot pay back more credits than you have borrowed!";
-    state.Credits -= amount;
-    state.Borrowed -= amount;
+    state.credits -= amount;
+    state.borrowed -= amount;
     return std::nullopt;
 }
 

@@ -22,10 +22,10 @@ public:
     // Winnings times the multiplier, then divided by the divisor. The product stops at the
     // largest amount instead of wrapping into a negative or a smaller one.
     void scaleWinnings(std::int32_t multiplier, std::int32_t divisor = 1);
-    void loseWinnings() { m_state.Winnings = 0; }
+    void loseWinnings() { m_state.winnings = 0; }
 
     // "&OK": keep the winnings and end the double-or-nothing offer.
-    void keepWinnings() { m_state.PlayAgain = false; }
+    void keepWinnings() { m_state.playAgain = false; }
     // The other game becomes the chosen one, and is played next while there is something to
     // play for.
     void switchTo(DoubleOrNothingGame game);

@@ -34,18 +34,18 @@ void evaluateLine(GameContext& context, PayTable table, int line)
     if (regular)
         countFruitLine(context, row);
 
-    std::int64_t pay = row == 0 ? 0 : static_cast<std::int64_t>(rowPays(table)[row - 1]) * state.CoinsPerLine;
-    if (state.DoublePayoff)
+    std::int64_t pay = row == 0 ? 0 : static_cast<std::int64_t>(rowPays(table)[row - 1]) * state.coinsPerLine;
+    if (state.doublePayoff)
         pay *= 2;
     std::int32_t linePay = 0;
     addSaturated(linePay, pay);
-    state.LinePay[line - 1] = linePay;
+    state.linePay[line - 1] = linePay;
     if (linePay > 0) {
-        appendLinePay(state.SpinReport, line, linePay);
-        if (state.FirstWinningLine == -1)
-            state.FirstWinningLine = line - 1;
+        appendLinePay(state.spinReport, line, linePay);
+        if (state.firstWinningLine == -1)
+            state.firstWinningLine = line - 1;
     }
-    addSaturated(state.Winnings, linePay);
+    addSaturated(state.winnings, linePay);
 }
 
 void evaluate(GameContext& context, PayTable table)
@@ -54,38 +54,38 @@ void evaluate(GameContext& context, PayTable table)
     const bool regular = table == PayTable::Regular;
     if (regular)
         context.reseed();
-    state.FirstWinningLine = -1;
-    state.SpinReport.clear();
-    state.HighlightTicks = 0;
+    state.firstWinningLine = -1;
+    state.spinReport.clear();
+    state.highlightTicks = 0;
 
     applyLampOutcome(context);
     // A loaded game may hold any number of lines; only the eight that exist are read.
-    const int lines = std::clamp<std::int32_t>(state.LinesPlayed, 0, PaylineCount);
+    const int lines = std::clamp<std::int32_t>(state.linesPlayed, 0, PaylineCount);
     for (int line = 1; line <= lines; ++line)
         evaluateLine(context, table, line);
     if (regular) {
         checkBellPool(context);
         refillFruit(context);
     }
-    if (state.Winnings > 0) {
+    if (state.winnings > 0) {
         const std::int32_t paid = presentAndPayWinnings(context, table);
         if (!regular)
-            addSaturated(state.BarRollWon, paid);
+            addSaturated(state.barRollWon, paid);
         if (context.recall)
             context.recall->winnings = paid;
     }
-    if (state.SpinReport.empty())
-        state.SpinReport = "There were no winning lines on the last spin.";
+    if (state.spinReport.empty())
+        state.spinReport = "There were no winning lines on the last spin.";
 }
 
 } // namespace
 
-void EvaluateSpin(GameContext& context)
+void evaluateSpin(GameContext& context)
 {
     evaluate(context, PayTable::Regular);
 }
 
-void EvaluateFreeSpin(GameContext& context)
+void evaluateFreeSpin(GameContext& context)
 {
     evaluate(context, PayTable::FreeSpin);
 }

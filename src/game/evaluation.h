@@ -7,9 +7,9 @@
 namespace zantaro {
 
 // The regular evaluation of a paid spin.
-void EvaluateSpin(GameContext& context);
+void evaluateSpin(GameContext& context);
 
 // The evaluation of a free spin: the free-spin table, no bell or fruit counting.
-void EvaluateFreeSpin(GameContext& context);
+void evaluateFreeSpin(GameContext& context);
 
 } // namespace zantaro

@@ -32,18 +32,18 @@ public:
     void open(const GameState& game) { m_state = game; }
 
     // The spin command; a stop request acts on a running spin.
-    void requestSpin() { m_machine.RequestSpin(); }
-    void requestStop() { m_state.StopRequested = true; }
+    void requestSpin() { m_machine.requestSpin(); }
+    void requestStop() { m_state.stopRequested = true; }
     bool isSpinRequestRunning() const { return m_machine.isSpinRequestRunning(); }
     void finishAtOnce() { m_machine.finishAtOnce(); }
     void runBetweenSpins(std::function<void()> command) { m_machine.runBetweenSpins(std::move(command)); }
     void dropWaitingCommands() { m_machine.dropWaitingCommands(); }
 
     // The bet controls.
-    void addLine() { m_machine.AddLine(); }
-    void addCoin() { m_machine.AddCoin(); }
-    void removeLine() { m_machine.RemoveLine(); }
-    void removeCoin() { m_machine.RemoveCoin(); }
+    void addLine() { m_machine.addLine(); }
+    void addCoin() { m_machine.addCoin(); }
+    void removeLine() { m_machine.removeLine(); }
+    void removeCoin() { m_machine.removeCoin(); }
 
     // "Start a New Game?" answered Yes.
     void newGame() { m_machine.newGame(); }
@@ -51,7 +51,7 @@ public:
     std::optional<std::string> moveCredits(BorrowMode mode, std::int32_t amount);
     void toggle(GameOption option);
     // Whether the game-slot dialog saves or opens.
-    void setSaveMode(bool save) { m_state.SaveMode = save; }
+    void setSaveMode(bool save) { m_state.saveMode = save; }
 
     // The saved-game slots: opening reads a slot into the running game; storing writes the running
     // game into one (and throws SaveFileError when the file cannot be written); reading gives a
@@ -61,9 +61,9 @@ public:
     GameState readSlot(SavedGameStore& store, int slot, const CalendarDate& today) const;
 
     // The handlers of the window's three timers.
-    void blinkBonusLamp() { m_machine.Timer1Timer(); }
-    void flashWinningLine() { m_machine.Timer4Timer(); }
-    void blinkFreeSpinCount() { m_machine.Timer5Timer(); }
+    void blinkBonusLamp() { m_machine.blinkBonusLamp(); }
+    void flashWinningLine() { m_machine.flashWinningLine(); }
+    void blinkFreeSpinCount() { m_machine.blinkFreeSpinCount(); }
 
     // The recalls and chart of the running game, which a new game empties.
     GameHistory& history() { return m_machine.history(); }

@@ -29,12 +29,12 @@ struct GameContext
 
     void playCue(SoundCue cue)
     {
-        if (state.Sound)
+        if (state.sound)
             host.sound.playCue(cue);
     }
 
     // Waits the given time while the window stays live.
-    void Wait(std::chrono::milliseconds duration) { host.clock.waitUntil(host.clock.tickCount() + duration); }
+    void wait(std::chrono::milliseconds duration) { host.clock.waitUntil(host.clock.tickCount() + duration); }
 
     void reseed()
     {

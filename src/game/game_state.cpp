@@ -9,51 +9,51 @@ namespace zantaro {
 GameState startupGameState()
 {
     GameState state;
-    state.Spinning = false;
-    state.Spins = 0;
-    state.Lightning = 3;
-    state.PayMode = true;
-    state.Melons = 1;
-    state.Apples = 2;
-    state.Grapes = 3;
-    state.BonusLamp = 0;
-    state.BonusGame = true;
-    state.Lamps.fill(false);
-    BuildNormalStrips(state);
-    state.WheelPos = {4, 1, 6, 7, 10, 9, 3, 0, 12};
-    state.CoinsPerLine = 1;
-    state.LinesPlayed = 8;
-    ResetGame(state);
-    state.RestoreStrips = false;
-    state.FreeSpinMode = false;
-    state.Sound = true;
-    state.AutoSpin = false;
-    state.AutoSave = true;
-    state.Double = true;
+    state.spinning = false;
+    state.spins = 0;
+    state.lightning = 3;
+    state.payMode = true;
+    state.melons = 1;
+    state.apples = 2;
+    state.grapes = 3;
+    state.bonusLamp = 0;
+    state.bonusGame = true;
+    state.lamps.fill(false);
+    buildNormalStrips(state);
+    state.wheelPos = {4, 1, 6, 7, 10, 9, 3, 0, 12};
+    state.coinsPerLine = 1;
+    state.linesPlayed = 8;
+    resetGame(state);
+    state.restoreStrips = false;
+    state.freeSpinMode = false;
+    state.sound = true;
+    state.autoSpin = false;
+    state.autoSave = true;
+    state.doubleOn = true;
     return state;
 }
 
-void ResetGame(GameState& state)
+void resetGame(GameState& state)
 {
-    state.FreeSpinsPending = 0;
-    state.Credits = 1000;
-    state.Borrowed = 1000;
-    state.Melons = 1;
-    state.Apples = 2;
-    state.Grapes = 3;
-    state.Lightning = 3;
-    state.Spins = 0;
-    state.BellPool = 100;
-    state.BellPoolWon = 0;
-    state.CherryRollsWon = 0;
-    state.DoubleOrNothingWon = 0;
-    state.BarRollWon = 0;
-    state.NumberOfCherryRolls = 0;
-    state.NumberOfBarRolls = 0;
-    state.GotBonusCount = 0;
-    state.SevensWon = 0;
-    state.FruitWon = 0;
-    state.TotalBets = 0;
+    state.freeSpinsPending = 0;
+    state.credits = 1000;
+    state.borrowed = 1000;
+    state.melons = 1;
+    state.apples = 2;
+    state.grapes = 3;
+    state.lightning = 3;
+    state.spins = 0;
+    state.bellPool = 100;
+    state.bellPoolWon = 0;
+    state.cherryRollsWon = 0;
+    state.doubleOrNothingWon = 0;
+    state.barRollWon = 0;
+    state.numberOfCherryRolls = 0;
+    state.numberOfBarRolls = 0;
+    state.gotBonusCount = 0;
+    state.sevensWon = 0;
+    state.fruitWon = 0;
+    state.totalBets = 0;
 }
 
 void appendCapped(std::string& text, std::string_view addition)

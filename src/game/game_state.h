@@ -29,84 +29,84 @@ inline constexpr std::size_t MaxReportLength = 255;
 struct GameState
 {
     // Money and bet. One coin is one credit.
-    std::int32_t Credits = 1000;
-    std::int32_t Borrowed = 1000;
-    std::int32_t CoinsPerLine = 1;
-    std::int32_t LinesPlayed = 8;
-    std::int32_t TotalBets = 0;
+    std::int32_t credits = 1000;
+    std::int32_t borrowed = 1000;
+    std::int32_t coinsPerLine = 1;
+    std::int32_t linesPlayed = 8;
+    std::int32_t totalBets = 0;
 
     // Bonus counters.
-    std::int32_t BellPool = 100;
-    std::int32_t Lightning = 3;
-    std::int32_t Melons = 1;
-    std::int32_t Apples = 2;
-    std::int32_t Grapes = 3;
-    std::int32_t FreeSpinsPending = 0;
+    std::int32_t bellPool = 100;
+    std::int32_t lightning = 3;
+    std::int32_t melons = 1;
+    std::int32_t apples = 2;
+    std::int32_t grapes = 3;
+    std::int32_t freeSpinsPending = 0;
 
     // Statistics. The five marked "never changed" are kept, stored and shown, but no game event
     // moves them; only a loaded game can give them other values.
-    std::int32_t Spins = 0;
-    std::int32_t NumberOfBarRolls = 0;
-    std::int32_t BarRollWon = 0;
-    std::int32_t BellPoolWon = 0;
-    std::int32_t DoubleOrNothingWon = 0;
-    std::int32_t CherryRollsWon = 0;      // never changed
-    std::int32_t NumberOfCherryRolls = 0; // never changed
-    std::int32_t GotBonusCount = 0;       // never changed
-    std::int32_t SevensWon = 0;           // never changed
-    std::int32_t FruitWon = 0;            // never changed
+    std::int32_t spins = 0;
+    std::int32_t numberOfBarRolls = 0;
+    std::int32_t barRollWon = 0;
+    std::int32_t bellPoolWon = 0;
+    std::int32_t doubleOrNothingWon = 0;
+    std::int32_t cherryRollsWon = 0;      // never changed
+    std::int32_t numberOfCherryRolls = 0; // never changed
+    std::int32_t gotBonusCount = 0;       // never changed
+    std::int32_t sevensWon = 0;           // never changed
+    std::int32_t fruitWon = 0;            // never changed
 
-    // Options, stored with every saved game (AutoSpin is not).
-    bool Sound = true;
-    bool Double = true;
-    bool PayMode = true; // true: count off credits step by step; false: instant payoff
-    bool AutoSave = true;
-    bool BonusGame = true; // true: the Pyramid is offered; false: the card game
-    bool AutoSpin = false;
+    // Options, stored with every saved game (autoSpin is not).
+    bool sound = true;
+    bool doubleOn = true;
+    bool payMode = true; // true: count off credits step by step; false: instant payoff
+    bool autoSave = true;
+    bool bonusGame = true; // true: the Pyramid is offered; false: the card game
+    bool autoSpin = false;
 
     // Wheels: the strip each wheel uses now, and where it stopped.
-    std::array<Strip, WheelCount> ReelStrips{};
-    std::array<std::int32_t, WheelCount> WheelPos{4, 1, 6, 7, 10, 9, 3, 0, 12};
-    std::array<std::int32_t, WheelCount> SavedWheelPos{};
+    std::array<Strip, WheelCount> reelStrips{};
+    std::array<std::int32_t, WheelCount> wheelPos{4, 1, 6, 7, 10, 9, 3, 0, 12};
+    std::array<std::int32_t, WheelCount> savedWheelPos{};
 
     // Spin control.
-    bool Spinning = false;
-    bool StopRequested = false;
-    bool FreeSpinMode = false;
-    bool RestoreStrips = false;
-    bool DoublePayoff = false;
-    bool PlayAgain = false;
+    bool spinning = false;
+    bool stopRequested = false;
+    bool freeSpinMode = false;
+    bool restoreStrips = false;
+    bool doublePayoff = false;
+    bool playAgain = false;
 
     // Lamp bar.
-    std::int32_t BonusLamp = 0;
-    std::array<bool, LampCount> Lamps{};
+    std::int32_t bonusLamp = 0;
+    std::array<bool, LampCount> lamps{};
 
     // Result of the last spin.
-    std::array<std::int32_t, PaylineCount> LinePay{};
-    std::int32_t Winnings = 0;
-    std::string SpinReport;
-    std::int32_t FirstWinningLine = -1;
-    std::int32_t HighlightTicks = 0;
-    bool HighlightPhase = false;
+    std::array<std::int32_t, PaylineCount> linePay{};
+    std::int32_t winnings = 0;
+    std::string spinReport;
+    std::int32_t firstWinningLine = -1;
+    std::int32_t highlightTicks = 0;
+    bool highlightPhase = false;
 
     // What the last read of a saved-game slot found; only the game-slot dialog shows them.
-    std::string GameName;
-    std::string GameDate;
+    std::string gameName;
+    std::string gameDate;
 
     // Set by the save and open commands for the game-slot dialog.
-    bool SaveMode = false;
+    bool saveMode = false;
 
     // The symbol wheel i shows now.
-    std::uint8_t shownSymbol(int wheel) const { return ReelStrips[wheel][WheelPos[wheel]]; }
+    std::uint8_t shownSymbol(int wheel) const { return reelStrips[wheel][wheelPos[wheel]]; }
 };
 
 // The start-up values of a new program run, in the order start-up gives them, including the
-// normal strips and ResetGame; the running game stored in "CurrentGame" is loaded over this.
+// normal strips and resetGame; the running game stored in "CurrentGame" is loaded over this.
 GameState startupGameState();
 
 // "Start a New Game?": money, bonus counters and statistics back to a fresh game. Keeps the bet,
 // the options, the wheels, the spin control and the last spin's result. The caller repaints.
-void ResetGame(GameState& state);
+void resetGame(GameState& state);
 
 // Appends to a text of at most MaxReportLength characters, keeping the first ones.
 void appendCapped(std::string& text, std::string_view addition);

@@ -87,7 +87,7 @@ class Prompts
 public:
     virtual ~Prompts() = default;
     virtual void showMessage(const std::string& text) = 0;
-    // Opens the game's window modally on GameState::Winnings and returns when it closes.
+    // Opens the game's window modally on GameState::winnings and returns when it closes.
     virtual void playDoubleOrNothing(DoubleOrNothingGame game) = 0;
 };
 

@@ -18,20 +18,20 @@ Machine::Machine(GameState& state, GameHost host, RandomGenerator& random)
 {
 }
 
-void Machine::RequestSpin()
+void Machine::requestSpin()
 {
     if (m_requestRunning)
         return;
     m_requestRunning = true;
     GameState& state = m_context.state;
     if (acceptBet())
-        RunSpin();
-    while (state.AutoSpin) {
-        if (state.Spins % AutoSaveEverySpins == 0 && state.AutoSave)
+        runSpin();
+    while (state.autoSpin) {
+        if (state.spins % AutoSaveEverySpins == 0 && state.autoSave)
             m_context.host.storage.saveRunningGame();
-        m_context.Wait(timings::AutoSpinPause);
+        m_context.wait(timings::AutoSpinPause);
         if (acceptBet())
-            RunSpin();
+            runSpin();
     }
     m_context.host.timers.setTimerActive(GameTimer::LampBlink, true);
     m_context.finishAtOnce = false;
@@ -46,11 +46,11 @@ void Machine::RequestSpin()
 void Machine::finishAtOnce()
 {
     GameState& state = m_context.state;
-    state.StopRequested = true;
+    state.stopRequested = true;
     // Outside a spin command there is nothing to finish, and the flag would cut the next spin short.
     m_context.finishAtOnce = m_requestRunning;
-    if (state.AutoSpin) {
-        state.AutoSpin = false;
+    if (state.autoSpin) {
+        state.autoSpin = false;
         m_context.host.presenter.drawCommandCaptions();
     }
 }
@@ -68,21 +68,21 @@ void Machine::runBetweenSpins(std::function<void()> command)
 bool Machine::acceptBet()
 {
     GameState& state = m_context.state;
-    const std::int64_t bet = static_cast<std::int64_t>(state.CoinsPerLine) * state.LinesPlayed;
+    const std::int64_t bet = static_cast<std::int64_t>(state.coinsPerLine) * state.linesPlayed;
     // A loaded game may hold a negative count of lines and of coins; their product is no bet,
     // since no line would be played for it.
-    if (bet <= 0 || state.LinesPlayed < 0)
+    if (bet <= 0 || state.linesPlayed < 0)
         m_context.host.prompts.showMessage("You must place a bet first.");
-    else if (bet > state.Credits)
+    else if (bet > state.credits)
         m_context.host.prompts.showMessage("You do not have enough credits for that bet,");
     else
         return true;
-    state.AutoSpin = false;
+    state.autoSpin = false;
     m_context.host.presenter.drawCommandCaptions();
     return false;
 }
 
-void Machine::RunSpin()
+void Machine::runSpin()
 {
     spinOnce();
     const bool freeSpinsPlayed = playFreeSpins();
@@ -98,52 +98,52 @@ void Machine::spinOnce()
     GameHost& host = m_context.host;
 
     m_context.reseed();
-    state.Spinning = true;
+    state.spinning = true;
     host.timers.setTimerActive(GameTimer::LineFlash, false);
     host.timers.setTimerActive(GameTimer::LampBlink, false);
-    if (state.FirstWinningLine >= 0)
-        clearLineHighlight(state.FirstWinningLine);
-    state.DoublePayoff = false;
-    state.Lamps.fill(false);
-    host.presenter.drawLamp(state.BonusLamp);
+    if (state.firstWinningLine >= 0)
+        clearLineHighlight(state.firstWinningLine);
+    state.doublePayoff = false;
+    state.lamps.fill(false);
+    host.presenter.drawLamp(state.bonusLamp);
 
-    if (state.RestoreStrips) {
-        BuildNormalStrips(state);
-        state.WheelPos = state.SavedWheelPos;
-        state.RestoreStrips = false;
+    if (state.restoreStrips) {
+        buildNormalStrips(state);
+        state.wheelPos = state.savedWheelPos;
+        state.restoreStrips = false;
         host.presenter.repaintWindow();
     }
-    if (state.FreeSpinMode) {
+    if (state.freeSpinMode) {
         host.timers.setTimerActive(GameTimer::FreeSpinBlink, true);
     } else {
-        const std::int64_t bet = static_cast<std::int64_t>(state.CoinsPerLine) * state.LinesPlayed;
-        addSaturated(state.Credits, -bet);
-        addSaturated(state.TotalBets, bet);
+        const std::int64_t bet = static_cast<std::int64_t>(state.coinsPerLine) * state.linesPlayed;
+        addSaturated(state.credits, -bet);
+        addSaturated(state.totalBets, bet);
     }
     host.presenter.drawCredits();
     host.presenter.drawWinningsReadout(false);
 
     std::array<int, WheelCount> motionOffsets{};
     drawStops(state, m_context.random, motionOffsets);
-    state.LinePay.fill(0);
-    state.Winnings = 0;
-    state.StopRequested = false;
-    if (!state.FreeSpinMode)
-        addSaturated(state.Spins, 1);
+    state.linePay.fill(0);
+    state.winnings = 0;
+    state.stopRequested = false;
+    if (!state.freeSpinMode)
+        addSaturated(state.spins, 1);
 
     m_animation.run(motionOffsets);
 
     SpinRecall recall = beginRecall(state, m_context.reseededAt);
     m_context.recall = &recall;
-    if (state.FreeSpinMode)
-        EvaluateFreeSpin(m_context);
+    if (state.freeSpinMode)
+        evaluateFreeSpin(m_context);
     else
-        EvaluateSpin(m_context);
+        evaluateSpin(m_context);
     m_context.recall = nullptr;
     completeRecall(recall, state);
     m_history.record(std::move(recall));
     host.storage.spinSettled();
-    state.Spinning = false;
+    state.spinning = false;
 }
 
 // Each free spin is a whole spin on the free-spin strips, and one that earns more free spins adds
@@ -152,17 +152,17 @@ void Machine::spinOnce()
 bool Machine::playFreeSpins()
 {
     GameState& state = m_context.state;
-    const bool earned = state.FreeSpinsPending > 0;
-    while (state.FreeSpinsPending > 0) {
-        state.FreeSpinsPending -= 1;
-        addSaturated(state.NumberOfBarRolls, 1);
-        if (!state.FreeSpinMode)
-            LoadFreeSpinStrips(state);
-        state.FreeSpinMode = true;
+    const bool earned = state.freeSpinsPending > 0;
+    while (state.freeSpinsPending > 0) {
+        state.freeSpinsPending -= 1;
+        addSaturated(state.numberOfBarRolls, 1);
+        if (!state.freeSpinMode)
+            loadFreeSpinStrips(state);
+        state.freeSpinMode = true;
         spinOnce();
-        if (state.FreeSpinsPending == 0) {
-            state.FreeSpinMode = false;
-            state.RestoreStrips = true;
+        if (state.freeSpinsPending == 0) {
+            state.freeSpinMode = false;
+            state.restoreStrips = true;
         }
     }
     return earned;
@@ -171,95 +171,95 @@ bool Machine::playFreeSpins()
 // An accepted change clicks before the value changes; a refused one plays the neutral cue.
 bool Machine::acceptBetChange(bool allowed)
 {
-    const bool accepted = allowed && !m_context.state.Spinning;
+    const bool accepted = allowed && !m_context.state.spinning;
     m_context.playCue(accepted ? SoundCue::Click : SoundCue::Neutral);
     return accepted;
 }
 
-void Machine::AddLine()
+void Machine::addLine()
 {
     GameState& state = m_context.state;
-    const std::int64_t newBet = (static_cast<std::int64_t>(state.LinesPlayed) + 1) * state.CoinsPerLine;
-    if (!acceptBetChange(state.LinesPlayed < MaxBetFactor && newBet <= state.Credits))
+    const std::int64_t newBet = (static_cast<std::int64_t>(state.linesPlayed) + 1) * state.coinsPerLine;
+    if (!acceptBetChange(state.linesPlayed < MaxBetFactor && newBet <= state.credits))
         return;
-    state.LinesPlayed += 1;
+    state.linesPlayed += 1;
     m_context.host.presenter.drawLinesPlayed();
     m_context.host.presenter.drawCoinsPlayed();
 }
 
-void Machine::AddCoin()
+void Machine::addCoin()
 {
     GameState& state = m_context.state;
-    const std::int64_t newBet = (static_cast<std::int64_t>(state.CoinsPerLine) + 1) * state.LinesPlayed;
-    if (!acceptBetChange(state.CoinsPerLine < MaxBetFactor && newBet <= state.Credits))
+    const std::int64_t newBet = (static_cast<std::int64_t>(state.coinsPerLine) + 1) * state.linesPlayed;
+    if (!acceptBetChange(state.coinsPerLine < MaxBetFactor && newBet <= state.credits))
         return;
-    state.CoinsPerLine += 1;
+    state.coinsPerLine += 1;
     m_context.host.presenter.drawCoinsPerLine();
     m_context.host.presenter.drawCoinsPlayed();
 }
 
-void Machine::RemoveLine()
+void Machine::removeLine()
 {
     GameState& state = m_context.state;
-    if (!acceptBetChange(state.LinesPlayed > 0))
+    if (!acceptBetChange(state.linesPlayed > 0))
         return;
-    state.LinesPlayed -= 1;
+    state.linesPlayed -= 1;
     m_context.host.presenter.drawLinesPlayed();
     m_context.host.presenter.drawCoinsPlayed();
 }
 
-void Machine::RemoveCoin()
+void Machine::removeCoin()
 {
     GameState& state = m_context.state;
-    if (!acceptBetChange(state.CoinsPerLine > 0))
+    if (!acceptBetChange(state.coinsPerLine > 0))
         return;
-    state.CoinsPerLine -= 1;
+    state.coinsPerLine -= 1;
     m_context.host.presenter.drawCoinsPlayed();
     m_context.host.presenter.drawCoinsPerLine();
 }
 
 void Machine::newGame()
 {
-    ResetGame(m_context.state);
+    resetGame(m_context.state);
     m_history.clear();
     m_context.host.presenter.repaintWindow();
 }
 
-void Machine::Timer1Timer()
+void Machine::blinkBonusLamp()
 {
     GameState& state = m_context.state;
-    state.Lamps[state.BonusLamp] = !state.Lamps[state.BonusLamp];
-    m_context.host.presenter.drawLamp(state.BonusLamp);
+    state.lamps[state.bonusLamp] = !state.lamps[state.bonusLamp];
+    m_context.host.presenter.drawLamp(state.bonusLamp);
 }
 
-void Machine::Timer4Timer()
+void Machine::flashWinningLine()
 {
     GameState& state = m_context.state;
-    if (state.FirstWinningLine < 0)
+    if (state.firstWinningLine < 0)
         return;
-    if (state.HighlightTicks >= 6) {
-        clearLineHighlight(state.FirstWinningLine);
-        state.HighlightTicks = 0;
+    if (state.highlightTicks >= 6) {
+        clearLineHighlight(state.firstWinningLine);
+        state.highlightTicks = 0;
         for (int step = 1; step <= PaylineCount; ++step) {
-            const int line = (state.FirstWinningLine + step) % PaylineCount;
-            if (state.LinePay[line] != 0) {
-                state.FirstWinningLine = line;
+            const int line = (state.firstWinningLine + step) % PaylineCount;
+            if (state.linePay[line] != 0) {
+                state.firstWinningLine = line;
                 break;
             }
         }
     }
-    state.HighlightPhase = !state.HighlightPhase;
-    if (state.HighlightPhase)
-        m_context.host.presenter.drawLineHighlight(state.FirstWinningLine);
+    state.highlightPhase = !state.highlightPhase;
+    if (state.highlightPhase)
+        m_context.host.presenter.drawLineHighlight(state.firstWinningLine);
     else
-        clearLineHighlight(state.FirstWinningLine);
-    state.HighlightTicks += 1;
+        clearLineHighlight(state.firstWinningLine);
+    state.highlightTicks += 1;
 }
 
-void Machine::Timer5Timer()
+void Machine::blinkFreeSpinCount()
 {
     m_freeSpinTextLit = !m_freeSpinTextLit;
-    m_context.host.presenter.drawFreeSpinText(freeSpinText(m_context.state.FreeSpinsPending), m_freeSpinTextLit);
+    m_context.host.presenter.drawFreeSpinText(freeSpinText(m_context.state.freeSpinsPending), m_freeSpinTextLit);
 }
 
 void Machine::clearLineHighlight(int line)

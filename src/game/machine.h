@@ -19,23 +19,23 @@ public:
     // A spin command: checks the bet and spins, and in auto spin mode keeps spinning until auto
     // spin ends. Returns when all of it, free spins included, is over. A request that arrives
     // while an earlier one still runs (during the auto-spin pause, say) is ignored.
-    void RequestSpin();
+    void requestSpin();
 
     // One spin, regular or free, followed by the free spins it earns.
-    void RunSpin();
+    void runSpin();
 
     // The bet controls: accepted changes click, refused ones play the neutral cue.
-    void AddLine();
-    void AddCoin();
-    void RemoveLine();
-    void RemoveCoin();
+    void addLine();
+    void addCoin();
+    void removeLine();
+    void removeCoin();
 
     // "Start a New Game?" answered Yes.
     void newGame();
 
-    void Timer1Timer(); // blinks the lit bonus lamp between spins
-    void Timer4Timer(); // flashes each paying line in turn after a win
-    void Timer5Timer(); // blinks the free-spin count while free spins run
+    void blinkBonusLamp(); // blinks the lit bonus lamp between spins
+    void flashWinningLine(); // flashes each paying line in turn after a win
+    void blinkFreeSpinCount(); // blinks the free-spin count while free spins run
 
     bool isSpinRequestRunning() const { return m_requestRunning; }
     // The running spin command ends at once and pays what it won: its wheels stop, no

@@ -8,25 +8,25 @@ namespace {
 
 void startLineFlashUnlessAutoSpin(GameContext& context)
 {
-    if (context.state.FirstWinningLine >= 0 && !context.state.AutoSpin)
+    if (context.state.firstWinningLine >= 0 && !context.state.autoSpin)
         context.host.timers.setTimerActive(GameTimer::LineFlash, true);
 }
 
 void offerDoubleOrNothing(GameContext& context)
 {
     GameState& state = context.state;
-    const std::int32_t stake = state.Winnings;
-    state.PlayAgain = true;
-    while (state.PlayAgain) {
+    const std::int32_t stake = state.winnings;
+    state.playAgain = true;
+    while (state.playAgain) {
         // Each game window starts without a replay; only a switch to the other game asks for one.
-        state.PlayAgain = false;
-        context.host.prompts.playDoubleOrNothing(state.BonusGame ? DoubleOrNothingGame::Pyramid
+        state.playAgain = false;
+        context.host.prompts.playDoubleOrNothing(state.bonusGame ? DoubleOrNothingGame::Pyramid
                                                          : DoubleOrNothingGame::CardGame);
     }
     if (context.recall) {
         context.recall->doubleOrNothingPlayed = true;
         context.recall->doubleOrNothingStake = stake;
-        context.recall->doubleOrNothingResult = state.Winnings;
+        context.recall->doubleOrNothingResult = state.winnings;
     }
 }
 
@@ -40,19 +40,19 @@ std::int32_t presentAndPayWinnings(GameContext& context, PayTable table)
     context.playCue(SoundCue::Win);
     if (!regular)
         startLineFlashUnlessAutoSpin(context);
-    if (state.Double && !context.finishAtOnce)
+    if (state.doubleOn && !context.finishAtOnce)
         offerDoubleOrNothing(context);
     context.host.presenter.drawWinningsReadout(true);
     if (regular)
         startLineFlashUnlessAutoSpin(context);
 
-    const std::int32_t paid = state.Winnings;
-    if (state.PayMode) {
+    const std::int32_t paid = state.winnings;
+    if (state.payMode) {
         countOff(context);
     } else {
-        addSaturated(state.Credits, state.Winnings);
+        addSaturated(state.credits, state.winnings);
         context.host.presenter.drawCredits();
-        if (state.Winnings > 0)
+        if (state.winnings > 0)
             context.playCue(SoundCue::Paid);
     }
     return paid;
@@ -61,19 +61,19 @@ std::int32_t presentAndPayWinnings(GameContext& context, PayTable table)
 void countOff(GameContext& context)
 {
     GameState& state = context.state;
-    while (state.Winnings > 0) {
+    while (state.winnings > 0) {
         if (context.finishAtOnce) {
-            addSaturated(state.Credits, state.Winnings);
-            state.Winnings = 0;
+            addSaturated(state.credits, state.winnings);
+            state.winnings = 0;
             context.host.presenter.drawCredits();
             break;
         }
-        const std::int32_t step = countOffStep(state.Winnings);
-        addSaturated(state.Credits, step);
-        state.Winnings -= step;
+        const std::int32_t step = countOffStep(state.winnings);
+        addSaturated(state.credits, step);
+        state.winnings -= step;
         context.playCue(SoundCue::CountStep);
         context.host.presenter.drawCredits();
-        context.Wait(timings::CountStep);
+        context.wait(timings::CountStep);
     }
 }
 

@@ -12,7 +12,7 @@ class RandomGenerator
 public:
     // A value in 0 .. n - 1 for n >= 1: the state steps to state * 134775813 + 1 (mod 2^32), and
     // the result is the upper half of the 64-bit product of the new state and n.
-    std::uint32_t Random(std::uint32_t n)
+    std::uint32_t random(std::uint32_t n)
     {
         m_state = m_state * 134775813u + 1u;
         return static_cast<std::uint32_t>((static_cast<std::uint64_t>(m_state) * n) >> 32);

@@ -56,24 +56,24 @@ const std::array<Strip, WheelCount>& freeSpinStrips()
     return strips;
 }
 
-void BuildNormalStrips(GameState& state)
+void buildNormalStrips(GameState& state)
 {
-    state.ReelStrips = normalStrips();
+    state.reelStrips = normalStrips();
 }
 
-void LoadFreeSpinStrips(GameState& state)
+void loadFreeSpinStrips(GameState& state)
 {
-    state.ReelStrips = freeSpinStrips();
-    state.SavedWheelPos = state.WheelPos;
+    state.reelStrips = freeSpinStrips();
+    state.savedWheelPos = state.wheelPos;
 }
 
 void drawStops(GameState& state, RandomGenerator& random, std::array<int, WheelCount>& motionOffsets)
 {
-    random.Random(2);
-    state.BonusLamp = static_cast<std::int32_t>(random.Random(LampCount));
+    random.random(2);
+    state.bonusLamp = static_cast<std::int32_t>(random.random(LampCount));
     for (int wheel = 0; wheel < WheelCount; ++wheel) {
-        motionOffsets[wheel] = static_cast<int>(random.Random(MotionStripRows));
-        state.WheelPos[wheel] = static_cast<std::int32_t>(random.Random(StripLength));
+        motionOffsets[wheel] = static_cast<int>(random.random(MotionStripRows));
+        state.wheelPos[wheel] = static_cast<std::int32_t>(random.random(StripLength));
     }
 }
 

@@ -39,10 +39,10 @@ Strip stripFromText(std::string_view text);
 const std::array<Strip, WheelCount>& normalStrips();
 const std::array<Strip, WheelCount>& freeSpinStrips();
 
-void BuildNormalStrips(GameState& state);
+void buildNormalStrips(GameState& state);
 
 // Loads the free-spin strips and keeps the positions of the last regular spin in SavedWheelPos.
-void LoadFreeSpinStrips(GameState& state);
+void loadFreeSpinStrips(GameState& state);
 
 // The draws of one spin in their fixed order: one thrown away, the bonus lamp, then for each
 // wheel its motion offset and its stop.

@@ -20,26 +20,26 @@ struct IntegerKey
 };
 
 constexpr std::array<IntegerKey, 20> IntegerKeys{{
-    {"Credits", &GameState::Credits, 1000},
-    {"Borrowed", &GameState::Borrowed, 1000},
-    {"Melons", &GameState::Melons, 1},
-    {"Apples", &GameState::Apples, 2},
-    {"Grapes", &GameState::Grapes, 3},
-    {"Lightning", &GameState::Lightning, 3},
-    {"BellPool", &GameState::BellPool, 100},
-    {"Spins", &GameState::Spins, 0},
-    {"LinesPlayed", &GameState::LinesPlayed, 8},
-    {"CoinsPerLine", &GameState::CoinsPerLine, 1},
-    {"BellPoolWon", &GameState::BellPoolWon, 0},
-    {"CherryRollsWon", &GameState::CherryRollsWon, 0},
-    {"DoubleOrNothingWon", &GameState::DoubleOrNothingWon, 0},
-    {"BarRollWon", &GameState::BarRollWon, 0},
-    {"NumberOfCherryRolls", &GameState::NumberOfCherryRolls, 0},
-    {"NumberOfBarRolls", &GameState::NumberOfBarRolls, 0},
-    {"GotBonusCount", &GameState::GotBonusCount, 0},
-    {"SevensWon", &GameState::SevensWon, 0},
-    {"FruitWon", &GameState::FruitWon, 0},
-    {"TotalBets", &GameState::TotalBets, 0},
+    {"Credits", &GameState::credits, 1000},
+    {"Borrowed", &GameState::borrowed, 1000},
+    {"Melons", &GameState::melons, 1},
+    {"Apples", &GameState::apples, 2},
+    {"Grapes", &GameState::grapes, 3},
+    {"Lightning", &GameState::lightning, 3},
+    {"BellPool", &GameState::bellPool, 100},
+    {"Spins", &GameState::spins, 0},
+    {"LinesPlayed", &GameState::linesPlayed, 8},
+    {"CoinsPerLine", &GameState::coinsPerLine, 1},
+    {"BellPoolWon", &GameState::bellPoolWon, 0},
+    {"CherryRollsWon", &GameState::cherryRollsWon, 0},
+    {"DoubleOrNothingWon", &GameState::doubleOrNothingWon, 0},
+    {"BarRollWon", &GameState::barRollWon, 0},
+    {"NumberOfCherryRolls", &GameState::numberOfCherryRolls, 0},
+    {"NumberOfBarRolls", &GameState::numberOfBarRolls, 0},
+    {"GotBonusCount", &GameState::gotBonusCount, 0},
+    {"SevensWon", &GameState::sevensWon, 0},
+    {"FruitWon", &GameState::fruitWon, 0},
+    {"TotalBets", &GameState::totalBets, 0},
 }};
 
 // The options; an absent one reads as on.
@@ -50,11 +50,11 @@ struct FlagKey
 };
 
 constexpr std::array<FlagKey, 5> FlagKeys{{
-    {"Sound", &GameState::Sound},
-    {"Double", &GameState::Double},
-    {"PayMode", &GameState::PayMode},
-    {"AutoSave", &GameState::AutoSave},
-    {"BonusGame", &GameState::BonusGame},
+    {"Sound", &GameState::sound},
+    {"Double", &GameState::doubleOn},
+    {"PayMode", &GameState::payMode},
+    {"AutoSave", &GameState::autoSave},
+    {"BonusGame", &GameState::bonusGame},
 }};
 
 void writeSlot(IniDocument& document, const std::string& section, const GameState& state,
@@ -77,15 +77,15 @@ std::string cutText(const std::optional<std::string>& stored, const std::string&
 void readSlot(const IniDocument& document, const std::string& section, GameState& state,
               const CalendarDate& today)
 {
-    state.GameName = cutText(document.value(section, "GameName"), section, MaxGameNameLength);
-    state.GameDate = cutText(document.value(section, "GameDate"), today.formatShort(), MaxGameDateLength);
+    state.gameName = cutText(document.value(section, "GameName"), section, MaxGameNameLength);
+    state.gameDate = cutText(document.value(section, "GameDate"), today.formatShort(), MaxGameDateLength);
     for (const IntegerKey& key : IntegerKeys)
         state.*key.field = document.integer(section, key.name, key.fallback);
     for (const FlagKey& key : FlagKeys)
         state.*key.field = document.flag(section, key.name);
     // A hand-edited slot may hold any bet; the game only plays what its adjusters can reach.
-    state.LinesPlayed = std::clamp(state.LinesPlayed, 0, MaxBetFactor);
-    state.CoinsPerLine = std::clamp(state.CoinsPerLine, 0, MaxBetFactor);
+    state.linesPlayed = std::clamp(state.linesPlayed, 0, MaxBetFactor);
+    state.coinsPerLine = std::clamp(state.coinsPerLine, 0, MaxBetFactor);
 }
 
 } // namespace
@@ -102,7 +102,7 @@ std::string SavedGameStore::sectionName(int slot)
     return slot == CurrentGameSlot ? std::string("CurrentGame") : "GameNo" + std::to_string(slot + 1);
 }
 
-void SavedGameStore::SaveLoadGame(GameState& state, int slot, bool save, std::string_view name,
+void SavedGameStore::saveLoadGame(GameState& state, int slot, bool save, std::string_view name,
                                   const CalendarDate& today)
 {
     const std::string section = sectionName(slot);

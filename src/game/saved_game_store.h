@@ -34,7 +34,7 @@ public:
     // save: writes the stored fields into the slot, under the given name and today's date, all at
     // once; throws SaveFileError when the file cannot be written. Otherwise reads the slot into the
     // state, with a fresh game's values for whatever the slot lacks.
-    void SaveLoadGame(GameState& state, int slot, bool save, std::string_view name,
+    void saveLoadGame(GameState& state, int slot, bool save, std::string_view name,
                       const CalendarDate& today);
 
     // "GameNo1" to "GameNo8" for slots 0 to 7, "CurrentGame" for CurrentGameSlot.

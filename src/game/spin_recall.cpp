@@ -8,11 +8,11 @@ SpinRecall beginRecall(const GameState& state, std::int64_t clockValue)
 {
     SpinRecall recall;
     recall.clockValue = clockValue;
-    recall.freeSpin = state.FreeSpinMode;
-    recall.linesPlayed = state.LinesPlayed;
-    recall.coinsPerLine = state.CoinsPerLine;
-    if (!state.FreeSpinMode) {
-        const std::int64_t bet = static_cast<std::int64_t>(state.CoinsPerLine) * state.LinesPlayed;
+    recall.freeSpin = state.freeSpinMode;
+    recall.linesPlayed = state.linesPlayed;
+    recall.coinsPerLine = state.coinsPerLine;
+    if (!state.freeSpinMode) {
+        const std::int64_t bet = static_cast<std::int64_t>(state.coinsPerLine) * state.linesPlayed;
         recall.bet = static_cast<std::int32_t>(std::clamp<std::int64_t>(bet, 0, INT32_MAX));
     }
     return recall;
@@ -22,9 +22,9 @@ void completeRecall(SpinRecall& recall, const GameState& state)
 {
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         recall.symbols[wheel] = state.shownSymbol(wheel);
-    recall.bonusLamp = state.BonusLamp;
-    recall.linePays = state.LinePay;
-    recall.creditsAfter = state.Credits;
+    recall.bonusLamp = state.bonusLamp;
+    recall.linePays = state.linePay;
+    recall.creditsAfter = state.credits;
 }
 
 } // namespace zantaro

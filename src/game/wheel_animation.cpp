@@ -28,7 +28,7 @@ void WheelAnimation::run(const std::array<int, WheelCount>& motionOffsets)
         return;
     }
     runFrames();
-    if (m_context.state.StopRequested || m_context.finishAtOnce)
+    if (m_context.state.stopRequested || m_context.finishAtOnce)
         quickFinish();
 }
 
@@ -42,7 +42,7 @@ void WheelAnimation::runFrames()
     for (int frame = 1; frame <= FrameCount; ++frame) {
         const std::chrono::milliseconds due = lastFrame + timings::Frame;
         host.clock.waitUntil(due);
-        if (m_context.state.StopRequested || m_context.finishAtOnce)
+        if (m_context.state.stopRequested || m_context.finishAtOnce)
             return;
         const std::chrono::milliseconds now = host.clock.tickCount();
         lastFrame = now - due <= timings::FrameJitter ? due : now;
@@ -69,7 +69,7 @@ void WheelAnimation::quickFinish()
             if (!m_finished[wheel])
                 wheelStep(wheel, phase);
         }
-        m_context.Wait(timings::QuickFinishStage);
+        m_context.wait(timings::QuickFinishStage);
     }
 }
 
@@ -77,13 +77,13 @@ void WheelAnimation::quickFinish()
 inline void WheelAnimation::lampStep(bool draw)
 {
     GameState& state = m_context.state;
-    state.Lamps[state.BonusLamp] = false;
+    state.lamps[state.bonusLamp] = false;
     if (draw)
-        m_context.host.presenter.drawLamp(state.BonusLamp);
-    state.BonusLamp = static_cast<std::int32_t>(m_context.random.Random(LampCount));
-    state.Lamps[state.BonusLamp] = true;
+        m_context.host.presenter.drawLamp(state.bonusLamp);
+    state.bonusLamp = static_cast<std::int32_t>(m_context.random.random(LampCount));
+    state.lamps[state.bonusLamp] = true;
     if (draw)
-        m_context.host.presenter.drawLamp(state.BonusLamp);
+        m_context.host.presenter.drawLamp(state.bonusLamp);
 }
 
 void WheelAnimation::wheelStep(int wheel, int phase)

@@ -47,8 +47,8 @@ TEST(WaylandSession, theGameStartsPaintsSpinsOpensItsWindowsAndStoresItsGameOnCl
     testing::WindowFixture game(primaryScreenFacts());
     // A win then pays at once; the double-or-nothing window is opened below on its own.
     game.prepare([](GameState& s) {
-        s.Sound = false;
-        s.Double = false;
+        s.sound = false;
+        s.doubleOn = false;
     });
     PaintCounter counter;
     game.window->installEventFilter(&counter);
@@ -59,8 +59,8 @@ TEST(WaylandSession, theGameStartsPaintsSpinsOpensItsWindowsAndStoresItsGameOnCl
     EXPECT_DOUBLE_EQ(game.window->devicePixelRatioF(), 1.5);
 
     QTest::mouseClick(game.window.get(), Qt::LeftButton, {},
-                      game.window->layout().SpinRect.pictureRect().center());
-    EXPECT_EQ(game.state().Spins, 1);
+                      game.window->layout().spinRect.pictureRect().center());
+    EXPECT_EQ(game.state().spins, 1);
 
     QString doubleOrNothing;
     closeNextModal(&doubleOrNothing);

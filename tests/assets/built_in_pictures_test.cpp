@@ -73,7 +73,7 @@ TEST_P(DigitSheetPicture, usesAtMostSixteenColours)
     EXPECT_LE(used.size(), 16);
 }
 
-// DrawNumber copies cell d for digit d onto a black backing: each must be a different digit in
+// drawNumber copies cell d for digit d onto a black backing: each must be a different digit in
 // its colour, the cell after the digits blank.
 TEST_P(DigitSheetPicture, holdsTenDifferentDigitsThenABlankOnBlack)
 {

@@ -19,7 +19,7 @@ const CalendarDate Today{2031, 2, 28};
 std::string canonicalText(GameState state)
 {
     testing::MemoryFileAccess files;
-    SavedGameStore(files, Path).SaveLoadGame(state, 0, true, state.GameName, Today);
+    SavedGameStore(files, Path).saveLoadGame(state, 0, true, state.gameName, Today);
     return files.files[Path];
 }
 
@@ -27,16 +27,16 @@ std::string canonicalText(GameState state)
 void readAllSlots(SavedGameStore& store, GameState& state)
 {
     for (int slot = 0; slot <= CurrentGameSlot; ++slot) {
-        store.SaveLoadGame(state, slot, false, {}, Today);
-        FUZZ_CHECK(leadingCharacters(state.GameName, MaxGameNameLength) == state.GameName);
-        FUZZ_CHECK(leadingCharacters(state.GameDate, MaxGameDateLength) == state.GameDate);
+        store.saveLoadGame(state, slot, false, {}, Today);
+        FUZZ_CHECK(leadingCharacters(state.gameName, MaxGameNameLength) == state.gameName);
+        FUZZ_CHECK(leadingCharacters(state.gameDate, MaxGameDateLength) == state.gameDate);
     }
 }
 
 std::string slotText(SavedGameStore& store, int slot)
 {
     GameState state = startupGameState();
-    store.SaveLoadGame(state, slot, false, {}, Today);
+    store.saveLoadGame(state, slot, false, {}, Today);
     return canonicalText(state);
 }
 
@@ -64,22 +64,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     GameState state = startupGameState();
     readAllSlots(store, state);
-    store.SaveLoadGame(state, CurrentGameSlot, true, "CurrentGame", Today);
+    store.saveLoadGame(state, CurrentGameSlot, true, "CurrentGame", Today);
 
     GameState reread = startupGameState();
     readAllSlots(store, reread);
-    FUZZ_CHECK(reread.GameName == "CurrentGame");
-    FUZZ_CHECK(reread.GameDate == Today.formatShort());
-    state.GameName = reread.GameName;
+    FUZZ_CHECK(reread.gameName == "CurrentGame");
+    FUZZ_CHECK(reread.gameDate == Today.formatShort());
+    state.gameName = reread.gameName;
     FUZZ_CHECK(canonicalText(reread) == canonicalText(state));
     FUZZ_CHECK(slotText(store, namedSlot) == namedBefore);
 
     // Instant payoff: counting off a hostile bell pool of two billion credits takes 86 million steps.
-    reread.PayMode = false;
+    reread.payMode = false;
     SteppingHost host;
     RandomGenerator random;
     Machine machine(reread, host, random);
-    machine.RequestSpin();
-    FUZZ_CHECK(reread.FreeSpinsPending == 0 && !reread.FreeSpinMode && !reread.Spinning);
+    machine.requestSpin();
+    FUZZ_CHECK(reread.freeSpinsPending == 0 && !reread.freeSpinMode && !reread.spinning);
     return 0;
 }

@@ -15,7 +15,7 @@ void stopAutoSpinAfter(LosingGame& game, int spins)
 {
     game.host.onRecord = [&game, spins, settled = 0](const std::string& line) mutable {
         if (line == "settled" && ++settled == spins)
-            game.state.AutoSpin = false;
+            game.state.autoSpin = false;
     };
 }
 
@@ -40,13 +40,13 @@ TEST_P(AutoSave, savesBeforeThePauseThatFollowsASpinBringingSpinsToAMultipleOf25
 {
     const AutoSaveCase& c = GetParam();
     LosingGame game(c.spins);
-    game.state.Spins = c.spinsBefore;
-    game.state.AutoSave = c.autoSave;
-    game.state.AutoSpin = true;
+    game.state.spins = c.spinsBefore;
+    game.state.autoSave = c.autoSave;
+    game.state.autoSpin = true;
     stopAutoSpinAfter(game, c.spins);
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(spinsSavesAndPauses(game.host), c.expected);
-    EXPECT_EQ(game.state.Spins, c.spinsBefore + c.spins);
+    EXPECT_EQ(game.state.spins, c.spinsBefore + c.spins);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,14 +78,14 @@ TEST_P(AutoSpinSwitchedOff, endsTheLoopAfterTheNextSpin)
 {
     const SwitchOffCase& c = GetParam();
     LosingGame game(3);
-    game.state.AutoSpin = true;
+    game.state.autoSpin = true;
     game.host.onWait = [&] {
         const bool inPause = game.host.log.back() == "wait 500";
         if (c.duringThePause ? inPause : game.host.tick > std::chrono::milliseconds(1000))
-            game.state.AutoSpin = false;
+            game.state.autoSpin = false;
     };
-    game.machine.RequestSpin();
-    EXPECT_EQ(game.state.Spins, c.spins);
+    game.machine.requestSpin();
+    EXPECT_EQ(game.state.spins, c.spins);
     EXPECT_EQ(game.host.count("wait 500"), c.pauses);
 }
 
@@ -98,10 +98,10 @@ TEST(AutoSpin, neitherFlashesThePayingLinesNorBlinksTheLampBetweenSpins)
 {
     LosingGame game(3);
     testing::showOnWheels(game.state, testing::boardWith({{2, Cherry}}));
-    game.state.AutoSpin = true;
+    game.state.autoSpin = true;
     stopAutoSpinAfter(game, 3);
-    game.machine.RequestSpin();
-    EXPECT_EQ(game.state.Credits, 1000 - 3 * 8 + 3 * 1);
+    game.machine.requestSpin();
+    EXPECT_EQ(game.state.credits, 1000 - 3 * 8 + 3 * 1);
     EXPECT_EQ(game.host.count("timer LineFlash on"), 0);
     EXPECT_EQ(game.host.count("timer LampBlink on"), 1);
     EXPECT_EQ(game.host.log.back(), "timer LampBlink on");
@@ -111,10 +111,10 @@ TEST(AutoSpin, waitsForTheDoubleOrNothingWindowOfEveryWinningSpin)
 {
     LosingGame game(2);
     testing::showOnWheels(game.state, testing::boardWith({{2, Cherry}}));
-    game.state.Double = true;
-    game.state.AutoSpin = true;
+    game.state.doubleOn = true;
+    game.state.autoSpin = true;
     stopAutoSpinAfter(game, 2);
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(testing::linesStartingWithAny(game.host.log, {"game", "settled", "wait 500"}),
               (Lines{"game Pyramid", "settled", "wait 500", "game Pyramid", "settled"}));
 }
@@ -122,28 +122,28 @@ TEST(AutoSpin, waitsForTheDoubleOrNothingWindowOfEveryWinningSpin)
 TEST(AutoSpin, endsWhenTheCreditsNoLongerCoverTheBet)
 {
     LosingGame game(2);
-    game.state.Credits = 8;
-    game.state.AutoSpin = true;
-    game.machine.RequestSpin();
+    game.state.credits = 8;
+    game.state.autoSpin = true;
+    game.machine.requestSpin();
     const Lines end(game.host.log.end() - 6, game.host.log.end());
     EXPECT_EQ(end, (Lines{"settled", "timer FreeSpinBlink off", "wait 500",
                           "message You do not have enough credits for that bet,", "captions",
                           "timer LampBlink on"}));
-    EXPECT_FALSE(game.state.AutoSpin);
-    EXPECT_EQ(game.state.Spins, 1);
+    EXPECT_FALSE(game.state.autoSpin);
+    EXPECT_EQ(game.state.spins, 1);
 }
 
 TEST(AutoSpin, ignoresASpinRequestDuringThePause)
 {
     LosingGame game(3);
-    game.state.AutoSpin = true;
+    game.state.autoSpin = true;
     stopAutoSpinAfter(game, 2);
     game.host.onWait = [&] {
         if (game.host.log.back() == "wait 500")
-            game.machine.RequestSpin();
+            game.machine.requestSpin();
     };
-    game.machine.RequestSpin();
-    EXPECT_EQ(game.state.Spins, 2);
+    game.machine.requestSpin();
+    EXPECT_EQ(game.state.spins, 2);
 }
 
 } // namespace

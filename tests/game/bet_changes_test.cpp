@@ -30,16 +30,16 @@ void apply(Machine& machine, Change change)
 {
     switch (change) {
     case Change::AddLine:
-        machine.AddLine();
+        machine.addLine();
         break;
     case Change::AddCoin:
-        machine.AddCoin();
+        machine.addCoin();
         break;
     case Change::RemoveLine:
-        machine.RemoveLine();
+        machine.removeLine();
         break;
     case Change::RemoveCoin:
-        machine.RemoveCoin();
+        machine.removeCoin();
         break;
     }
 }
@@ -52,21 +52,21 @@ TEST_P(BetChange, isAcceptedWithinItsLimitsAndRefusedOtherwise)
 {
     const BetChangeCase& c = GetParam();
     TestGame game;
-    game.state.LinesPlayed = c.lines;
-    game.state.CoinsPerLine = c.coins;
-    game.state.Credits = c.credits;
-    game.state.Spinning = c.spinning;
+    game.state.linesPlayed = c.lines;
+    game.state.coinsPerLine = c.coins;
+    game.state.credits = c.credits;
+    game.state.spinning = c.spinning;
     std::pair<std::int32_t, std::int32_t> betAtClick{-1, -1};
     game.host.onRecord = [&](const std::string& line) {
         if (line == "cue Click")
-            betAtClick = {game.state.LinesPlayed, game.state.CoinsPerLine};
+            betAtClick = {game.state.linesPlayed, game.state.coinsPerLine};
     };
     apply(game.machine, c.change);
 
     EXPECT_EQ(game.host.log, c.log);
-    EXPECT_EQ(game.state.LinesPlayed, c.linesAfter);
-    EXPECT_EQ(game.state.CoinsPerLine, c.coinsAfter);
-    EXPECT_EQ(game.state.Credits, c.credits);
+    EXPECT_EQ(game.state.linesPlayed, c.linesAfter);
+    EXPECT_EQ(game.state.coinsPerLine, c.coinsAfter);
+    EXPECT_EQ(game.state.credits, c.credits);
     if (c.log.front() == "cue Click") {
         EXPECT_EQ(betAtClick, std::make_pair(c.lines, c.coins)) << "the click comes before the change";
     }
@@ -103,11 +103,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(BetChangeSound, offChangesTheBetWithoutACue)
 {
     TestGame game;
-    game.state.Sound = false;
-    game.machine.RemoveLine();
-    game.machine.AddLine();
-    game.machine.AddLine();
-    EXPECT_EQ(game.state.LinesPlayed, 8);
+    game.state.sound = false;
+    game.machine.removeLine();
+    game.machine.addLine();
+    game.machine.addLine();
+    EXPECT_EQ(game.state.linesPlayed, 8);
     EXPECT_EQ(game.host.log, (Lines{"linesPlayed", "coinsPlayed", "linesPlayed", "coinsPlayed"}));
 }
 
@@ -116,10 +116,10 @@ TEST(BetChangeDuringASpin, isRefusedWithTheNeutralCue)
     testing::LosingGame game;
     game.host.onWait = [&] {
         if (game.host.tick == std::chrono::milliseconds(500))
-            game.machine.AddCoin();
+            game.machine.addCoin();
     };
-    game.machine.RequestSpin();
-    EXPECT_EQ(game.state.CoinsPerLine, 1);
+    game.machine.requestSpin();
+    EXPECT_EQ(game.state.coinsPerLine, 1);
     EXPECT_EQ(game.host.count("cue Neutral"), 1);
 }
 

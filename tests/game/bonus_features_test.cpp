@@ -23,15 +23,15 @@ Lines cuesOf(const testing::RecordingHost& host)
 TEST(AutomaticLoser, blanksTheWheelsBeforeTheLinesSoAThreeWildLinePaysNothing)
 {
     BoardGame game(TopRowOfWilds, 0);
-    EvaluateSpin(game.context());
+    evaluateSpin(game.context());
 
     const std::array<int, WheelCount> blanks{11, 10, 10, 10, 10, 11, 11, 11, 10};
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         EXPECT_EQ(game.state.shownSymbol(wheel), blanks[wheel]) << "wheel " << wheel;
-    EXPECT_EQ(game.state.Winnings, 0);
-    EXPECT_EQ(game.state.LinePay, (std::array<std::int32_t, PaylineCount>{}));
-    EXPECT_EQ(game.state.Lightning, 3);
-    EXPECT_EQ(game.state.SpinReport, "Automatic Loser\r\n");
+    EXPECT_EQ(game.state.winnings, 0);
+    EXPECT_EQ(game.state.linePay, (std::array<std::int32_t, PaylineCount>{}));
+    EXPECT_EQ(game.state.lightning, 3);
+    EXPECT_EQ(game.state.spinReport, "Automatic Loser\r\n");
     const Lines afterReseed(game.host.log.begin() + 1, game.host.log.end());
     EXPECT_EQ(afterReseed, (Lines{"cell 0", "cell 1", "cell 2", "cell 3", "cell 4", "cell 5", "cell 6",
                                   "cell 7", "cell 8", "cue AutoLoser"}));
@@ -40,10 +40,10 @@ TEST(AutomaticLoser, blanksTheWheelsBeforeTheLinesSoAThreeWildLinePaysNothing)
 TEST(AutomaticLoser, overwritesOnlyTheStopsSoTheRestOfEachStripStays)
 {
     BoardGame game(TopRowOfWilds, 0);
-    game.state.WheelPos = {3, 3, 3, 3, 3, 3, 3, 3, 3};
-    EvaluateSpin(game.context());
+    game.state.wheelPos = {3, 3, 3, 3, 3, 3, 3, 3, 3};
+    evaluateSpin(game.context());
     for (int wheel : {0, 1, 2}) {
-        game.state.WheelPos[wheel] = 4;
+        game.state.wheelPos[wheel] = 4;
         EXPECT_EQ(game.state.shownSymbol(wheel), Wild) << "wheel " << wheel;
     }
 }
@@ -51,19 +51,19 @@ TEST(AutomaticLoser, overwritesOnlyTheStopsSoTheRestOfEachStripStays)
 TEST(BellPool, twoBellLinesWithLightningAtOneWinThePoolOnceAndRestartTheCountAtThree)
 {
     BoardGame game(boardWith({{0, Bell}, {1, Bell}, {2, Bell}, {3, Bell}, {4, Bell}, {5, Bell}}));
-    game.state.Lightning = 1;
+    game.state.lightning = 1;
     std::vector<std::int32_t> lightningDrawn;
     game.host.onRecord = [&](const std::string& line) {
         if (line == "lightning")
-            lightningDrawn.push_back(game.state.Lightning);
+            lightningDrawn.push_back(game.state.lightning);
     };
-    EvaluateSpin(game.context());
+    evaluateSpin(game.context());
 
     EXPECT_EQ(lightningDrawn, (std::vector<std::int32_t>{0, -1, 1, 2, 3}));
-    EXPECT_EQ(game.state.Lightning, 3);
-    EXPECT_EQ(game.state.BellPoolWon, 100);
-    EXPECT_EQ(game.state.BellPool, 100);
-    EXPECT_EQ(game.state.Credits, 1000 + 18 + 18 + 100);
+    EXPECT_EQ(game.state.lightning, 3);
+    EXPECT_EQ(game.state.bellPoolWon, 100);
+    EXPECT_EQ(game.state.bellPool, 100);
+    EXPECT_EQ(game.state.credits, 1000 + 18 + 18 + 100);
     EXPECT_EQ(cuesOf(game.host), (Lines{"cue BellLine", "cue BellLine", "cue BellPoolWin", "cue BellLine",
                                         "cue BellLine", "cue BellLine", "cue Win", "cue Paid"}));
     const Lines relight = testing::linesAfter(game.host.log, "cue BellPoolWin");
@@ -75,33 +75,33 @@ TEST(BellPool, twoBellLinesWithLightningAtOneWinThePoolOnceAndRestartTheCountAtT
 TEST(BellPool, threeWildsCountAsABellLineButNotAsAFruitLine)
 {
     BoardGame game(TopRowOfWilds);
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.LinePay[0], 250);
-    EXPECT_EQ(game.state.Lightning, 2);
-    EXPECT_EQ(game.state.Melons, 1);
-    EXPECT_EQ(game.state.Apples, 2);
-    EXPECT_EQ(game.state.Grapes, 3);
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.linePay[0], 250);
+    EXPECT_EQ(game.state.lightning, 2);
+    EXPECT_EQ(game.state.melons, 1);
+    EXPECT_EQ(game.state.apples, 2);
+    EXPECT_EQ(game.state.grapes, 3);
     EXPECT_EQ(game.host.count("pyramid"), 0);
 }
 
 TEST(BellPool, aDoubledSpinPaysAPoolOf150As300AndStartsAFreshPool)
 {
     BoardGame game(AllBells, 2);
-    game.state.BellPool = 150;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.BellPoolWon, 300);
-    EXPECT_EQ(game.state.BellPool, 100);
-    EXPECT_EQ(game.state.Credits, 1000 + 8 * 18 * 2 + 300);
-    EXPECT_NE(game.state.SpinReport.find("Won the Bell Pool Worth 300\r\n"), std::string::npos);
+    game.state.bellPool = 150;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.bellPoolWon, 300);
+    EXPECT_EQ(game.state.bellPool, 100);
+    EXPECT_EQ(game.state.credits, 1000 + 8 * 18 * 2 + 300);
+    EXPECT_NE(game.state.spinReport.find("Won the Bell Pool Worth 300\r\n"), std::string::npos);
 }
 
 TEST(BellPool, isNotWonWhileLightningStaysAboveZero)
 {
     BoardGame game(boardWith({{0, Bell}, {1, Bell}, {2, Bell}}));
-    game.state.Lightning = 2;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.Lightning, 1);
-    EXPECT_EQ(game.state.BellPoolWon, 0);
+    game.state.lightning = 2;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.lightning, 1);
+    EXPECT_EQ(game.state.bellPoolWon, 0);
     EXPECT_EQ(game.host.count("cue BellPoolWin"), 0);
 }
 
@@ -116,21 +116,21 @@ TEST(FruitCounters, eachFruitLineCountsDownItsOwnFruit)
                               {6, Grape},
                               {7, Grape},
                               {8, Grape}}));
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.Melons, 0);
-    EXPECT_EQ(game.state.Apples, 1);
-    EXPECT_EQ(game.state.Grapes, 2);
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.melons, 0);
+    EXPECT_EQ(game.state.apples, 1);
+    EXPECT_EQ(game.state.grapes, 2);
     EXPECT_EQ(game.host.count("cue FruitLine"), 3);
-    EXPECT_EQ(game.state.FreeSpinsPending, 0);
+    EXPECT_EQ(game.state.freeSpinsPending, 0);
 }
 
 TEST(FruitCounters, aFruitLineWhoseCounterIsAtZeroOnlyPays)
 {
     BoardGame game(boardWith({{0, Melon}, {1, Melon}, {2, Melon}}));
-    game.state.Melons = 0;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.Melons, 0);
-    EXPECT_EQ(game.state.LinePay[0], 20);
+    game.state.melons = 0;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.melons, 0);
+    EXPECT_EQ(game.state.linePay[0], 20);
     EXPECT_EQ(game.host.count("pyramid"), 0);
     EXPECT_EQ(game.host.count("cue FruitLine"), 0);
 }
@@ -142,9 +142,9 @@ TEST(FruitCounters, theLastGrapeLineRelightsTheIconsOneAtATimeAndEarnsThreeFreeS
     std::vector<std::array<std::int32_t, 3>> drawn;
     game.host.onRecord = [&](const std::string& line) {
         if (line == "pyramid")
-            drawn.push_back({game.state.Melons, game.state.Apples, game.state.Grapes});
+            drawn.push_back({game.state.melons, game.state.apples, game.state.grapes});
     };
-    EvaluateSpin(game.context());
+    evaluateSpin(game.context());
 
     EXPECT_EQ(drawn, (std::vector<std::array<std::int32_t, 3>>{
                          {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 2, 0}, {1, 2, 1}, {1, 2, 2}, {1, 2, 3}}));
@@ -156,30 +156,30 @@ TEST(FruitCounters, theLastGrapeLineRelightsTheIconsOneAtATimeAndEarnsThreeFreeS
     expected.push_back("cue Win");
     expected.push_back("cue Paid");
     EXPECT_EQ(testing::linesStartingWithAny(game.host.log, {"pyramid", "cue "}), expected);
-    EXPECT_EQ(game.state.FreeSpinsPending, 3);
+    EXPECT_EQ(game.state.freeSpinsPending, 3);
 }
 
 TEST(BonusLamps, theFreeSpinLampAddsOneFreeSpinWithTheAwardCue)
 {
     BoardGame game(boardWith({}), 4);
-    game.state.FreeSpinsPending = 2;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.FreeSpinsPending, 3);
+    game.state.freeSpinsPending = 2;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.freeSpinsPending, 3);
     EXPECT_EQ(cuesOf(game.host), Lines{"cue Award"});
 }
 
 TEST(BonusLamps, theDoublingLampSetsDoublePayoffWithTheAwardCue)
 {
     BoardGame game(boardWith({}), 2);
-    EvaluateSpin(game.context());
-    EXPECT_TRUE(game.state.DoublePayoff);
+    evaluateSpin(game.context());
+    EXPECT_TRUE(game.state.doublePayoff);
     EXPECT_EQ(cuesOf(game.host), Lines{"cue Award"});
 }
 
 TEST(BonusLamps, theBonusPoolLampRedrawsThePoolThenPlaysTheAwardCue)
 {
     BoardGame game(boardWith({}), 6);
-    EvaluateSpin(game.context());
+    evaluateSpin(game.context());
     EXPECT_EQ(testing::linesStartingWithAny(game.host.log, {"bonusPool", "cue "}),
               (Lines{"bonusPool", "cue Award"}));
 }
@@ -188,39 +188,39 @@ TEST(BonusLamps, oddLampsDoNothing)
 {
     for (const int lamp : {1, 3, 5, 7}) {
         BoardGame game(boardWith({}), lamp);
-        EvaluateSpin(game.context());
+        evaluateSpin(game.context());
         EXPECT_EQ(game.host.log.size(), 1u) << "lamp " << lamp; // the reseed alone
-        EXPECT_FALSE(game.state.DoublePayoff) << "lamp " << lamp;
-        EXPECT_EQ(game.state.FreeSpinsPending, 0) << "lamp " << lamp;
-        EXPECT_EQ(game.state.BellPool, 100) << "lamp " << lamp;
+        EXPECT_FALSE(game.state.doublePayoff) << "lamp " << lamp;
+        EXPECT_EQ(game.state.freeSpinsPending, 0) << "lamp " << lamp;
+        EXPECT_EQ(game.state.bellPool, 100) << "lamp " << lamp;
     }
 }
 
 TEST(FreeSpinEvaluation, neverCountsBellLinesOrFruitLines)
 {
     BoardGame game(boardWith({{0, Wild}, {1, Wild}, {2, Wild}, {3, Grape}, {4, Grape}, {5, Grape}}));
-    game.state.FreeSpinMode = true;
-    game.state.Lightning = 0;
-    game.state.Melons = 0;
-    game.state.Apples = 0;
-    game.state.Grapes = 0;
-    EvaluateFreeSpin(game.context());
-    EXPECT_EQ(game.state.LinePay[0], 100);
-    EXPECT_EQ(game.state.LinePay[1], 0);
-    EXPECT_EQ(game.state.Lightning, 0);
-    EXPECT_EQ(game.state.Grapes, 0);
-    EXPECT_EQ(game.state.FreeSpinsPending, 0);
-    EXPECT_EQ(game.state.BellPoolWon, 0);
+    game.state.freeSpinMode = true;
+    game.state.lightning = 0;
+    game.state.melons = 0;
+    game.state.apples = 0;
+    game.state.grapes = 0;
+    evaluateFreeSpin(game.context());
+    EXPECT_EQ(game.state.linePay[0], 100);
+    EXPECT_EQ(game.state.linePay[1], 0);
+    EXPECT_EQ(game.state.lightning, 0);
+    EXPECT_EQ(game.state.grapes, 0);
+    EXPECT_EQ(game.state.freeSpinsPending, 0);
+    EXPECT_EQ(game.state.bellPoolWon, 0);
     EXPECT_EQ(game.host.count("lightning") + game.host.count("pyramid"), 0);
 }
 
 TEST(FreeSpinEvaluation, stillAppliesTheLamps)
 {
     BoardGame game(TopRowOfWilds, 2);
-    game.state.FreeSpinMode = true;
-    EvaluateFreeSpin(game.context());
-    EXPECT_EQ(game.state.LinePay[0], 200);
-    EXPECT_EQ(game.state.SpinReport, "All Winnings Lines are Doubled.\r\nLine 1 paid 200.\r\n");
+    game.state.freeSpinMode = true;
+    evaluateFreeSpin(game.context());
+    EXPECT_EQ(game.state.linePay[0], 200);
+    EXPECT_EQ(game.state.spinReport, "All Winnings Lines are Doubled.\r\nLine 1 paid 200.\r\n");
 }
 
 } // namespace

@@ -30,9 +30,9 @@ TEST_P(PaylineGeometry, paysExactlyTheLinesOverTheSymbols)
 {
     const GeometryCase& c = GetParam();
     BoardGame game(c.board);
-    game.state.LinesPlayed = c.linesPlayed;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.LinePay, c.pays);
+    game.state.linesPlayed = c.linesPlayed;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.linePay, c.pays);
 }
 
 constexpr std::uint8_t One = Seven; // symbol 1 pays only as a full line, so crossing lines stay 0
@@ -87,57 +87,57 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Evaluation, threeWildsWithEightCoinsOnADoubledSpinPay4000OnTheirLine)
 {
     BoardGame game(boardWith({{0, Wild}, {1, Wild}, {2, Wild}}), 2);
-    game.state.CoinsPerLine = 8;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.LinePay[0], 250 * 8 * 2);
+    game.state.coinsPerLine = 8;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.linePay[0], 250 * 8 * 2);
 }
 
 TEST(Evaluation, winningsAreTheSumOfTheLinePaysAndTheFirstWinningLineIsTheFirstThatPaid)
 {
     BoardGame game(boardWith({{0, Cherry}, {3, Cherry}, {4, One}}));
-    game.state.CoinsPerLine = 3;
-    game.state.PayMode = true;
+    game.state.coinsPerLine = 3;
+    game.state.payMode = true;
     game.host.onRecord = [&](const std::string& line) {
         if (line == "readout shown") {
-            EXPECT_EQ(game.state.Winnings, 3 * (1 + 1 + 3 + 1));
+            EXPECT_EQ(game.state.winnings, 3 * (1 + 1 + 3 + 1));
         }
     };
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.LinePay, (LinePays{3, 3, 0, 9, 0, 0, 3, 0}));
-    EXPECT_EQ(game.state.FirstWinningLine, 0);
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.linePay, (LinePays{3, 3, 0, 9, 0, 0, 3, 0}));
+    EXPECT_EQ(game.state.firstWinningLine, 0);
     EXPECT_EQ(game.host.count("readout shown"), 2);
 }
 
 TEST(Evaluation, aSpinWithoutPayingLinesHasNoFirstWinningLine)
 {
     BoardGame game(boardWith({}));
-    game.state.FirstWinningLine = 4;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.FirstWinningLine, -1);
-    EXPECT_EQ(game.state.Winnings, 0);
+    game.state.firstWinningLine = 4;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.firstWinningLine, -1);
+    EXPECT_EQ(game.state.winnings, 0);
     EXPECT_EQ(game.host.count("readout shown"), 0);
 }
 
 TEST(Evaluation, restartsTheFlashTicksButKeepsTheFlashPhase)
 {
     BoardGame game(boardWith({{2, Cherry}}));
-    game.state.HighlightTicks = 5;
-    game.state.HighlightPhase = true;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.HighlightTicks, 0);
-    EXPECT_TRUE(game.state.HighlightPhase);
-    EXPECT_EQ(game.state.FirstWinningLine, 5);
+    game.state.highlightTicks = 5;
+    game.state.highlightPhase = true;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.highlightTicks, 0);
+    EXPECT_TRUE(game.state.highlightPhase);
+    EXPECT_EQ(game.state.firstWinningLine, 5);
 }
 
 TEST(Evaluation, regularEvaluationReseedsFirstAndTheFreeSpinEvaluationDoesNot)
 {
     BoardGame regular(boardWith({}));
-    EvaluateSpin(regular.context());
+    evaluateSpin(regular.context());
     ASSERT_FALSE(regular.host.log.empty());
     EXPECT_EQ(regular.host.log.front().rfind("reseed ", 0), 0u);
 
     BoardGame freeSpin(boardWith({}));
-    EvaluateFreeSpin(freeSpin.context());
+    evaluateFreeSpin(freeSpin.context());
     EXPECT_TRUE(freeSpin.host.linesStartingWith("reseed").empty());
 }
 
@@ -157,10 +157,10 @@ TEST_P(SpinReport, readsAsTheSpinWent)
 {
     const ReportCase& c = GetParam();
     BoardGame game(c.board, c.lamp);
-    game.state.CoinsPerLine = c.coins;
-    game.state.SpinReport = "the report of an earlier spin";
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.SpinReport, c.report);
+    game.state.coinsPerLine = c.coins;
+    game.state.spinReport = "the report of an earlier spin";
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.spinReport, c.report);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -199,13 +199,13 @@ TEST(SpinReportText, aBonusPoolIncreaseKeepsItsTextWithoutTheNoWinSentence)
     BoardGame game(boardWith({}), 6);
     constexpr std::int64_t clock = 123'456;
     game.host.nextReseeds = {clock};
-    EvaluateSpin(game.context());
+    evaluateSpin(game.context());
 
     RandomGenerator expected;
     expected.reseed(clock);
-    const int increase = static_cast<int>(expected.Random(25)) + 1;
-    EXPECT_EQ(game.state.SpinReport, "Bonus Pool increased by " + std::to_string(increase) + " credits.\r\n");
-    EXPECT_EQ(game.state.BellPool, 100 + increase);
+    const int increase = static_cast<int>(expected.random(25)) + 1;
+    EXPECT_EQ(game.state.spinReport, "Bonus Pool increased by " + std::to_string(increase) + " credits.\r\n");
+    EXPECT_EQ(game.state.bellPool, 100 + increase);
 }
 
 TEST(SpinReportText, aReportLongerThan255CharactersKeepsItsFirst255AndCountsEveryPay)
@@ -221,18 +221,18 @@ TEST(SpinReportText, aReportLongerThan255CharactersKeepsItsFirst255AndCountsEver
                               {7, Wild},
                               {8, Wild}}),
                    2);
-    game.state.CoinsPerLine = 200'000;
-    game.state.BellPool = 1'000'000;
-    EvaluateSpin(game.context());
+    game.state.coinsPerLine = 200'000;
+    game.state.bellPool = 1'000'000;
+    evaluateSpin(game.context());
 
     std::string full = "All Winnings Lines are Doubled.\r\n";
     for (int line = 1; line <= 8; ++line)
         full += "Line " + std::to_string(line) + " paid 100000000.\r\n";
     full += "Won the Bell Pool Worth 2000000\r\n";
     ASSERT_GT(full.size(), 255u);
-    EXPECT_EQ(game.state.SpinReport, full.substr(0, 255));
-    EXPECT_EQ(game.state.BellPoolWon, 2'000'000);
-    EXPECT_EQ(game.state.Credits, 1000 + 8 * 100'000'000 + 2'000'000);
+    EXPECT_EQ(game.state.spinReport, full.substr(0, 255));
+    EXPECT_EQ(game.state.bellPoolWon, 2'000'000);
+    EXPECT_EQ(game.state.credits, 1000 + 8 * 100'000'000 + 2'000'000);
 }
 
 TEST(SpinReportText, appendingKeepsTheFirst255Characters)

@@ -38,10 +38,10 @@ struct LastGrapeGame : TestGame
     {
         host.onRecord = [this](const std::string& line) {
             if (line == "timer FreeSpinBlink on")
-                freeSpinStarts.push_back({state.Credits, state.FreeSpinsPending, state.NumberOfBarRolls,
-                                          state.FreeSpinMode, state.ReelStrips});
-            if (line == "readout cleared" && state.FreeSpinMode)
-                creditsShownAtFreeSpinStarts.push_back(state.Credits);
+                freeSpinStarts.push_back({state.credits, state.freeSpinsPending, state.numberOfBarRolls,
+                                          state.freeSpinMode, state.reelStrips});
+            if (line == "readout cleared" && state.freeSpinMode)
+                creditsShownAtFreeSpinStarts.push_back(state.credits);
         };
     }
 };
@@ -50,7 +50,7 @@ TEST(FreeSpinSeries, threeEarnedFreeSpinsArePlayedAtOnceWithinTheSameRequest)
 {
     LastGrapeGame game;
     game.watchFreeSpinStarts();
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
 
     EXPECT_EQ(game.host.count("settled"), 4);
     EXPECT_EQ(game.host.count("timer FreeSpinBlink on"), 3);
@@ -58,8 +58,8 @@ TEST(FreeSpinSeries, threeEarnedFreeSpinsArePlayedAtOnceWithinTheSameRequest)
     EXPECT_EQ(game.host.count("timer LampBlink off"), 4);
     EXPECT_EQ(game.host.count("timer LineFlash off"), 4);
     EXPECT_EQ(game.host.log.back(), "timer LampBlink on");
-    EXPECT_EQ(game.state.NumberOfBarRolls, 3);
-    EXPECT_EQ(game.state.FreeSpinsPending, 0);
+    EXPECT_EQ(game.state.numberOfBarRolls, 3);
+    EXPECT_EQ(game.state.freeSpinsPending, 0);
     ASSERT_EQ(game.freeSpinStarts.size(), 3u);
     for (std::size_t spin = 0; spin < 3; ++spin) {
         EXPECT_EQ(game.freeSpinStarts[spin].pending, static_cast<std::int32_t>(2 - spin))
@@ -75,10 +75,10 @@ TEST(FreeSpinSeries, freeSpinsTakeNoBetAndCountNeitherInSpinsNorInTotalBets)
 {
     LastGrapeGame game;
     game.watchFreeSpinStarts();
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
 
-    EXPECT_EQ(game.state.Spins, 1);
-    EXPECT_EQ(game.state.TotalBets, 8);
+    EXPECT_EQ(game.state.spins, 1);
+    EXPECT_EQ(game.state.totalBets, 8);
     ASSERT_EQ(game.creditsShownAtFreeSpinStarts.size(), 3u);
     for (std::size_t spin = 0; spin < 3; ++spin)
         EXPECT_EQ(game.creditsShownAtFreeSpinStarts[spin], game.freeSpinStarts[spin].credits)
@@ -91,31 +91,31 @@ TEST(FreeSpinSeries, endsWithTheNormalStripsDueAtTheNextSpin)
     std::array<std::int32_t, WheelCount> regularStops{};
     game.host.onRecord = [&](const std::string& line) {
         if (line == "settled" && regularStops == std::array<std::int32_t, WheelCount>{})
-            regularStops = game.state.WheelPos;
+            regularStops = game.state.wheelPos;
     };
-    game.machine.RequestSpin();
-    EXPECT_FALSE(game.state.FreeSpinMode);
-    EXPECT_TRUE(game.state.RestoreStrips);
-    EXPECT_EQ(game.state.SavedWheelPos, regularStops);
+    game.machine.requestSpin();
+    EXPECT_FALSE(game.state.freeSpinMode);
+    EXPECT_TRUE(game.state.restoreStrips);
+    EXPECT_EQ(game.state.savedWheelPos, regularStops);
 }
 
 TEST(FreeSpinSeries, theNextSpinRepaintsTheNormalStripsAtTheSavedStopsBeforeItTakesTheBetAndDraws)
 {
     LastGrapeGame game;
-    game.machine.RequestSpin();
-    const auto savedStops = game.state.SavedWheelPos;
+    game.machine.requestSpin();
+    const auto savedStops = game.state.savedWheelPos;
     game.host.clearLog();
     game.host.nextReseeds = {clockValueForFinalLamp(NothingLamp), 0};
     bool repainted = false;
     game.host.onRecord = [&](const std::string& line) {
         if (line == "repaint" && !repainted) {
             repainted = true;
-            EXPECT_EQ(game.state.ReelStrips, normalStrips());
-            EXPECT_EQ(game.state.WheelPos, savedStops);
-            EXPECT_FALSE(game.state.RestoreStrips);
+            EXPECT_EQ(game.state.reelStrips, normalStrips());
+            EXPECT_EQ(game.state.wheelPos, savedStops);
+            EXPECT_FALSE(game.state.restoreStrips);
         }
     };
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
 
     ASSERT_TRUE(repainted);
     const auto start = testing::linesStartingWithAny(
@@ -123,7 +123,7 @@ TEST(FreeSpinSeries, theNextSpinRepaintsTheNormalStripsAtTheSavedStopsBeforeItTa
     EXPECT_EQ(std::vector<std::string>(start.begin(), start.begin() + 7),
               (std::vector<std::string>{"timer LineFlash off", "timer LampBlink off", "lamp 1", "repaint",
                                         "credits", "readout cleared", "wait 25"}));
-    EXPECT_EQ(game.state.Spins, 2);
+    EXPECT_EQ(game.state.spins, 2);
 }
 
 TEST(FreeSpinSeries, aFreeSpinThatLightsTheFreeSpinLampAddsASpinToTheRunningSeries)
@@ -131,12 +131,12 @@ TEST(FreeSpinSeries, aFreeSpinThatLightsTheFreeSpinLampAddsASpinToTheRunningSeri
     LastGrapeGame game;
     const std::int64_t quiet = clockValueForFinalLamp(NothingLamp);
     game.host.nextReseeds = {quiet, 0, clockValueForFinalLamp(4), quiet, quiet, quiet};
-    game.machine.RequestSpin();
-    EXPECT_EQ(game.state.NumberOfBarRolls, 4);
+    game.machine.requestSpin();
+    EXPECT_EQ(game.state.numberOfBarRolls, 4);
     EXPECT_EQ(game.host.count("settled"), 5);
     EXPECT_EQ(game.host.count("timer FreeSpinBlink on"), 4);
-    EXPECT_EQ(game.state.Spins, 1);
-    EXPECT_FALSE(game.state.FreeSpinMode);
+    EXPECT_EQ(game.state.spins, 1);
+    EXPECT_FALSE(game.state.freeSpinMode);
 }
 
 TEST(FreeSpinSeries, aNewGameDuringAFreeSpinLetsItFinishAndPlaysNoMore)
@@ -146,19 +146,19 @@ TEST(FreeSpinSeries, aNewGameDuringAFreeSpinLetsItFinishAndPlaysNoMore)
         if (line == "timer FreeSpinBlink on")
             game.machine.newGame();
     };
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(game.host.count("timer FreeSpinBlink on"), 1);
     EXPECT_EQ(game.host.count("settled"), 2);
-    EXPECT_FALSE(game.state.FreeSpinMode);
-    EXPECT_TRUE(game.state.RestoreStrips);
+    EXPECT_FALSE(game.state.freeSpinMode);
+    EXPECT_TRUE(game.state.restoreStrips);
 }
 
 TEST(FreeSpinText, blinksTheCountStillToComeWithTenBlanksBehind)
 {
     TestGame game;
-    game.state.FreeSpinsPending = 2;
-    game.machine.Timer5Timer();
-    game.machine.Timer5Timer();
+    game.state.freeSpinsPending = 2;
+    game.machine.blinkFreeSpinCount();
+    game.machine.blinkFreeSpinCount();
     EXPECT_EQ(game.host.log, (std::vector<std::string>{"freeSpinText lit FREE Spins:  2          ",
                                                        "freeSpinText dark FREE Spins:  2          "}));
 }

@@ -12,78 +12,78 @@ using testing::TestGame;
 TEST(StartupState, isANewGameOnTheNormalStripsWithEveryOptionOn)
 {
     const GameState state = startupGameState();
-    EXPECT_EQ(state.Credits, 1000);
-    EXPECT_EQ(state.Borrowed, 1000);
-    EXPECT_EQ(state.CoinsPerLine, 1);
-    EXPECT_EQ(state.LinesPlayed, 8);
-    EXPECT_EQ(state.BellPool, 100);
-    EXPECT_EQ(state.Lightning, 3);
-    EXPECT_EQ(state.Melons, 1);
-    EXPECT_EQ(state.Apples, 2);
-    EXPECT_EQ(state.Grapes, 3);
-    EXPECT_TRUE(state.Sound && state.Double && state.PayMode && state.AutoSave && state.BonusGame);
-    EXPECT_FALSE(state.AutoSpin || state.Spinning || state.StopRequested || state.FreeSpinMode ||
-                 state.RestoreStrips);
-    EXPECT_EQ(state.WheelPos, (std::array<std::int32_t, WheelCount>{4, 1, 6, 7, 10, 9, 3, 0, 12}));
-    EXPECT_EQ(state.BonusLamp, 0);
-    EXPECT_EQ(state.Lamps, (std::array<bool, LampCount>{}));
+    EXPECT_EQ(state.credits, 1000);
+    EXPECT_EQ(state.borrowed, 1000);
+    EXPECT_EQ(state.coinsPerLine, 1);
+    EXPECT_EQ(state.linesPlayed, 8);
+    EXPECT_EQ(state.bellPool, 100);
+    EXPECT_EQ(state.lightning, 3);
+    EXPECT_EQ(state.melons, 1);
+    EXPECT_EQ(state.apples, 2);
+    EXPECT_EQ(state.grapes, 3);
+    EXPECT_TRUE(state.sound && state.doubleOn && state.payMode && state.autoSave && state.bonusGame);
+    EXPECT_FALSE(state.autoSpin || state.spinning || state.stopRequested || state.freeSpinMode ||
+                 state.restoreStrips);
+    EXPECT_EQ(state.wheelPos, (std::array<std::int32_t, WheelCount>{4, 1, 6, 7, 10, 9, 3, 0, 12}));
+    EXPECT_EQ(state.bonusLamp, 0);
+    EXPECT_EQ(state.lamps, (std::array<bool, LampCount>{}));
     for (int wheel = 0; wheel < WheelCount; ++wheel)
-        EXPECT_EQ(state.ReelStrips[wheel], stripFromText(NormalStrips[wheel])) << "wheel " << wheel;
-    EXPECT_TRUE(state.SpinReport.empty());
+        EXPECT_EQ(state.reelStrips[wheel], stripFromText(NormalStrips[wheel])) << "wheel " << wheel;
+    EXPECT_TRUE(state.spinReport.empty());
 }
 
 TEST(NewGame, resetsMoneyCountersAndStatisticsButKeepsTheBetTheOptionsAndTheWheels)
 {
     TestGame game;
     GameState& state = game.state;
-    state.CoinsPerLine = 3;
-    state.LinesPlayed = 5;
-    state.Sound = false;
-    state.Double = false;
-    state.PayMode = false;
-    state.AutoSave = false;
-    state.BonusGame = false;
-    state.AutoSpin = true;
-    state.Credits = 12;
-    state.Borrowed = 5000;
-    state.TotalBets = 777;
-    state.BellPool = 321;
-    state.Lightning = 1;
-    state.Melons = 0;
-    state.Apples = 0;
-    state.Grapes = 2;
-    state.FreeSpinsPending = 2;
+    state.coinsPerLine = 3;
+    state.linesPlayed = 5;
+    state.sound = false;
+    state.doubleOn = false;
+    state.payMode = false;
+    state.autoSave = false;
+    state.bonusGame = false;
+    state.autoSpin = true;
+    state.credits = 12;
+    state.borrowed = 5000;
+    state.totalBets = 777;
+    state.bellPool = 321;
+    state.lightning = 1;
+    state.melons = 0;
+    state.apples = 0;
+    state.grapes = 2;
+    state.freeSpinsPending = 2;
     for (std::int32_t* counter :
-         {&state.Spins, &state.NumberOfBarRolls, &state.BarRollWon, &state.BellPoolWon,
-          &state.DoubleOrNothingWon, &state.CherryRollsWon, &state.NumberOfCherryRolls, &state.GotBonusCount,
-          &state.SevensWon, &state.FruitWon})
+         {&state.spins, &state.numberOfBarRolls, &state.barRollWon, &state.bellPoolWon,
+          &state.doubleOrNothingWon, &state.cherryRollsWon, &state.numberOfCherryRolls, &state.gotBonusCount,
+          &state.sevensWon, &state.fruitWon})
         *counter = 9;
-    state.WheelPos = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    state.Winnings = 40;
-    state.SpinReport = "Line 1 paid 40.\r\n";
+    state.wheelPos = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    state.winnings = 40;
+    state.spinReport = "Line 1 paid 40.\r\n";
     game.machine.newGame();
 
-    EXPECT_EQ(state.CoinsPerLine, 3);
-    EXPECT_EQ(state.LinesPlayed, 5);
-    EXPECT_FALSE(state.Sound || state.Double || state.PayMode || state.AutoSave || state.BonusGame);
-    EXPECT_TRUE(state.AutoSpin);
-    EXPECT_EQ(state.Credits, 1000);
-    EXPECT_EQ(state.Borrowed, 1000);
-    EXPECT_EQ(state.TotalBets, 0);
-    EXPECT_EQ(state.BellPool, 100);
-    EXPECT_EQ(state.Lightning, 3);
-    EXPECT_EQ(state.Melons, 1);
-    EXPECT_EQ(state.Apples, 2);
-    EXPECT_EQ(state.Grapes, 3);
-    EXPECT_EQ(state.FreeSpinsPending, 0);
+    EXPECT_EQ(state.coinsPerLine, 3);
+    EXPECT_EQ(state.linesPlayed, 5);
+    EXPECT_FALSE(state.sound || state.doubleOn || state.payMode || state.autoSave || state.bonusGame);
+    EXPECT_TRUE(state.autoSpin);
+    EXPECT_EQ(state.credits, 1000);
+    EXPECT_EQ(state.borrowed, 1000);
+    EXPECT_EQ(state.totalBets, 0);
+    EXPECT_EQ(state.bellPool, 100);
+    EXPECT_EQ(state.lightning, 3);
+    EXPECT_EQ(state.melons, 1);
+    EXPECT_EQ(state.apples, 2);
+    EXPECT_EQ(state.grapes, 3);
+    EXPECT_EQ(state.freeSpinsPending, 0);
     for (const std::int32_t counter :
-         {state.Spins, state.NumberOfBarRolls, state.BarRollWon, state.BellPoolWon, state.DoubleOrNothingWon,
-          state.CherryRollsWon, state.NumberOfCherryRolls, state.GotBonusCount, state.SevensWon,
-          state.FruitWon})
+         {state.spins, state.numberOfBarRolls, state.barRollWon, state.bellPoolWon, state.doubleOrNothingWon,
+          state.cherryRollsWon, state.numberOfCherryRolls, state.gotBonusCount, state.sevensWon,
+          state.fruitWon})
         EXPECT_EQ(counter, 0);
-    EXPECT_EQ(state.WheelPos, (std::array<std::int32_t, WheelCount>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(state.Winnings, 40);
-    EXPECT_EQ(state.SpinReport, "Line 1 paid 40.\r\n");
+    EXPECT_EQ(state.wheelPos, (std::array<std::int32_t, WheelCount>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(state.winnings, 40);
+    EXPECT_EQ(state.spinReport, "Line 1 paid 40.\r\n");
     EXPECT_EQ(game.host.log, std::vector<std::string>{"repaint"});
 }
 
@@ -115,7 +115,7 @@ TEST(RunBetweenSpins, runsAtOnceBetweenSpinsAndAfterTheSpinCommandDuringOne)
     game.machine.runBetweenSpins([&] { ++runs; });
     EXPECT_EQ(runs, 1);
 
-    game.state.AutoSpin = true;
+    game.state.autoSpin = true;
     bool queued = false;
     game.host.onWait = [&] {
         if (!queued) {
@@ -123,20 +123,20 @@ TEST(RunBetweenSpins, runsAtOnceBetweenSpinsAndAfterTheSpinCommandDuringOne)
             game.machine.runBetweenSpins([&] {
                 ++runs;
                 EXPECT_FALSE(game.machine.isSpinRequestRunning());
-                EXPECT_FALSE(game.state.Spinning);
+                EXPECT_FALSE(game.state.spinning);
             });
             EXPECT_EQ(runs, 1);
         }
     };
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(runs, 2);
-    EXPECT_FALSE(game.state.AutoSpin);
-    EXPECT_EQ(game.state.Spins, 1);
+    EXPECT_FALSE(game.state.autoSpin);
+    EXPECT_EQ(game.state.spins, 1);
     EXPECT_LT(game.host.tick.count(), 101 * 25); // the wheels stopped at once
 
     game.host.onWait = nullptr;
     const auto before = game.host.tick;
-    game.machine.RequestSpin(); // the next spin turns its wheels in full again
+    game.machine.requestSpin(); // the next spin turns its wheels in full again
     EXPECT_GE((game.host.tick - before).count(), 101 * 25);
 }
 

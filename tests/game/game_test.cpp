@@ -25,10 +25,10 @@ TEST(Game, theTogglesFlipTheirOptionAndNothingElse)
     {
         GameOption option;
         bool GameState::*flag;
-    } toggles[] = {{GameOption::Sound, &GameState::Sound},
-                   {GameOption::Double, &GameState::Double},
-                   {GameOption::PayMode, &GameState::PayMode},
-                   {GameOption::AutoSpin, &GameState::AutoSpin}};
+    } toggles[] = {{GameOption::Sound, &GameState::sound},
+                   {GameOption::Double, &GameState::doubleOn},
+                   {GameOption::PayMode, &GameState::payMode},
+                   {GameOption::AutoSpin, &GameState::autoSpin}};
     for (const auto& toggle : toggles) {
         const GameState before = fixture.game.state();
         fixture.game.toggle(toggle.option);
@@ -47,16 +47,16 @@ TEST(Game, readingASlotLeavesTheRunningGameWhileOpeningItMakesItTheRunningOne)
     fixture.game.moveCredits(BorrowMode::Borrow, 100);
     fixture.game.storeSlot(fixture.store, 2, "Saved", Today);
     fixture.game.moveCredits(BorrowMode::PayBack, 10);
-    ASSERT_EQ(fixture.game.state().Credits, 1090);
+    ASSERT_EQ(fixture.game.state().credits, 1090);
 
     const GameState read = fixture.game.readSlot(fixture.store, 2, Today);
-    EXPECT_EQ(read.Credits, 1100);
-    EXPECT_EQ(read.GameName, "Saved");
-    EXPECT_EQ(fixture.game.state().Credits, 1090);
+    EXPECT_EQ(read.credits, 1100);
+    EXPECT_EQ(read.gameName, "Saved");
+    EXPECT_EQ(fixture.game.state().credits, 1090);
 
     fixture.game.openSlot(fixture.store, 2, Today);
-    EXPECT_EQ(fixture.game.state().Credits, 1100);
-    EXPECT_EQ(fixture.game.state().Borrowed, 1100);
+    EXPECT_EQ(fixture.game.state().credits, 1100);
+    EXPECT_EQ(fixture.game.state().borrowed, 1100);
 }
 
 TEST(Game, aStopRequestReachesTheRunningSpinOnly)
@@ -65,7 +65,7 @@ TEST(Game, aStopRequestReachesTheRunningSpinOnly)
     fixture.host.onWait = [&] { fixture.game.requestStop(); };
     fixture.game.requestSpin();
     EXPECT_LT(fixture.host.tick.count(), 101 * 25); // the wheels stopped early
-    EXPECT_EQ(fixture.game.state().Spins, 1);
+    EXPECT_EQ(fixture.game.state().spins, 1);
 }
 
 } // namespace

@@ -20,7 +20,7 @@ void loadCurrentGame(GameState& state, const std::string& section)
 {
     MemoryFileAccess files;
     files.files[Path] = "[CurrentGame]\n" + section;
-    SavedGameStore(files, Path).SaveLoadGame(state, CurrentGameSlot, false, {}, Today);
+    SavedGameStore(files, Path).saveLoadGame(state, CurrentGameSlot, false, {}, Today);
 }
 
 // A damaged or hand-edited "CurrentGame" section, and what the next spin request does with it on
@@ -41,15 +41,15 @@ TEST_P(HostileSavedGame, playsOnWithoutWrapping)
 {
     LosingGame game;
     loadCurrentGame(game.state, GetParam().section);
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     const auto messages = game.host.linesStartingWith("message ");
     if (*GetParam().message == '\0')
         EXPECT_TRUE(messages.empty()) << messages.front();
     else
         EXPECT_EQ(messages, std::vector<std::string>{std::string("message ") + GetParam().message});
-    EXPECT_EQ(game.state.Credits, GetParam().credits);
-    EXPECT_EQ(game.state.TotalBets, GetParam().totalBets);
-    EXPECT_FALSE(game.state.Spinning);
+    EXPECT_EQ(game.state.credits, GetParam().credits);
+    EXPECT_EQ(game.state.totalBets, GetParam().totalBets);
+    EXPECT_FALSE(game.state.spinning);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,11 +86,11 @@ TEST(HostileSavedGame, aWinOnABalanceAtTheLimitStopsThere)
 {
     BoardGame game(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
     loadCurrentGame(game.state, "Credits=2147483647\nBellPool=2147483647\nDouble=0\nPayMode=0\n");
-    game.state.Lightning = 0; // the bell pool is won as well
-    EvaluateSpin(game.context());
-    EXPECT_GT(game.state.Winnings, 0);
-    EXPECT_EQ(game.state.Credits, Largest);
-    EXPECT_EQ(game.state.BellPoolWon, Largest);
+    game.state.lightning = 0; // the bell pool is won as well
+    evaluateSpin(game.context());
+    EXPECT_GT(game.state.winnings, 0);
+    EXPECT_EQ(game.state.credits, Largest);
+    EXPECT_EQ(game.state.bellPoolWon, Largest);
 }
 
 // A settings file bigger than the part a read parses: the game saved into it must read back.
@@ -103,13 +103,13 @@ TEST(HostileSavedGame, aGameSavedIntoAnOversizedFileReadsBack)
     files.files[Path] = junk;
     SavedGameStore store(files, Path);
     GameState saved = startupGameState();
-    saved.Credits = 4321;
-    store.SaveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
-    store.SaveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
+    saved.credits = 4321;
+    store.saveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
+    store.saveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
 
     GameState loaded = startupGameState();
-    store.SaveLoadGame(loaded, CurrentGameSlot, false, {}, Today);
-    EXPECT_EQ(loaded.Credits, 4321);
+    store.saveLoadGame(loaded, CurrentGameSlot, false, {}, Today);
+    EXPECT_EQ(loaded.credits, 4321);
     const std::string& text = files.files[Path];
     EXPECT_EQ(text.find("[CurrentGame]"), 0u);
     EXPECT_EQ(text.find("[CurrentGame]", 1), std::string::npos);

@@ -30,12 +30,12 @@ TEST_P(CountOff, paysInStepsOfTwentyFiveTenFiveAndOneATenthOfASecondApart)
 {
     const CountOffCase& c = GetParam();
     testing::TestGame game;
-    game.state.Credits = 0;
-    game.state.Winnings = c.winnings;
+    game.state.credits = 0;
+    game.state.winnings = c.winnings;
     std::vector<std::int32_t> creditsDrawn;
     game.host.onRecord = [&](const std::string& line) {
         if (line == "credits")
-            creditsDrawn.push_back(game.state.Credits);
+            creditsDrawn.push_back(game.state.credits);
     };
     countOff(game.context());
 
@@ -51,8 +51,8 @@ TEST_P(CountOff, paysInStepsOfTwentyFiveTenFiveAndOneATenthOfASecondApart)
     for (std::size_t i = 0; i < expected.size(); ++i)
         eachStep.insert(eachStep.end(), {"cue CountStep", "credits", "wait 100"});
     EXPECT_EQ(game.host.log, eachStep);
-    EXPECT_EQ(game.state.Winnings, 0);
-    EXPECT_EQ(game.state.Credits, c.winnings);
+    EXPECT_EQ(game.state.winnings, 0);
+    EXPECT_EQ(game.state.credits, c.winnings);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,9 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Payout, instantPayoffPlaysWinThenPaidAndAddsTheWinningsAtOnce)
 {
     BoardGame game(OneCoinWin);
-    game.state.CoinsPerLine = 5;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.Credits, 1005);
+    game.state.coinsPerLine = 5;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.credits, 1005);
     EXPECT_EQ(game.host.linesStartingWith("cue "), (Lines{"cue Win", "cue Paid"}));
     EXPECT_EQ(testing::linesAfter(game.host.log, "cue Win"),
               (Lines{"readout shown", "timer LineFlash on", "credits", "cue Paid"}));
@@ -78,10 +78,10 @@ TEST(Payout, instantPayoffPlaysWinThenPaidAndAddsTheWinningsAtOnce)
 TEST(Payout, countingOffPlaysWinThenOneCountStepPerStep)
 {
     BoardGame game(OneCoinWin);
-    game.state.CoinsPerLine = 3;
-    game.state.PayMode = true;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.Credits, 1003);
+    game.state.coinsPerLine = 3;
+    game.state.payMode = true;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.credits, 1003);
     EXPECT_EQ(game.host.linesStartingWith("cue "),
               (Lines{"cue Win", "cue CountStep", "cue CountStep", "cue CountStep"}));
 }
@@ -89,7 +89,7 @@ TEST(Payout, countingOffPlaysWinThenOneCountStepPerStep)
 TEST(Payout, showsTheReadoutBeforeTheWinCue)
 {
     BoardGame game(OneCoinWin);
-    EvaluateSpin(game.context());
+    evaluateSpin(game.context());
     const Lines shown = testing::linesStartingWithAny(game.host.log, {"readout", "cue "});
     EXPECT_EQ(Lines(shown.begin(), shown.begin() + 2), (Lines{"readout shown", "cue Win"}));
 }
@@ -106,18 +106,18 @@ class LostDoubleOrNothing : public ::testing::TestWithParam<LostGameCase>
 TEST_P(LostDoubleOrNothing, paysNothingPlaysNoPaidCueAndClearsTheReadout)
 {
     BoardGame game(OneCoinWin);
-    game.state.Double = true;
-    game.state.PayMode = GetParam().countOff;
-    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.Winnings = 0; };
+    game.state.doubleOn = true;
+    game.state.payMode = GetParam().countOff;
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.winnings = 0; };
     std::vector<std::int32_t> readoutAmounts;
     game.host.onRecord = [&](const std::string& line) {
         if (line == "readout shown")
-            readoutAmounts.push_back(game.state.Winnings);
+            readoutAmounts.push_back(game.state.winnings);
     };
-    EvaluateSpin(game.context());
+    evaluateSpin(game.context());
 
-    EXPECT_EQ(game.state.Winnings, 0);
-    EXPECT_EQ(game.state.Credits, 1000);
+    EXPECT_EQ(game.state.winnings, 0);
+    EXPECT_EQ(game.state.credits, 1000);
     EXPECT_EQ(game.host.linesStartingWith("cue "), Lines{"cue Win"});
     // The readout is drawn again for what the game left, and an amount of 0 clears it.
     EXPECT_EQ(readoutAmounts, (std::vector<std::int32_t>{1, 0}));
@@ -131,30 +131,30 @@ INSTANTIATE_TEST_SUITE_P(PayModes, LostDoubleOrNothing,
 TEST(DoubleOrNothing, opensThePyramidOnceAndPaysWhatTheGameLeft)
 {
     BoardGame game(OneCoinWin);
-    game.state.Double = true;
-    game.state.CoinsPerLine = 4;
+    game.state.doubleOn = true;
+    game.state.coinsPerLine = 4;
     game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) {
-        EXPECT_FALSE(game.state.PlayAgain);
-        game.state.Winnings *= 3;
+        EXPECT_FALSE(game.state.playAgain);
+        game.state.winnings *= 3;
     };
-    EvaluateSpin(game.context());
+    evaluateSpin(game.context());
     EXPECT_EQ(game.host.linesStartingWith("game "), Lines{"game Pyramid"});
-    EXPECT_EQ(game.state.Credits, 1012);
+    EXPECT_EQ(game.state.credits, 1012);
 }
 
 TEST(DoubleOrNothing, aSwitchToTheOtherGameOpensItNext)
 {
     BoardGame game(OneCoinWin);
-    game.state.Double = true;
+    game.state.doubleOn = true;
     int opened = 0;
     game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) {
-        EXPECT_FALSE(game.state.PlayAgain) << "window " << opened;
+        EXPECT_FALSE(game.state.playAgain) << "window " << opened;
         if (++opened < 3) {
-            game.state.BonusGame = !game.state.BonusGame;
-            game.state.PlayAgain = true;
+            game.state.bonusGame = !game.state.bonusGame;
+            game.state.playAgain = true;
         }
     };
-    EvaluateSpin(game.context());
+    evaluateSpin(game.context());
     EXPECT_EQ(game.host.linesStartingWith("game "), (Lines{"game Pyramid", "game CardGame", "game Pyramid"}));
 }
 
@@ -173,10 +173,10 @@ TEST_P(DoubleOrNothingOffer, opensTheChosenGameWhileTheOptionIsOn)
 {
     const OfferCase& c = GetParam();
     BoardGame game(OneCoinWin);
-    game.state.Double = c.offered;
-    game.state.BonusGame = c.pyramidChosen;
-    game.state.AutoSpin = c.autoSpin;
-    EvaluateSpin(game.context());
+    game.state.doubleOn = c.offered;
+    game.state.bonusGame = c.pyramidChosen;
+    game.state.autoSpin = c.autoSpin;
+    evaluateSpin(game.context());
     EXPECT_EQ(game.host.linesStartingWith("game "), c.games);
     EXPECT_EQ(game.host.count("timer LineFlash on"), c.lineFlashes);
 }
@@ -193,15 +193,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LineFlash, startsAfterTheGameOnARegularSpinAndBeforeItOnAFreeSpin)
 {
     BoardGame regular(OneCoinWin);
-    regular.state.Double = true;
-    EvaluateSpin(regular.context());
+    regular.state.doubleOn = true;
+    evaluateSpin(regular.context());
     EXPECT_EQ(testing::linesAfter(regular.host.log, "cue Win"),
               (Lines{"game Pyramid", "readout shown", "timer LineFlash on", "credits", "cue Paid"}));
 
     BoardGame freeSpin(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
-    freeSpin.state.Double = true;
-    freeSpin.state.FreeSpinMode = true;
-    EvaluateFreeSpin(freeSpin.context());
+    freeSpin.state.doubleOn = true;
+    freeSpin.state.freeSpinMode = true;
+    evaluateFreeSpin(freeSpin.context());
     EXPECT_EQ(testing::linesAfter(freeSpin.host.log, "cue Win"),
               (Lines{"timer LineFlash on", "game Pyramid", "readout shown", "credits", "cue Paid"}));
 }
@@ -209,9 +209,9 @@ TEST(LineFlash, startsAfterTheGameOnARegularSpinAndBeforeItOnAFreeSpin)
 TEST(LineFlash, doesNotStartWhenOnlyTheBellPoolPaid)
 {
     BoardGame game(boardWith({}));
-    game.state.Lightning = 0;
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.Credits, 1100);
+    game.state.lightning = 0;
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.credits, 1100);
     EXPECT_EQ(game.host.count("timer LineFlash on"), 0);
 }
 
@@ -227,14 +227,14 @@ class FreeSpinWinnings : public ::testing::TestWithParam<FreeSpinWinCase>
 TEST_P(FreeSpinWinnings, countInBarRollWonAsTheGameLeftThem)
 {
     BoardGame game(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
-    game.state.FreeSpinMode = true;
-    game.state.Double = true;
-    game.state.PayMode = GetParam().countOff;
-    game.state.BarRollWon = 7;
-    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.Winnings *= 2; };
-    EvaluateFreeSpin(game.context());
-    EXPECT_EQ(game.state.BarRollWon, 7 + 40);
-    EXPECT_EQ(game.state.Credits, 1040);
+    game.state.freeSpinMode = true;
+    game.state.doubleOn = true;
+    game.state.payMode = GetParam().countOff;
+    game.state.barRollWon = 7;
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.winnings *= 2; };
+    evaluateFreeSpin(game.context());
+    EXPECT_EQ(game.state.barRollWon, 7 + 40);
+    EXPECT_EQ(game.state.credits, 1040);
 }
 
 INSTANTIATE_TEST_SUITE_P(PayModes, FreeSpinWinnings,
@@ -245,22 +245,22 @@ INSTANTIATE_TEST_SUITE_P(PayModes, FreeSpinWinnings,
 TEST(FreeSpinWinningsLost, addNothingToBarRollWon)
 {
     BoardGame game(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
-    game.state.FreeSpinMode = true;
-    game.state.Double = true;
-    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.Winnings = 0; };
-    EvaluateFreeSpin(game.context());
-    EXPECT_EQ(game.state.BarRollWon, 0);
+    game.state.freeSpinMode = true;
+    game.state.doubleOn = true;
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.winnings = 0; };
+    evaluateFreeSpin(game.context());
+    EXPECT_EQ(game.state.barRollWon, 0);
 }
 
 TEST(SoundOption, offSilencesEveryCueOfAnEvaluation)
 {
     BoardGame game(boardWith({{0, Grape}, {1, Grape}, {2, Grape}}), 2);
-    game.state.Sound = false;
-    game.state.Lightning = 0;
+    game.state.sound = false;
+    game.state.lightning = 0;
     game.needOnlyTheLastGrape();
-    EvaluateSpin(game.context());
-    EXPECT_EQ(game.state.FreeSpinsPending, 3);
-    EXPECT_GT(game.state.BellPoolWon, 0);
+    evaluateSpin(game.context());
+    EXPECT_EQ(game.state.freeSpinsPending, 3);
+    EXPECT_GT(game.state.bellPoolWon, 0);
     EXPECT_TRUE(game.host.linesStartingWith("cue ").empty());
 }
 

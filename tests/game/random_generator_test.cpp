@@ -9,9 +9,9 @@ TEST(RandomGenerator, fromStateZeroThreeDrawsOfTwentyGiveZeroZeroSeventeen)
 {
     RandomGenerator random;
     random.reseed(0);
-    EXPECT_EQ(random.Random(20), 0u);
-    EXPECT_EQ(random.Random(20), 0u);
-    EXPECT_EQ(random.Random(20), 17u);
+    EXPECT_EQ(random.random(20), 0u);
+    EXPECT_EQ(random.random(20), 0u);
+    EXPECT_EQ(random.random(20), 17u);
 }
 
 TEST(RandomGenerator, sameMillisecondGivesSameDraws)
@@ -21,14 +21,14 @@ TEST(RandomGenerator, sameMillisecondGivesSameDraws)
     first.reseed(45'296'789);
     second.reseed(45'296'789);
     for (int i = 0; i < 100; ++i)
-        EXPECT_EQ(first.Random(576), second.Random(576));
+        EXPECT_EQ(first.random(576), second.random(576));
 }
 
 TEST(RandomGenerator, stateStepsByTheLinearCongruence)
 {
     RandomGenerator random;
     random.reseed(1);
-    random.Random(1);
+    random.random(1);
     EXPECT_EQ(random.state(), 134775814u);
     random.reseed(MillisecondsPerDay - 1);
     EXPECT_EQ(random.state(), 86'399'999u);

@@ -36,13 +36,13 @@ constexpr SymbolCounts FreeCCounts{1, 3, 0, 0, 0, 0, 0, 0, 1, 2, 0, 13};
 void expectSymbolCounts(const GameState& state, const std::array<SymbolCounts, WheelCount>& expected)
 {
     for (int wheel = 0; wheel < WheelCount; ++wheel)
-        EXPECT_EQ(countSymbols(state.ReelStrips[wheel]), expected[wheel]) << "wheel " << wheel;
+        EXPECT_EQ(countSymbols(state.reelStrips[wheel]), expected[wheel]) << "wheel " << wheel;
 }
 
 TEST(ReelStrips, normalStripsHoldTheirSymbolCounts)
 {
     GameState state;
-    BuildNormalStrips(state);
+    buildNormalStrips(state);
     expectSymbolCounts(state, {Wheel0Counts, Wheel1Counts, Wheel2Counts, Wheel3Counts, Wheel4Counts,
                                Wheel5To7Counts, Wheel5To7Counts, Wheel5To7Counts, Wheel8Counts});
 }
@@ -50,7 +50,7 @@ TEST(ReelStrips, normalStripsHoldTheirSymbolCounts)
 TEST(ReelStrips, freeSpinStripsGoAToWheels027BTo13568AndCToTheCentre)
 {
     GameState state;
-    LoadFreeSpinStrips(state);
+    loadFreeSpinStrips(state);
     expectSymbolCounts(state, {FreeACounts, FreeBCounts, FreeACounts, FreeBCounts, FreeCCounts, FreeBCounts,
                                FreeBCounts, FreeACounts, FreeBCounts});
 }
@@ -58,19 +58,19 @@ TEST(ReelStrips, freeSpinStripsGoAToWheels027BTo13568AndCToTheCentre)
 TEST(ReelStrips, rebuildingEachTableUndoesBlanksWrittenOverItsStrips)
 {
     GameState state;
-    BuildNormalStrips(state);
-    const auto normal = state.ReelStrips;
-    LoadFreeSpinStrips(state);
-    const auto freeSpin = state.ReelStrips;
-    for (const auto& rebuild : {BuildNormalStrips, LoadFreeSpinStrips}) {
+    buildNormalStrips(state);
+    const auto normal = state.reelStrips;
+    loadFreeSpinStrips(state);
+    const auto freeSpin = state.reelStrips;
+    for (const auto& rebuild : {buildNormalStrips, loadFreeSpinStrips}) {
         rebuild(state);
-        for (Strip& strip : state.ReelStrips)
+        for (Strip& strip : state.reelStrips)
             strip.fill(BlankP);
     }
-    BuildNormalStrips(state);
-    EXPECT_EQ(state.ReelStrips, normal);
-    LoadFreeSpinStrips(state);
-    EXPECT_EQ(state.ReelStrips, freeSpin);
+    buildNormalStrips(state);
+    EXPECT_EQ(state.reelStrips, normal);
+    loadFreeSpinStrips(state);
+    EXPECT_EQ(state.reelStrips, freeSpin);
 }
 
 TEST(ReelStrips, stripTextsReadDigitsAndLAsTenAndPAsEleven)
@@ -83,9 +83,9 @@ TEST(ReelStrips, stripTextsReadDigitsAndLAsTenAndPAsEleven)
 TEST(ReelStrips, loadingTheFreeSpinStripsKeepsThePositionsOfTheLastRegularSpin)
 {
     GameState state = startupGameState();
-    state.WheelPos = {19, 0, 5, 7, 11, 2, 3, 17, 8};
-    LoadFreeSpinStrips(state);
-    EXPECT_EQ(state.SavedWheelPos, state.WheelPos);
+    state.wheelPos = {19, 0, 5, 7, 11, 2, 3, 17, 8};
+    loadFreeSpinStrips(state);
+    EXPECT_EQ(state.savedWheelPos, state.wheelPos);
 }
 
 TEST(ReelStrips, beforeTheFirstSpinTheWindowShows213Over354Over207)
@@ -100,9 +100,9 @@ TEST(ReelStrips, wheelsSharingAStripTextKeepTheirOwnRows)
 {
     TestGame game;
     game.payInstantlyWithoutOffer();
-    game.state.WheelPos = {0, 0, 0, 0, 0, 9, 4, 14, 0};
-    game.state.BonusLamp = 0; // Automatic Loser overwrites every wheel's stop
-    EvaluateSpin(game.context());
+    game.state.wheelPos = {0, 0, 0, 0, 0, 9, 4, 14, 0};
+    game.state.bonusLamp = 0; // Automatic Loser overwrites every wheel's stop
+    evaluateSpin(game.context());
 
     const Strip normal = stripFromText(NormalStrips[5]);
     Strip wheel5 = normal;
@@ -111,9 +111,9 @@ TEST(ReelStrips, wheelsSharingAStripTextKeepTheirOwnRows)
     wheel6[4] = BlankP;
     Strip wheel7 = normal;
     wheel7[14] = BlankP;
-    EXPECT_EQ(game.state.ReelStrips[5], wheel5);
-    EXPECT_EQ(game.state.ReelStrips[6], wheel6);
-    EXPECT_EQ(game.state.ReelStrips[7], wheel7);
+    EXPECT_EQ(game.state.reelStrips[5], wheel5);
+    EXPECT_EQ(game.state.reelStrips[6], wheel6);
+    EXPECT_EQ(game.state.reelStrips[7], wheel7);
 }
 
 // The stops and every lamp of a spin come from one seeded generator in a fixed order: one draw
@@ -125,34 +125,34 @@ TEST(StopDrawing, spinDrawsThrowAwayThenLampThenOffsetAndStopPerWheelThenLampSte
     game.payInstantlyWithoutOffer();
     constexpr std::int64_t clock = 45'296'789;
     game.host.clockValue = clock;
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     ASSERT_EQ(game.host.log.front(), "reseed " + std::to_string(clock));
 
     RandomGenerator expected;
     expected.reseed(clock);
-    expected.Random(2);
-    int lamp = static_cast<int>(expected.Random(8));
+    expected.random(2);
+    int lamp = static_cast<int>(expected.random(8));
     std::array<int, WheelCount> offsets{};
     std::array<std::int32_t, WheelCount> stops{};
     for (int wheel = 0; wheel < WheelCount; ++wheel) {
-        offsets[wheel] = static_cast<int>(expected.Random(576));
-        stops[wheel] = static_cast<std::int32_t>(expected.Random(20));
+        offsets[wheel] = static_cast<int>(expected.random(576));
+        stops[wheel] = static_cast<std::int32_t>(expected.random(20));
     }
-    EXPECT_EQ(game.state.WheelPos, stops);
+    EXPECT_EQ(game.state.wheelPos, stops);
 
     const auto frames = testing::framesOf(game.host.log);
     ASSERT_EQ(frames.size(), 101u);
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         EXPECT_EQ(frames[0][wheel], "motion " + std::to_string(wheel) + " " + std::to_string(offsets[wheel]));
     for (int frame = 4; frame <= 100; frame += 4) {
-        const int next = static_cast<int>(expected.Random(8));
+        const int next = static_cast<int>(expected.random(8));
         const std::vector<std::string> lampLines(frames[frame - 1].begin(), frames[frame - 1].begin() + 2);
         EXPECT_EQ(lampLines,
                   (std::vector<std::string>{"lamp " + std::to_string(lamp), "lamp " + std::to_string(next)}))
             << "frame " << frame;
         lamp = next;
     }
-    EXPECT_EQ(game.state.BonusLamp, lamp);
+    EXPECT_EQ(game.state.bonusLamp, lamp);
 }
 
 TEST(StopDrawing, spinsReseededFromTheSameMillisecondDrawTheSameStopsAndLamp)
@@ -162,17 +162,17 @@ TEST(StopDrawing, spinsReseededFromTheSameMillisecondDrawTheSameStopsAndLamp)
     for (TestGame* game : {&first, &second}) {
         game->payInstantlyWithoutOffer();
         game->host.nextReseeds = {7'000'123, 0};
-        game->machine.RequestSpin();
+        game->machine.requestSpin();
     }
-    EXPECT_EQ(first.state.WheelPos, second.state.WheelPos);
-    EXPECT_EQ(first.state.BonusLamp, second.state.BonusLamp);
+    EXPECT_EQ(first.state.wheelPos, second.state.wheelPos);
+    EXPECT_EQ(first.state.bonusLamp, second.state.bonusLamp);
 }
 
 TEST(StopDrawing, wheelMotionStepsBack61RowsAndWrapsAtTheTopOfTheStrip)
 {
     TestGame game;
     game.payInstantlyWithoutOffer();
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     const auto frames = testing::framesOf(game.host.log);
     for (int wheel = 0; wheel < WheelCount; ++wheel) {
         int offset = std::stoi(frames[0][wheel].substr(8));

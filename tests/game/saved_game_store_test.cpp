@@ -13,31 +13,31 @@ const CalendarDate Today{2024, 3, 7};
 // The 25 stored game values in the order of the file's keys.
 std::vector<std::int64_t> storedValues(const GameState& s)
 {
-    return {s.Credits,
-            s.Borrowed,
-            s.Melons,
-            s.Apples,
-            s.Grapes,
-            s.Lightning,
-            s.BellPool,
-            s.Spins,
-            s.LinesPlayed,
-            s.CoinsPerLine,
-            s.BellPoolWon,
-            s.CherryRollsWon,
-            s.DoubleOrNothingWon,
-            s.BarRollWon,
-            s.NumberOfCherryRolls,
-            s.NumberOfBarRolls,
-            s.GotBonusCount,
-            s.SevensWon,
-            s.FruitWon,
-            s.TotalBets,
-            s.Sound,
-            s.Double,
-            s.PayMode,
-            s.AutoSave,
-            s.BonusGame};
+    return {s.credits,
+            s.borrowed,
+            s.melons,
+            s.apples,
+            s.grapes,
+            s.lightning,
+            s.bellPool,
+            s.spins,
+            s.linesPlayed,
+            s.coinsPerLine,
+            s.bellPoolWon,
+            s.cherryRollsWon,
+            s.doubleOrNothingWon,
+            s.barRollWon,
+            s.numberOfCherryRolls,
+            s.numberOfBarRolls,
+            s.gotBonusCount,
+            s.sevensWon,
+            s.fruitWon,
+            s.totalBets,
+            s.sound,
+            s.doubleOn,
+            s.payMode,
+            s.autoSave,
+            s.bonusGame};
 }
 
 const std::vector<std::int64_t> FreshGame{1000, 1000, 1, 2, 3, 3, 100, 0, 8, 1, 0, 0, 0,
@@ -47,31 +47,31 @@ const std::vector<std::int64_t> FreshGame{1000, 1000, 1, 2, 3, 3, 100, 0, 8, 1, 
 GameState playedGame()
 {
     GameState s;
-    s.Credits = -2147483647 - 1;
-    s.Borrowed = 2147483647;
-    s.Melons = -1;
-    s.Apples = 0;
-    s.Grapes = 7;
-    s.Lightning = 11;
-    s.BellPool = 1234;
-    s.Spins = 25;
-    s.LinesPlayed = 0;
-    s.CoinsPerLine = 7;
-    s.BellPoolWon = 300;
-    s.CherryRollsWon = 12;
-    s.DoubleOrNothingWon = -450;
-    s.BarRollWon = 77;
-    s.NumberOfCherryRolls = 13;
-    s.NumberOfBarRolls = 14;
-    s.GotBonusCount = 15;
-    s.SevensWon = 16;
-    s.FruitWon = 17;
-    s.TotalBets = 5000;
-    s.Sound = false;
-    s.Double = false;
-    s.PayMode = false;
-    s.AutoSave = false;
-    s.BonusGame = false;
+    s.credits = -2147483647 - 1;
+    s.borrowed = 2147483647;
+    s.melons = -1;
+    s.apples = 0;
+    s.grapes = 7;
+    s.lightning = 11;
+    s.bellPool = 1234;
+    s.spins = 25;
+    s.linesPlayed = 0;
+    s.coinsPerLine = 7;
+    s.bellPoolWon = 300;
+    s.cherryRollsWon = 12;
+    s.doubleOrNothingWon = -450;
+    s.barRollWon = 77;
+    s.numberOfCherryRolls = 13;
+    s.numberOfBarRolls = 14;
+    s.gotBonusCount = 15;
+    s.sevensWon = 16;
+    s.fruitWon = 17;
+    s.totalBets = 5000;
+    s.sound = false;
+    s.doubleOn = false;
+    s.payMode = false;
+    s.autoSave = false;
+    s.bonusGame = false;
     return s;
 }
 
@@ -93,10 +93,10 @@ TEST_F(SavedGameStoreTest, aSlotNeverWrittenReadsAsAFreshGameNamedAfterItsSectio
 {
     files.files[Path] = "[GameNo1]\nCredits=5\n[GameNo2]\nCredits=6\n";
     GameState state = playedGame();
-    store.SaveLoadGame(state, 2, false, "", Today);
+    store.saveLoadGame(state, 2, false, "", Today);
     EXPECT_EQ(storedValues(state), FreshGame);
-    EXPECT_EQ(state.GameName, "GameNo3");
-    EXPECT_EQ(state.GameDate, "03/07/24");
+    EXPECT_EQ(state.gameName, "GameNo3");
+    EXPECT_EQ(state.gameDate, "03/07/24");
     EXPECT_EQ(files.reads, 1);
     EXPECT_EQ(files.replaces, 0);
 }
@@ -104,15 +104,15 @@ TEST_F(SavedGameStoreTest, aSlotNeverWrittenReadsAsAFreshGameNamedAfterItsSectio
 TEST_F(SavedGameStoreTest, aMissingFileReadsAsAFreshGame)
 {
     GameState state = playedGame();
-    store.SaveLoadGame(state, CurrentGameSlot, false, "", Today);
+    store.saveLoadGame(state, CurrentGameSlot, false, "", Today);
     EXPECT_EQ(storedValues(state), FreshGame);
-    EXPECT_EQ(state.GameName, "CurrentGame");
+    EXPECT_EQ(state.gameName, "CurrentGame");
 }
 
 TEST_F(SavedGameStoreTest, aSaveIntoAnEmptyFileWritesTheKeysInTheirOrder)
 {
     GameState state = playedGame();
-    store.SaveLoadGame(state, 0, true, "My game", Today);
+    store.saveLoadGame(state, 0, true, "My game", Today);
     EXPECT_EQ(files.files[Path],
               "[GameNo1]\nGameName=My game\nGameDate=03/07/24\nCredits=-2147483648\n"
               "Borrowed=2147483647\nMelons=-1\nApples=0\nGrapes=7\nLightning=11\nBellPool=1234\n"
@@ -127,22 +127,22 @@ TEST_F(SavedGameStoreTest, aSaveIntoAnEmptyFileWritesTheKeysInTheirOrder)
 TEST_F(SavedGameStoreTest, theCurrentGameRoundTripRestoresAllTwentyFiveValues)
 {
     GameState saved = playedGame();
-    store.SaveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
+    store.saveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
     GameState loaded;
-    store.SaveLoadGame(loaded, CurrentGameSlot, false, "", Today.addDays(5));
+    store.saveLoadGame(loaded, CurrentGameSlot, false, "", Today.addDays(5));
     EXPECT_EQ(storedValues(loaded), storedValues(saved));
-    EXPECT_EQ(loaded.GameName, "CurrentGame");
-    EXPECT_EQ(loaded.GameDate, "03/07/24");
+    EXPECT_EQ(loaded.gameName, "CurrentGame");
+    EXPECT_EQ(loaded.gameDate, "03/07/24");
 }
 
 TEST_F(SavedGameStoreTest, aLongNameIsWrittenWholeAndReadBackCutToThirtyCharacters)
 {
     const std::string name = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
     GameState state;
-    store.SaveLoadGame(state, 4, true, name, Today);
+    store.saveLoadGame(state, 4, true, name, Today);
     EXPECT_NE(files.files[Path].find("GameName=" + name + "\n"), std::string::npos);
-    store.SaveLoadGame(state, 4, false, "", Today);
-    EXPECT_EQ(state.GameName, name.substr(0, 30));
+    store.saveLoadGame(state, 4, false, "", Today);
+    EXPECT_EQ(state.gameName, name.substr(0, 30));
 }
 
 TEST_F(SavedGameStoreTest, nameAndDateAreCutByCharactersNotBytes)
@@ -154,20 +154,20 @@ TEST_F(SavedGameStoreTest, nameAndDateAreCutByCharactersNotBytes)
                         "\nGameDate=\xE2\x82\xAC"
                         "2024-03-07-extra\n";
     GameState state;
-    store.SaveLoadGame(state, 0, false, "", Today);
-    EXPECT_EQ(state.GameName, accented.substr(0, 60));
-    EXPECT_EQ(state.GameDate, "\xE2\x82\xAC"
+    store.saveLoadGame(state, 0, false, "", Today);
+    EXPECT_EQ(state.gameName, accented.substr(0, 60));
+    EXPECT_EQ(state.gameDate, "\xE2\x82\xAC"
                               "2024-03-0");
 }
 
 TEST_F(SavedGameStoreTest, anEmptyNameReadsBackEmpty)
 {
     GameState state;
-    store.SaveLoadGame(state, 1, true, "", Today);
+    store.saveLoadGame(state, 1, true, "", Today);
     EXPECT_NE(files.files[Path].find("GameName=\n"), std::string::npos);
-    state.GameName = "something";
-    store.SaveLoadGame(state, 1, false, "", Today);
-    EXPECT_EQ(state.GameName, "");
+    state.gameName = "something";
+    store.saveLoadGame(state, 1, false, "", Today);
+    EXPECT_EQ(state.gameName, "");
 }
 
 TEST_F(SavedGameStoreTest, valuesAreTakenAsStoredOrAsTheirDefaultWhenNoNumber)
@@ -175,15 +175,15 @@ TEST_F(SavedGameStoreTest, valuesAreTakenAsStoredOrAsTheirDefaultWhenNoNumber)
     files.files[Path] = "[GameNo1]\nCredits=0x1F4\nBorrowed=12abc\nCoinsPerLine=7\nLinesPlayed=0\nSpins=-5\n"
                         "Sound=2\nDouble=0\nPayMode=yes\n";
     GameState state;
-    store.SaveLoadGame(state, 0, false, "", Today);
-    EXPECT_EQ(state.Credits, 500);
-    EXPECT_EQ(state.Borrowed, 1000);
-    EXPECT_EQ(state.CoinsPerLine, 7);
-    EXPECT_EQ(state.LinesPlayed, 0);
-    EXPECT_EQ(state.Spins, -5);
-    EXPECT_TRUE(state.Sound);
-    EXPECT_FALSE(state.Double);
-    EXPECT_TRUE(state.PayMode);
+    store.saveLoadGame(state, 0, false, "", Today);
+    EXPECT_EQ(state.credits, 500);
+    EXPECT_EQ(state.borrowed, 1000);
+    EXPECT_EQ(state.coinsPerLine, 7);
+    EXPECT_EQ(state.linesPlayed, 0);
+    EXPECT_EQ(state.spins, -5);
+    EXPECT_TRUE(state.sound);
+    EXPECT_FALSE(state.doubleOn);
+    EXPECT_TRUE(state.payMode);
 }
 
 TEST_F(SavedGameStoreTest, aFailedWriteThrowsAndLeavesTheOldFileWhole)
@@ -193,7 +193,7 @@ TEST_F(SavedGameStoreTest, aFailedWriteThrowsAndLeavesTheOldFileWhole)
     files.refuseWrites = true;
     GameState state = playedGame();
     try {
-        store.SaveLoadGame(state, CurrentGameSlot, true, "CurrentGame", Today);
+        store.saveLoadGame(state, CurrentGameSlot, true, "CurrentGame", Today);
         FAIL() << "no error";
     } catch (const SaveFileError& error) {
         EXPECT_STREQ(error.what(), ("Unable to write to " + Path).c_str());
@@ -217,9 +217,9 @@ TEST_F(SavedGameStoreTest, aLoadedBetIsBroughtIntoWhatTheAdjustersReach)
         SCOPED_TRACE(c.stored);
         files.files[Path] = std::string("[CurrentGame]\n") + c.stored;
         GameState state;
-        store.SaveLoadGame(state, CurrentGameSlot, false, "", Today);
-        EXPECT_EQ(state.LinesPlayed, c.lines);
-        EXPECT_EQ(state.CoinsPerLine, c.coins);
+        store.saveLoadGame(state, CurrentGameSlot, false, "", Today);
+        EXPECT_EQ(state.linesPlayed, c.lines);
+        EXPECT_EQ(state.coinsPerLine, c.coins);
     }
 }
 
@@ -229,7 +229,7 @@ TEST_F(SavedGameStoreTest, aSaveLeavesOtherSectionsKeysAndCommentsAlone)
         "; my games\r\n[GameNo1]\r\nCredits=5\r\n\r\n[gameno3]\r\ncredits = 1\r\nExtra=keep\r\n"
         "\r\n[Other]\r\nx=y\r\n";
     GameState state = playedGame();
-    store.SaveLoadGame(state, 2, true, "Mine", Today);
+    store.saveLoadGame(state, 2, true, "Mine", Today);
     EXPECT_EQ(
         files.files[Path],
         "; my games\r\n[GameNo1]\r\nCredits=5\r\n\r\n[gameno3]\r\ncredits = -2147483648\r\nExtra=keep\r\n"

@@ -56,9 +56,9 @@ class SoakChecks : public ::testing::TestWithParam<TamperCase>
 TEST_P(SoakChecks, reportTheFault)
 {
     GameState state = startupGameState();
-    state.Credits = 1002;
-    state.TotalBets = 8;
-    state.Spins = 1;
+    state.credits = 1002;
+    state.totalBets = 8;
+    state.spins = 1;
     const Ledger ledger{0, 10, 8, 1};
     ASSERT_TRUE(checkAfterSpinCommand(state, ledger).empty());
 
@@ -72,26 +72,26 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, SoakChecks,
     ::testing::Values(
         TamperCase{{"aCreditFromNowhere"},
-                   [](GameState& s) { s.Credits += 1; },
+                   [](GameState& s) { s.credits += 1; },
                    "Credits - Borrowed + TotalBets is 11"},
         TamperCase{
-            {"borrowingThatOnlyRaisesTheDebt"}, [](GameState& s) { s.Borrowed += 1000; }, "was paid from 0"},
+            {"borrowingThatOnlyRaisesTheDebt"}, [](GameState& s) { s.borrowed += 1000; }, "was paid from 0"},
         TamperCase{{"aBetNotCounted"},
                    [](GameState& s) {
-                       s.TotalBets -= 8;
-                       s.Credits += 8;
+                       s.totalBets -= 8;
+                       s.credits += 8;
                    },
                    "TotalBets is 0"},
-        TamperCase{{"aSpinNotCounted"}, [](GameState& s) { s.Spins = 0; }, "Spins is 0 after 1"},
+        TamperCase{{"aSpinNotCounted"}, [](GameState& s) { s.spins = 0; }, "Spins is 0 after 1"},
         TamperCase{
-            {"aStopOffTheStrip"}, [](GameState& s) { s.WheelPos[4] = StripLength; }, "wheel 4 stopped at 20"},
+            {"aStopOffTheStrip"}, [](GameState& s) { s.wheelPos[4] = StripLength; }, "wheel 4 stopped at 20"},
         TamperCase{{"aSymbolThatDoesNotExist"},
-                   [](GameState& s) { s.ReelStrips[8][s.WheelPos[8]] = SymbolCount; },
+                   [](GameState& s) { s.reelStrips[8][s.wheelPos[8]] = SymbolCount; },
                    "wheel 8 shows symbol 12"},
         TamperCase{{"aFreeSpinLeftPending"},
-                   [](GameState& s) { s.FreeSpinsPending = 2; },
+                   [](GameState& s) { s.freeSpinsPending = 2; },
                    "2 free spins left pending"},
-        TamperCase{{"wheelsStillSpinning"}, [](GameState& s) { s.Spinning = true; }, "still spinning"}),
+        TamperCase{{"wheelsStillSpinning"}, [](GameState& s) { s.spinning = true; }, "still spinning"}),
     testing::caseName);
 
 } // namespace

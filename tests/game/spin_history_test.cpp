@@ -33,12 +33,12 @@ TEST_P(KnownSpin, isRecalledAsTheEvaluationPaidIt)
 {
     const KnownSpinCase& c = GetParam();
     BoardGame game(c.board);
-    game.state.Lightning = c.lightning;
+    game.state.lightning = c.lightning;
     const std::int64_t clock = clockValueForFinalLamp(c.lamp);
     game.host.nextReseeds = {clock, 0};
-    const std::int32_t creditsBefore = game.state.Credits;
+    const std::int32_t creditsBefore = game.state.credits;
 
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
 
     ASSERT_EQ(game.machine.history().recalls().size(), 1u);
     const SpinRecall& recall = game.machine.history().recalls().back();
@@ -48,16 +48,16 @@ TEST_P(KnownSpin, isRecalledAsTheEvaluationPaidIt)
     EXPECT_EQ(recall.bonusLamp, c.lamp);
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         EXPECT_EQ(recall.symbols[wheel], game.state.shownSymbol(wheel)) << "wheel " << wheel;
-    EXPECT_EQ(recall.linePays, game.state.LinePay);
+    EXPECT_EQ(recall.linePays, game.state.linePay);
     EXPECT_EQ(recall.events, c.events);
-    EXPECT_EQ(recall.winnings, game.state.Credits - (creditsBefore - 8));
-    EXPECT_EQ(recall.creditsAfter, game.state.Credits);
+    EXPECT_EQ(recall.winnings, game.state.credits - (creditsBefore - 8));
+    EXPECT_EQ(recall.creditsAfter, game.state.credits);
 
     const std::vector<std::string> lines = recallLines(recall);
     for (int line = 0; line < PaylineCount; ++line) {
         const std::string paid =
-            "Line " + std::to_string(line + 1) + " paid " + std::to_string(game.state.LinePay[line]) + ".";
-        EXPECT_EQ(std::count(lines.begin(), lines.end(), paid), game.state.LinePay[line] > 0 ? 1 : 0) << paid;
+            "Line " + std::to_string(line + 1) + " paid " + std::to_string(game.state.linePay[line]) + ".";
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), paid), game.state.linePay[line] > 0 ? 1 : 0) << paid;
     }
     EXPECT_EQ(lines.back(), "Won " + std::to_string(recall.winnings) + ", credits after " +
                                 std::to_string(recall.creditsAfter) + ".");
@@ -96,10 +96,10 @@ TEST(SpinHistory, recallsAFreeSpinSeriesInTheOrderItWasPlayed)
     std::vector<std::int32_t> creditsAtSettle;
     game.host.onRecord = [&](const std::string& line) {
         if (line == "settled")
-            creditsAtSettle.push_back(game.state.Credits);
+            creditsAtSettle.push_back(game.state.credits);
     };
 
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
 
     const auto& recalls = game.machine.history().recalls();
     ASSERT_EQ(recalls.size(), 4u);
@@ -118,11 +118,11 @@ TEST(SpinHistory, recallsAFreeSpinSeriesInTheOrderItWasPlayed)
 TEST(SpinHistory, recallsADoubleOrNothingRoundWithItsStakeAndResult)
 {
     BoardGame game(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
-    game.state.Double = true;
+    game.state.doubleOn = true;
     game.host.nextReseeds = {clockValueForFinalLamp(NothingLamp), 0};
-    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.Winnings *= 2; };
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.winnings *= 2; };
 
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
 
     const SpinRecall& recall = game.machine.history().recalls().back();
     EXPECT_TRUE(recall.doubleOrNothingPlayed);
@@ -148,7 +148,7 @@ TEST(SpinHistory, keepsTenRecallsAndAThousandChartPoints)
 TEST(SpinHistory, aNewGameStartsAnEmptyHistory)
 {
     testing::LosingGame game;
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     ASSERT_EQ(game.machine.history().recalls().size(), 1u);
     game.machine.newGame();
     EXPECT_TRUE(game.machine.history().recalls().empty());

@@ -53,23 +53,23 @@ TEST_P(RefusedBet, showsItsMessageEndsAutoSpinAndChangesNothingElse)
 {
     const RefusedBetCase& c = GetParam();
     TestGame game;
-    game.state.CoinsPerLine = c.coins;
-    game.state.LinesPlayed = c.lines;
-    game.state.Credits = c.credits;
-    game.state.AutoSpin = true;
+    game.state.coinsPerLine = c.coins;
+    game.state.linesPlayed = c.lines;
+    game.state.credits = c.credits;
+    game.state.autoSpin = true;
     const GameState before = game.state;
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
 
     EXPECT_EQ(game.host.log, (Lines{"message " + c.message, "captions", "timer LampBlink on"}));
-    EXPECT_FALSE(game.state.AutoSpin);
-    EXPECT_EQ(game.state.Credits, before.Credits);
-    EXPECT_EQ(game.state.TotalBets, before.TotalBets);
-    EXPECT_EQ(game.state.Spins, before.Spins);
-    EXPECT_EQ(game.state.WheelPos, before.WheelPos);
-    EXPECT_EQ(game.state.BonusLamp, before.BonusLamp);
-    EXPECT_EQ(game.state.ReelStrips, before.ReelStrips);
-    EXPECT_EQ(game.state.SpinReport, before.SpinReport);
-    EXPECT_FALSE(game.state.Spinning);
+    EXPECT_FALSE(game.state.autoSpin);
+    EXPECT_EQ(game.state.credits, before.credits);
+    EXPECT_EQ(game.state.totalBets, before.totalBets);
+    EXPECT_EQ(game.state.spins, before.spins);
+    EXPECT_EQ(game.state.wheelPos, before.wheelPos);
+    EXPECT_EQ(game.state.bonusLamp, before.bonusLamp);
+    EXPECT_EQ(game.state.reelStrips, before.reelStrips);
+    EXPECT_EQ(game.state.spinReport, before.spinReport);
+    EXPECT_FALSE(game.state.spinning);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -84,27 +84,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SpinStart, takesTheBetBeforeTheFirstFrameAndCountsTheSpin)
 {
     LosingGame game;
-    game.state.CoinsPerLine = 3;
-    game.state.LinesPlayed = 5;
+    game.state.coinsPerLine = 3;
+    game.state.linesPlayed = 5;
     std::int32_t creditsAtFirstFrame = 0;
     game.host.onRecord = [&](const std::string& line) {
         if (line.rfind("motion ", 0) == 0 && creditsAtFirstFrame == 0)
-            creditsAtFirstFrame = game.state.Credits;
+            creditsAtFirstFrame = game.state.credits;
     };
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(creditsAtFirstFrame, 985);
-    EXPECT_EQ(game.state.Credits, 985);
-    EXPECT_EQ(game.state.TotalBets, 15);
-    EXPECT_EQ(game.state.Spins, 1);
+    EXPECT_EQ(game.state.credits, 985);
+    EXPECT_EQ(game.state.totalBets, 15);
+    EXPECT_EQ(game.state.spins, 1);
 }
 
 TEST(SpinStart, stopsTheTimersClearsTheFlashedLineAndTheLampThenShowsTheBetTaken)
 {
     LosingGame game;
-    game.state.FirstWinningLine = 3;
-    game.state.BonusLamp = 5;
-    game.state.Lamps[5] = true;
-    game.machine.RequestSpin();
+    game.state.firstWinningLine = 3;
+    game.state.bonusLamp = 5;
+    game.state.lamps[5] = true;
+    game.machine.requestSpin();
     const Lines start(game.host.log.begin() + 1, game.host.log.begin() + 13);
     EXPECT_EQ(start,
               (Lines{"timer LineFlash off", "timer LampBlink off", "blank 0", "cell 0", "blank 3", "cell 3",
@@ -114,31 +114,31 @@ TEST(SpinStart, stopsTheTimersClearsTheFlashedLineAndTheLampThenShowsTheBetTaken
 TEST(SpinStart, switchesEveryLampOffAndClearsTheLastResult)
 {
     LosingGame game;
-    game.state.Lamps.fill(true);
-    game.state.LinePay.fill(7);
-    game.state.Winnings = 99;
-    game.state.DoublePayoff = true;
+    game.state.lamps.fill(true);
+    game.state.linePay.fill(7);
+    game.state.winnings = 99;
+    game.state.doublePayoff = true;
     bool checked = false;
     game.host.onRecord = [&](const std::string& line) {
         if (line == "wait 25" && !checked) {
             checked = true;
-            EXPECT_EQ(game.state.Lamps, (std::array<bool, LampCount>{}));
-            EXPECT_EQ(game.state.LinePay, (std::array<std::int32_t, PaylineCount>{}));
-            EXPECT_EQ(game.state.Winnings, 0);
-            EXPECT_FALSE(game.state.DoublePayoff);
-            EXPECT_TRUE(game.state.Spinning);
+            EXPECT_EQ(game.state.lamps, (std::array<bool, LampCount>{}));
+            EXPECT_EQ(game.state.linePay, (std::array<std::int32_t, PaylineCount>{}));
+            EXPECT_EQ(game.state.winnings, 0);
+            EXPECT_FALSE(game.state.doublePayoff);
+            EXPECT_TRUE(game.state.spinning);
         }
     };
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_TRUE(checked);
-    EXPECT_FALSE(game.state.Spinning);
+    EXPECT_FALSE(game.state.spinning);
 }
 
 TEST(SpinStart, forgetsAStopPressedBetweenSpins)
 {
     LosingGame game;
-    game.state.StopRequested = true;
-    game.machine.RequestSpin();
+    game.state.stopRequested = true;
+    game.machine.requestSpin();
     EXPECT_EQ(game.host.count("wait 25"), 101);
     EXPECT_EQ(game.host.count("wait 20"), 0);
 }
@@ -147,23 +147,23 @@ TEST(SpinEnd, comesAfterTheDoubleOrNothingGameAndTheCountOff)
 {
     LosingGame game;
     testing::showOnWheels(game.state, boardWith({{2, Cherry}}));
-    game.state.Double = true;
-    game.state.PayMode = true;
+    game.state.doubleOn = true;
+    game.state.payMode = true;
     std::vector<bool> spinningSeen;
-    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { spinningSeen.push_back(game.state.Spinning); };
+    game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { spinningSeen.push_back(game.state.spinning); };
     game.host.onRecord = [&](const std::string& line) {
         if (line == "cue CountStep")
-            spinningSeen.push_back(game.state.Spinning);
+            spinningSeen.push_back(game.state.spinning);
     };
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(spinningSeen, (std::vector<bool>{true, true}));
-    EXPECT_FALSE(game.state.Spinning);
+    EXPECT_FALSE(game.state.spinning);
 }
 
 TEST(SpinEnd, switchesTheFreeSpinBlinkOffAndThenTheLampBlinkOn)
 {
     LosingGame game;
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     const Lines end(game.host.log.end() - 3, game.host.log.end());
     EXPECT_EQ(end, (Lines{"settled", "timer FreeSpinBlink off", "timer LampBlink on"}));
 }
@@ -172,7 +172,7 @@ TEST(SpinAnimation,
      runs101FramesOf25MsWithTheLampMovingEveryFourthFrameAndEachWheelStoppingNineFramesAfterTheLast)
 {
     LosingGame game;
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(game.host.linesStartingWith("wait "), Lines(101, "wait 25"));
 
     const auto frames = testing::framesOf(game.host.log);
@@ -205,7 +205,7 @@ TEST(SpinAnimation, keepsTheFramePaceWhenWaitsWakeWithinTheJitterAllowance)
 {
     LosingGame game;
     game.host.waitOvershoot = std::chrono::milliseconds(2);
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(game.host.tick, std::chrono::milliseconds(101 * 25 + 2));
 }
 
@@ -213,7 +213,7 @@ TEST(SpinAnimation, spacesFramesAtLeast25MsFromTheLastFrameWhenWaitsReturnLate)
 {
     LosingGame game;
     game.host.waitOvershoot = std::chrono::milliseconds(4);
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(game.host.linesStartingWith("wait "), Lines(101, "wait 25"));
     EXPECT_EQ(game.host.tick, std::chrono::milliseconds(101 * 29));
 }
@@ -234,10 +234,10 @@ TEST_P(QuickFinish, stopsEveryUnfinishedWheelTogetherInNineStagesOf20Ms)
     LosingGame game;
     const auto stopAfter = std::chrono::milliseconds(25 * c.lastFrameDrawn + 10);
     game.host.onWait = [&] {
-        if (game.host.tick > stopAfter && game.state.Spinning)
-            game.state.StopRequested = true;
+        if (game.host.tick > stopAfter && game.state.spinning)
+            game.state.stopRequested = true;
     };
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
 
     const auto frameWaits = game.host.linesStartingWith("wait 25");
     EXPECT_EQ(static_cast<int>(frameWaits.size()), c.lastFrameDrawn + 1);
@@ -271,22 +271,22 @@ TEST(QuickFinishStops, areTheStopsTheSpinWouldHaveShownWithoutTheStop)
 {
     LosingGame stopped;
     stopped.host.onWait = [&] {
-        if (stopped.host.tick > std::chrono::milliseconds(760) && stopped.state.Spinning)
-            stopped.state.StopRequested = true;
+        if (stopped.host.tick > std::chrono::milliseconds(760) && stopped.state.spinning)
+            stopped.state.stopRequested = true;
     };
-    stopped.machine.RequestSpin();
+    stopped.machine.requestSpin();
     LosingGame unstopped;
-    unstopped.machine.RequestSpin();
-    EXPECT_EQ(stopped.state.WheelPos, unstopped.state.WheelPos);
+    unstopped.machine.requestSpin();
+    EXPECT_EQ(stopped.state.wheelPos, unstopped.state.wheelPos);
     EXPECT_EQ(stopped.host.count("wait 20"), 9);
 }
 
 TEST(SpinRequest, aSecondRequestWhileOneRunsIsIgnored)
 {
     LosingGame game;
-    game.host.onWait = [&] { game.machine.RequestSpin(); };
-    game.machine.RequestSpin();
-    EXPECT_EQ(game.state.Spins, 1);
+    game.host.onWait = [&] { game.machine.requestSpin(); };
+    game.machine.requestSpin();
+    EXPECT_EQ(game.state.spins, 1);
     EXPECT_EQ(game.host.count("timer LampBlink on"), 1);
 }
 
@@ -304,13 +304,13 @@ TEST(SoundOption, offPlaysNoCueAndHoldsTheSpinUpForNoSound)
     for (const bool sound : {true, false}) {
         LosingGame game;
         testing::showOnWheels(game.state, boardWith({{0, Bell}, {1, Bell}, {2, Bell}}));
-        game.state.Lightning = 1;
-        game.state.PayMode = true;
-        game.state.Sound = sound;
+        game.state.lightning = 1;
+        game.state.payMode = true;
+        game.state.sound = sound;
         game.host.synchronousCueLength = std::chrono::milliseconds(700);
-        game.machine.RequestSpin();
+        game.machine.requestSpin();
 
-        EXPECT_EQ(game.state.BellPoolWon, 100) << "sound " << sound;
+        EXPECT_EQ(game.state.bellPoolWon, 100) << "sound " << sound;
         EXPECT_EQ(game.host.linesStartingWith("cue ").empty(), !sound) << "sound " << sound;
         EXPECT_EQ(timeOutsideWaits(game.host) == 0, !sound) << "sound " << sound;
     }

@@ -50,14 +50,14 @@ TEST_P(LineFlash, blinksEachPayingLineForSixTicksInCyclicOrder)
     const FlashCase& c = GetParam();
     TestGame game;
     for (const int line : c.payingLines)
-        game.state.LinePay[line - 1] = 5;
-    game.state.FirstWinningLine = c.payingLines.front() - 1;
-    game.state.HighlightTicks = 0;
-    game.state.HighlightPhase = c.phaseBefore;
+        game.state.linePay[line - 1] = 5;
+    game.state.firstWinningLine = c.payingLines.front() - 1;
+    game.state.highlightTicks = 0;
+    game.state.highlightPhase = c.phaseBefore;
     std::vector<std::string> ticks;
     for (std::size_t tick = 0; tick < c.ticks.size(); ++tick) {
         game.host.clearLog();
-        game.machine.Timer4Timer();
+        game.machine.flashWinningLine();
         ticks.push_back(describeTick(game.host.log));
     }
     EXPECT_EQ(ticks, c.ticks);
@@ -92,12 +92,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LampBlink, turnsTheLitLampOnAndOffAndRedrawsIt)
 {
     TestGame game;
-    game.state.BonusLamp = 6;
-    game.state.Lamps[6] = true;
-    game.machine.Timer1Timer();
-    EXPECT_FALSE(game.state.Lamps[6]);
-    game.machine.Timer1Timer();
-    EXPECT_TRUE(game.state.Lamps[6]);
+    game.state.bonusLamp = 6;
+    game.state.lamps[6] = true;
+    game.machine.blinkBonusLamp();
+    EXPECT_FALSE(game.state.lamps[6]);
+    game.machine.blinkBonusLamp();
+    EXPECT_TRUE(game.state.lamps[6]);
     EXPECT_EQ(game.host.log, (Lines{"lamp 6", "lamp 6"}));
 }
 
@@ -105,11 +105,11 @@ TEST(SpinTimers, aWinWithTheLineFlashOnKeepsItUntilTheNextSpinStopsBothTimers)
 {
     testing::LosingGame game(2);
     testing::showOnWheels(game.state, testing::boardWith({{2, Cherry}}));
-    game.machine.RequestSpin();
+    game.machine.requestSpin();
     EXPECT_EQ(game.host.linesStartingWith("timer "),
               (Lines{"timer LineFlash off", "timer LampBlink off", "timer LineFlash on",
                      "timer FreeSpinBlink off", "timer LampBlink on"}));
-    EXPECT_EQ(game.state.FirstWinningLine, 5);
+    EXPECT_EQ(game.state.firstWinningLine, 5);
 }
 
 } // namespace

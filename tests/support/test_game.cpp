@@ -19,7 +19,7 @@ Board boardWith(std::initializer_list<std::pair<int, std::uint8_t>> symbols)
 void showOnWheels(GameState& state, const Board& symbols)
 {
     for (int wheel = 0; wheel < WheelCount; ++wheel)
-        state.ReelStrips[wheel].fill(symbols[wheel]);
+        state.reelStrips[wheel].fill(symbols[wheel]);
 }
 
 std::int64_t clockValueForFinalLamp(int lamp)
@@ -28,15 +28,15 @@ std::int64_t clockValueForFinalLamp(int lamp)
     for (std::int64_t clock = 0;; ++clock) {
         RandomGenerator random;
         random.reseed(clock);
-        random.Random(2);
-        random.Random(LampCount);
+        random.random(2);
+        random.random(LampCount);
         for (int wheel = 0; wheel < WheelCount; ++wheel) {
-            random.Random(MotionStripRows);
-            random.Random(StripLength);
+            random.random(MotionStripRows);
+            random.random(StripLength);
         }
         std::uint32_t finalLamp = 0;
         for (int step = 0; step < LampStepsOfAFullAnimation; ++step)
-            finalLamp = random.Random(LampCount);
+            finalLamp = random.random(LampCount);
         if (finalLamp == static_cast<std::uint32_t>(lamp))
             return clock;
     }

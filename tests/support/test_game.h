@@ -27,16 +27,16 @@ struct TestGame
     // One grape line short of the fruit refill: no melon or apple left to collect, one grape.
     void needOnlyTheLastGrape()
     {
-        state.Melons = 0;
-        state.Apples = 0;
-        state.Grapes = 1;
+        state.melons = 0;
+        state.apples = 0;
+        state.grapes = 1;
     }
 
     // No double-or-nothing offer and instant payoff: the evaluation runs without windows or waits.
     void payInstantlyWithoutOffer()
     {
-        state.Double = false;
-        state.PayMode = false;
+        state.doubleOn = false;
+        state.payMode = false;
     }
 };
 
@@ -58,7 +58,7 @@ struct BoardGame : TestGame
     {
         payInstantlyWithoutOffer();
         showOnWheels(state, board);
-        state.BonusLamp = lamp;
+        state.bonusLamp = lamp;
     }
 };
 

@@ -88,14 +88,14 @@ inline DrawnSpin drawnSpin(std::int64_t clockValue)
     RandomGenerator random;
     random.reseed(clockValue);
     DrawnSpin spin;
-    random.Random(2);
-    spin.lamp = static_cast<int>(random.Random(8));
+    random.random(2);
+    spin.lamp = static_cast<int>(random.random(8));
     for (int& stop : spin.stops) {
-        random.Random(576);
-        stop = static_cast<int>(random.Random(20));
+        random.random(576);
+        stop = static_cast<int>(random.random(20));
     }
     for (int step = 0; step < 25; ++step)
-        spin.lamp = static_cast<int>(random.Random(8));
+        spin.lamp = static_cast<int>(random.random(8));
     return spin;
 }
 

@@ -7,13 +7,13 @@ namespace zantaro::simulator {
 GameState simulatorStartState(const Bet& bet, std::int32_t credits)
 {
     GameState state = startupGameState();
-    state.LinesPlayed = bet.lines;
-    state.CoinsPerLine = bet.coins;
-    state.Credits = credits;
-    state.Double = false;
-    state.PayMode = false;
-    state.Sound = false;
-    state.AutoSpin = false;
+    state.linesPlayed = bet.lines;
+    state.coinsPerLine = bet.coins;
+    state.credits = credits;
+    state.doubleOn = false;
+    state.payMode = false;
+    state.sound = false;
+    state.autoSpin = false;
     return state;
 }
 

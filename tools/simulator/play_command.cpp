@@ -16,7 +16,7 @@ public:
 
     void spinSettled() override
     {
-        if (m_state.FreeSpinMode)
+        if (m_state.freeSpinMode)
             m_guard.freeSpin();
         else
             m_guard.regularSpin();
@@ -45,7 +45,7 @@ std::optional<std::string> play(const PlayOptions& options, GameHost view, const
     RandomGenerator random;
     Machine machine(state, host, random);
     for (std::int64_t spin = 0; spin < options.spins; ++spin) {
-        machine.RequestSpin();
+        machine.requestSpin();
         if (recorder.refusal())
             return recorder.refusal();
     }

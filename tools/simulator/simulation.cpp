@@ -24,9 +24,9 @@ public:
 
     void spinSettled() override
     {
-        const std::int64_t paid = m_state.Winnings; // instant payoff, no double-or-nothing
+        const std::int64_t paid = m_state.winnings; // instant payoff, no double-or-nothing
         m_commandPaid += paid;
-        if (m_state.FreeSpinMode) {
+        if (m_state.freeSpinMode) {
             m_guard.freeSpin();
             ++m_result.freeSpins;
             m_result.paidFreeSpins += paid;
@@ -34,12 +34,12 @@ public:
         }
         m_guard.regularSpin();
         const std::int64_t linePays =
-            std::accumulate(m_state.LinePay.begin(), m_state.LinePay.end(), std::int64_t{0});
+            std::accumulate(m_state.linePay.begin(), m_state.linePay.end(), std::int64_t{0});
         m_result.paidRegularLines += linePays;
         m_result.paidBellPool += paid - linePays;
         m_result.regularHits += paid > 0 ? 1 : 0;
         m_result.bellPoolWins += paid > linePays ? 1 : 0;
-        m_result.freeSpinRuns += m_state.FreeSpinsPending > 0 ? 1 : 0;
+        m_result.freeSpinRuns += m_state.freeSpinsPending > 0 ? 1 : 0;
     }
 
     void betRefused(const std::string&) override {}
@@ -78,11 +78,11 @@ SimulationResult simulate(const SimulationOptions& options)
     // Processor time, not wall time: the speed of one core, whatever else the machine runs.
     const std::clock_t start = std::clock();
     for (std::int64_t spin = 0; spin < options.spins; ++spin) {
-        if (state.Credits < bet) {
-            addSaturated(state.Credits, TopUp);
-            addSaturated(state.Borrowed, TopUp);
+        if (state.credits < bet) {
+            addSaturated(state.credits, TopUp);
+            addSaturated(state.borrowed, TopUp);
         }
-        machine.RequestSpin();
+        machine.requestSpin();
         ++result.regularSpins;
         result.totalBet += bet;
         const auto commandPaid = static_cast<double>(tally.takeCommandPaid());

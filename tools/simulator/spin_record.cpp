@@ -7,26 +7,26 @@ namespace zantaro::simulator {
 SpinRecord recordOf(const GameState& state)
 {
     SpinRecord record;
-    record.freeSpin = state.FreeSpinMode;
-    record.stops = state.WheelPos;
+    record.freeSpin = state.freeSpinMode;
+    record.stops = state.wheelPos;
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         record.symbols[wheel] = state.shownSymbol(wheel);
-    record.lamp = state.BonusLamp;
-    record.linePay = state.LinePay;
-    record.winnings = state.Winnings;
-    record.credits = state.Credits;
-    record.totalBets = state.TotalBets;
-    record.spins = state.Spins;
-    record.bellPool = state.BellPool;
-    record.bellPoolWon = state.BellPoolWon;
-    record.lightning = state.Lightning;
-    record.melons = state.Melons;
-    record.apples = state.Apples;
-    record.grapes = state.Grapes;
-    record.freeSpinsPending = state.FreeSpinsPending;
-    record.numberOfBarRolls = state.NumberOfBarRolls;
-    record.barRollWon = state.BarRollWon;
-    record.report = state.SpinReport;
+    record.lamp = state.bonusLamp;
+    record.linePay = state.linePay;
+    record.winnings = state.winnings;
+    record.credits = state.credits;
+    record.totalBets = state.totalBets;
+    record.spins = state.spins;
+    record.bellPool = state.bellPool;
+    record.bellPoolWon = state.bellPoolWon;
+    record.lightning = state.lightning;
+    record.melons = state.melons;
+    record.apples = state.apples;
+    record.grapes = state.grapes;
+    record.freeSpinsPending = state.freeSpinsPending;
+    record.numberOfBarRolls = state.numberOfBarRolls;
+    record.barRollWon = state.barRollWon;
+    record.report = state.spinReport;
     return record;
 }
 

@@ -125,11 +125,11 @@ void CardGameWindow::paintSlot(QPainter& painter, int slot) const
     const CardSlot& card = m_table.slot(slot);
     const TablePoint at = cardPosition(slot);
     if (!card.faceUp)
-        m_painter.DrawCardBack(painter, at.x, at.y);
+        m_painter.drawCardBack(painter, at.x, at.y);
     else if (card.cardNumber == JokerCard)
-        m_painter.DrawJoker(painter, at.x, at.y);
+        m_painter.drawJoker(painter, at.x, at.y);
     else
-        m_painter.DrawCardFace(painter, card.cardNumber, at.x, at.y);
+        m_painter.drawCardFace(painter, card.cardNumber, at.x, at.y);
 }
 
 void CardGameWindow::drawSlot(int slot)
@@ -153,7 +153,7 @@ void CardGameWindow::redrawTable()
 
 void CardGameWindow::showWinnings()
 {
-    m_winningsLabel->setText(QStringLiteral("Winnings: ") + QString::number(m_context.state.Winnings));
+    m_winningsLabel->setText(QStringLiteral("Winnings: ") + QString::number(m_context.state.winnings));
 }
 
 } // namespace zantaro

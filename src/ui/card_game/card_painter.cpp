@@ -106,17 +106,17 @@ QImage CardPainter::cardFace(int cardNumber) const
     return scratch;
 }
 
-void CardPainter::DrawCardFace(QPainter& table, int cardNumber, int x, int y) const
+void CardPainter::drawCardFace(QPainter& table, int cardNumber, int x, int y) const
 {
     layCard(table, cardFace(cardNumber), x, y);
 }
 
-void CardPainter::DrawCardBack(QPainter& table, int x, int y) const
+void CardPainter::drawCardBack(QPainter& table, int x, int y) const
 {
     layCard(table, m_back, x, y);
 }
 
-void CardPainter::DrawJoker(QPainter& table, int x, int y) const
+void CardPainter::drawJoker(QPainter& table, int x, int y) const
 {
     layCard(table, m_Joker, x, y);
 }

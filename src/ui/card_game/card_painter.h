@@ -21,14 +21,14 @@ public:
     // Loads the pictures; a missing one draws nothing, so the table shows in its place.
     CardPainter();
 
-    // The face of card 0..51 as DrawCardFace builds it, before it is laid onto the table.
+    // The face of card 0..51 as drawCardFace builds it, before it is laid onto the table.
     QImage cardFace(int cardNumber) const;
 
     // Each draws one card with its top-left corner at (x, y) of the painter's picture, which
     // must be a Format_RGB32 image for the mask's bitwise operations.
-    void DrawCardFace(QPainter& table, int cardNumber, int x, int y) const;
-    void DrawCardBack(QPainter& table, int x, int y) const;
-    void DrawJoker(QPainter& table, int x, int y) const;
+    void drawCardFace(QPainter& table, int cardNumber, int x, int y) const;
+    void drawCardBack(QPainter& table, int x, int y) const;
+    void drawJoker(QPainter& table, int x, int y) const;
 
 private:
     void layCard(QPainter& table, const QImage& face, int x, int y) const;

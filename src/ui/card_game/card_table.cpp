@@ -48,10 +48,10 @@ RankEffect rankEffect(std::int32_t rank)
 
 CardTable::CardTable(GameContext& context) : m_context(context), m_round(context.state)
 {
-    ShuffleAndDeal();
+    shuffleAndDeal();
 }
 
-void CardTable::ShuffleAndDeal()
+void CardTable::shuffleAndDeal()
 {
     m_context.reseed();
     for (std::int32_t i = 0; i < DeckSize; ++i)
@@ -59,9 +59,9 @@ void CardTable::ShuffleAndDeal()
     RandomGenerator& random = m_context.random;
     for (int pass = 0; pass < 31; ++pass) {
         for (std::size_t i = 0; i < m_deck.size(); ++i)
-            std::swap(m_deck[i], m_deck[random.Random(DeckSize)]);
+            std::swap(m_deck[i], m_deck[random.random(DeckSize)]);
     }
-    CardSlot& joker = m_deck[random.Random(TableSlots)];
+    CardSlot& joker = m_deck[random.random(TableSlots)];
     joker.cardNumber = JokerCard;
     joker.rank = JokerRank;
 }
@@ -73,7 +73,7 @@ void CardTable::release(int x, int y, CardTableView& view)
         return;
     // A release that comes while an earlier card's cue or pause still runs turns nothing, as
     // does one on a turned card or after the hand is over.
-    if (!m_turning && !m_HandOver && !slot(*hit).faceUp) {
+    if (!m_turning && !m_handOver && !slot(*hit).faceUp) {
         m_turning = true;
         turn(*hit, view);
         m_turning = false;
@@ -98,10 +98,10 @@ void CardTable::turn(int slotIndex, CardTableView& view)
 
 void CardTable::loseAll(CardTableView& view)
 {
-    m_HandOver = true;
+    m_handOver = true;
     m_context.playCue(SoundCue::Loss); // plays on during the pause
     m_round.loseWinnings();
-    m_context.Wait(timings::GameLossPause);
+    m_context.wait(timings::GameLossPause);
     for (CardSlot& card : m_deck)
         card.faceUp = true;
     view.redrawTable();

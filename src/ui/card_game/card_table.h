@@ -79,7 +79,7 @@ public:
 
     // Reseeds, shuffles the 52 cards in 31 passes of 52 swaps, and puts the joker on one of the
     // first 24.
-    void ShuffleAndDeal();
+    void shuffleAndDeal();
 
     // A mouse release at a window point: turns the card there if it may be turned, and shows the
     // winnings whenever the point is over a card.
@@ -89,8 +89,8 @@ public:
     DoubleOrNothingRound& round() { return m_round; }
 
     const CardSlot& slot(int index) const { return m_deck[static_cast<std::size_t>(index)]; }
-    bool HandOver() const { return m_HandOver; }
-    std::int32_t StartWinnings() const { return m_round.winningsAtOpen(); }
+    bool handOver() const { return m_handOver; }
+    std::int32_t startWinnings() const { return m_round.winningsAtOpen(); }
     // A card is being turned: its cue or the pause after a losing card is still running.
     bool turning() const { return m_turning; }
 
@@ -101,7 +101,7 @@ private:
     GameContext& m_context;
     DoubleOrNothingRound m_round;
     std::array<CardSlot, DeckSize> m_deck{};
-    bool m_HandOver = false;
+    bool m_handOver = false;
     bool m_turning = false;
 };
 

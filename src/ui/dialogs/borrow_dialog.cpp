@@ -108,8 +108,8 @@ void BorrowDialog::paintEvent(QPaintEvent*)
     painter.drawText(QPoint(outerWidth - metrics.horizontalAdvance(credits) - 35, 20 + metrics.ascent()),
                      credits);
 
-    m_drawNumber(painter, m_state.Credits, width() - 30, 40, false, true, false);
-    m_drawNumber(painter, m_state.Borrowed, 20, 40, true, false, false);
+    m_drawNumber(painter, m_state.credits, width() - 30, 40, false, true, false);
+    m_drawNumber(painter, m_state.borrowed, 20, 40, true, false, false);
 }
 
 int BorrowDialog::helpTopic() const

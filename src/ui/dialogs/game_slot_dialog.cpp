@@ -16,9 +16,9 @@ const std::string RunningGameName = "CurrentGame";
 
 } // namespace
 
-GameSlotDialog::GameSlotDialog(const GameState& state, SaveLoadGame saveLoadGame, const ReadSlot& readSlot,
+GameSlotDialog::GameSlotDialog(const GameState& state, SlotAction saveLoadGame, const ReadSlot& readSlot,
                                std::function<void(int)> showHelpTopic, QWidget* parent)
-    : HelpKeyDialog(std::move(showHelpTopic), parent), m_saveMode(state.SaveMode),
+    : HelpKeyDialog(std::move(showHelpTopic), parent), m_saveMode(state.saveMode),
       m_saveLoadGame(std::move(saveLoadGame))
 {
     m_saveLoadGame(CurrentGameSlot, true, RunningGameName);

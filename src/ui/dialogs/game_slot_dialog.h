@@ -19,12 +19,12 @@ class GameSlotDialog : public HelpKeyDialog
 {
 public:
     // Writes (save) or reads a slot of the saved-game file to or from the running game.
-    using SaveLoadGame = std::function<void(int slot, bool save, const std::string& name)>;
+    using SlotAction = std::function<void(int slot, bool save, const std::string& name)>;
     // The game stored in a slot, read into a value of its own.
     using ReadSlot = std::function<GameState(int slot)>;
 
     // Stores the running game in the current-game slot and reads the eight slots into the panels.
-    GameSlotDialog(const GameState& state, SaveLoadGame saveLoadGame, const ReadSlot& readSlot,
+    GameSlotDialog(const GameState& state, SlotAction saveLoadGame, const ReadSlot& readSlot,
                    std::function<void(int helpTopic)> showHelpTopic, QWidget* parent = nullptr);
 
 protected:
@@ -34,7 +34,7 @@ private:
     void chooseSlot(int panel);
 
     const bool m_saveMode;
-    SaveLoadGame m_saveLoadGame;
+    SlotAction m_saveLoadGame;
     std::array<SlotPanel*, SlotPanelCount> m_panels{};
 };
 

@@ -59,12 +59,12 @@ QLabel* SlotPanel::addLabel(const QString& name, const QRect& geometry, Qt::Alig
 
 void SlotPanel::showSlot(const GameState& state)
 {
-    m_name->setText(QString::fromStdString(state.GameName));
+    m_name->setText(QString::fromStdString(state.gameName));
     m_name->setCursorPosition(0);
     m_product->setText(QString::fromLatin1(ProductName));
-    m_date->setText(QString::fromStdString(state.GameDate));
-    m_credits->setText(QString::number(state.Credits) + QStringLiteral(" Credits"));
-    m_borrowed->setText(QString::number(state.Borrowed) + QStringLiteral(" Borrowed"));
+    m_date->setText(QString::fromStdString(state.gameDate));
+    m_credits->setText(QString::number(state.credits) + QStringLiteral(" Credits"));
+    m_borrowed->setText(QString::number(state.borrowed) + QStringLiteral(" Borrowed"));
 }
 
 QString SlotPanel::name() const

@@ -6,21 +6,21 @@ StatisticsFigures statisticsOf(const GameState& state)
 {
     using Wide = std::int64_t;
     StatisticsFigures figures;
-    figures.spinTotal = Wide{state.Spins} + state.NumberOfCherryRolls + state.NumberOfBarRolls;
-    figures.regularSpins = state.Spins;
-    figures.freeSpins = state.NumberOfBarRolls;
-    figures.credits = state.Credits;
-    figures.borrowed = state.Borrowed;
-    figures.totalBets = state.TotalBets;
-    figures.payoffs = Wide{state.Credits} - state.Borrowed + state.TotalBets;
-    figures.normalPayoffs = Wide{state.Credits} - state.Borrowed - state.DoubleOrNothingWon -
-                            state.BellPoolWon - state.CherryRollsWon - state.BarRollWon + state.TotalBets;
-    figures.freeSpinWinnings = state.BarRollWon;
-    figures.bonusPoolWinnings = state.BellPoolWon;
-    figures.doubleOrNothing = state.DoubleOrNothingWon;
-    if (state.TotalBets > 0) {
-        const Wide kept = Wide{state.Credits} - state.DoubleOrNothingWon - state.Borrowed + state.TotalBets;
-        figures.payoffPercentage = static_cast<double>(kept) / static_cast<double>(state.TotalBets) * 100.0;
+    figures.spinTotal = Wide{state.spins} + state.numberOfCherryRolls + state.numberOfBarRolls;
+    figures.regularSpins = state.spins;
+    figures.freeSpins = state.numberOfBarRolls;
+    figures.credits = state.credits;
+    figures.borrowed = state.borrowed;
+    figures.totalBets = state.totalBets;
+    figures.payoffs = Wide{state.credits} - state.borrowed + state.totalBets;
+    figures.normalPayoffs = Wide{state.credits} - state.borrowed - state.doubleOrNothingWon -
+                            state.bellPoolWon - state.cherryRollsWon - state.barRollWon + state.totalBets;
+    figures.freeSpinWinnings = state.barRollWon;
+    figures.bonusPoolWinnings = state.bellPoolWon;
+    figures.doubleOrNothing = state.doubleOrNothingWon;
+    if (state.totalBets > 0) {
+        const Wide kept = Wide{state.credits} - state.doubleOrNothingWon - state.borrowed + state.totalBets;
+        figures.payoffPercentage = static_cast<double>(kept) / static_cast<double>(state.totalBets) * 100.0;
     }
     return figures;
 }

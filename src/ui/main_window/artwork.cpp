@@ -68,17 +68,17 @@ ArtworkPictures builtInPictures(int scale)
         return builtInPicture(scaledName(QStringLiteral("pictures/%1.png").arg(QLatin1String(name)), scale));
     };
     ArtworkPictures pictures;
-    pictures.SpinBtn = picture("SpinBtn");
-    pictures.StopBtn = picture("StopBtn");
-    pictures.Logo = picture("Logo");
-    pictures.Options = picture("Options");
-    pictures.Bonus = picture("Bonus");
-    pictures.DigitsSmall = picture("DigitsSmall");
-    pictures.GreenSmall = picture("GreenSmall");
-    pictures.DigitsLarge = picture("DigitsLarge");
-    pictures.GreenLarge = picture("GreenLarge");
-    pictures.PlusMinus = picture("PlusMinus");
-    pictures.PlusSmall = picture("PlusSmall");
+    pictures.spinBtn = picture("SpinBtn");
+    pictures.stopBtn = picture("StopBtn");
+    pictures.logo = picture("Logo");
+    pictures.options = picture("Options");
+    pictures.bonus = picture("Bonus");
+    pictures.digitsSmall = picture("DigitsSmall");
+    pictures.greenSmall = picture("GreenSmall");
+    pictures.digitsLarge = picture("DigitsLarge");
+    pictures.greenLarge = picture("GreenLarge");
+    pictures.plusMinus = picture("PlusMinus");
+    pictures.plusSmall = picture("PlusSmall");
     return pictures;
 }
 
@@ -92,30 +92,30 @@ bool loadPictures(ArtworkPictures& pictures, const QString& programDirectory, co
         return programDirectory + scaledName(QString::fromLatin1(name), scale);
     };
     bool complete = true;
-    bool machineLoaded = loadIfPresent(pictures.MachinePicture, path(band.files.machine));
+    bool machineLoaded = loadIfPresent(pictures.machinePicture, path(band.files.machine));
     if (!machineLoaded && band.machineFallback)
-        machineLoaded = loadIfPresent(pictures.MachinePicture, path(band.machineFallback));
+        machineLoaded = loadIfPresent(pictures.machinePicture, path(band.machineFallback));
     complete &= machineLoaded;
-    complete &= loadIfPresent(pictures.SymbolSheet, path(band.files.symbols));
-    complete &= loadIfPresent(pictures.MotionStrip, path(band.files.motion));
-    complete &= loadIfPresent(pictures.LampBar, path(band.files.lamps));
+    complete &= loadIfPresent(pictures.symbolSheet, path(band.files.symbols));
+    complete &= loadIfPresent(pictures.motionStrip, path(band.files.motion));
+    complete &= loadIfPresent(pictures.lampBar, path(band.files.lamps));
 
     // Replacement pictures: a missing one keeps the built-in picture and is not reported.
     const bool fullColour = screen.bitsPerPixel >= 16;
-    loadIfPresent(pictures.Options, path(fullColour ? "Box.bmp" : "Box256.bmp"));
-    loadIfPresent(pictures.SpinBtn, path(fullColour ? "Spin.bmp" : "Spin256.bmp"));
-    loadIfPresent(pictures.StopBtn, path(fullColour ? "Stop.bmp" : "Stop256.bmp"));
-    loadIfPresent(pictures.Logo, path(fullColour ? "Logo.bmp" : "Logo256.bmp"));
-    loadIfPresent(pictures.Bonus, path("Bonus32.bmp"));
+    loadIfPresent(pictures.options, path(fullColour ? "Box.bmp" : "Box256.bmp"));
+    loadIfPresent(pictures.spinBtn, path(fullColour ? "Spin.bmp" : "Spin256.bmp"));
+    loadIfPresent(pictures.stopBtn, path(fullColour ? "Stop.bmp" : "Stop256.bmp"));
+    loadIfPresent(pictures.logo, path(fullColour ? "Logo.bmp" : "Logo256.bmp"));
+    loadIfPresent(pictures.bonus, path("Bonus32.bmp"));
     return complete;
 }
 
 constexpr QImage ArtworkPictures::*EveryPicture[] = {
-    &ArtworkPictures::MachinePicture, &ArtworkPictures::SymbolSheet, &ArtworkPictures::MotionStrip,
-    &ArtworkPictures::LampBar,        &ArtworkPictures::SpinBtn,     &ArtworkPictures::StopBtn,
-    &ArtworkPictures::Logo,           &ArtworkPictures::Options,     &ArtworkPictures::Bonus,
-    &ArtworkPictures::DigitsSmall,    &ArtworkPictures::GreenSmall,  &ArtworkPictures::DigitsLarge,
-    &ArtworkPictures::GreenLarge,     &ArtworkPictures::PlusMinus,   &ArtworkPictures::PlusSmall,
+    &ArtworkPictures::machinePicture, &ArtworkPictures::symbolSheet, &ArtworkPictures::motionStrip,
+    &ArtworkPictures::lampBar,        &ArtworkPictures::spinBtn,     &ArtworkPictures::stopBtn,
+    &ArtworkPictures::logo,           &ArtworkPictures::options,     &ArtworkPictures::bonus,
+    &ArtworkPictures::digitsSmall,    &ArtworkPictures::greenSmall,  &ArtworkPictures::digitsLarge,
+    &ArtworkPictures::greenLarge,     &ArtworkPictures::plusMinus,   &ArtworkPictures::plusSmall,
 };
 
 } // namespace
@@ -127,14 +127,14 @@ Artwork builtInArtwork()
     return artwork;
 }
 
-bool LoadArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen)
+bool loadArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen)
 {
     const SizeBand band = sizeBandFor(screen);
-    artwork.ScreenWidth = screen.width;
-    artwork.CellSize = band.cellSize;
+    artwork.screenWidth = screen.width;
+    artwork.cellSize = band.cellSize;
     const bool complete = loadPictures(artwork, programDirectory, screen, 1);
-    artwork.PictureLeft = (screen.width - artwork.MachinePicture.width()) / 2;
-    artwork.PictureTop = band.pictureTop;
+    artwork.pictureLeft = (screen.width - artwork.machinePicture.width()) / 2;
+    artwork.pictureTop = band.pictureTop;
     return complete;
 }
 

@@ -14,25 +14,25 @@ namespace zantaro {
 struct ArtworkPictures
 {
     // Read from files beside the program.
-    QImage MachinePicture;
-    QImage SymbolSheet;
-    QImage MotionStrip;
-    QImage LampBar;
+    QImage machinePicture;
+    QImage symbolSheet;
+    QImage motionStrip;
+    QImage lampBar;
 
     // Built in, replaced by files when present.
-    QImage SpinBtn;
-    QImage StopBtn;
-    QImage Logo;
-    QImage Options;
-    QImage Bonus;
+    QImage spinBtn;
+    QImage stopBtn;
+    QImage logo;
+    QImage options;
+    QImage bonus;
 
     // Built in only.
-    QImage DigitsSmall;
-    QImage GreenSmall;
-    QImage DigitsLarge;
-    QImage GreenLarge;
-    QImage PlusMinus;
-    QImage PlusSmall;
+    QImage digitsSmall;
+    QImage greenSmall;
+    QImage digitsLarge;
+    QImage greenLarge;
+    QImage plusMinus;
+    QImage plusSmall;
 };
 
 struct Artwork : ArtworkPictures
@@ -44,15 +44,15 @@ struct Artwork : ArtworkPictures
     qreal sharpRatio = 1.0;
 
     // Layout values, fixed at start-up.
-    int ScreenWidth = 0;
-    int CellSize = 64;
-    int PictureLeft = 0;
-    int PictureTop = 0;
+    int screenWidth = 0;
+    int cellSize = 64;
+    int pictureLeft = 0;
+    int pictureTop = 0;
 
-    bool largeCells() const { return CellSize == 96; }
+    bool largeCells() const { return cellSize == 96; }
 };
 
-// The message start-up shows when LoadArtwork reports a missing file.
+// The message start-up shows when loadArtwork reports a missing file.
 inline constexpr const char* MissingArtworkMessage =
     "There are BMP files missing which may cause this program to not function properly!";
 
@@ -62,7 +62,7 @@ Artwork builtInArtwork();
 // Loads the required pictures and the replacements from programDirectory into artwork and sets
 // its layout values. Returns false when a required file is missing or cannot be read as a
 // picture; its bitmap then stays empty and the game plays on.
-bool LoadArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen);
+bool loadArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen);
 
 // Loads the picture set nearest at or above the device pixel ratio (their names carry "@2x" or
 // "@3x") and shrinks it once to that ratio, so every later copy is one to one. A picture of

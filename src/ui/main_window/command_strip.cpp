@@ -44,11 +44,11 @@ QString commandCaption(int number)
 
 QColor captionColour(int number, const GameState& state)
 {
-    if (number == AutoSpinCommand && state.AutoSpin)
+    if (number == AutoSpinCommand && state.autoSpin)
         return White;
-    if ((number == SoundCommand && !state.Sound) || (number == DoubleCommand && !state.Double))
+    if ((number == SoundCommand && !state.sound) || (number == DoubleCommand && !state.doubleOn))
         return Grey;
-    if (number == PayModeCommand && !state.PayMode)
+    if (number == PayModeCommand && !state.payMode)
         return Grey;
     return Yellow;
 }
@@ -67,7 +67,7 @@ CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window, s
 
 // Each caption is drawn centred on a fresh copy of the blank face, so a caption that changes
 // colour leaves no fringe of the old one.
-void CommandStrip::DrawCommandCaptions(const GameState& state)
+void CommandStrip::drawCommandCaptions(const GameState& state)
 {
     // Small captions read best drawn crisply, without antialiased edges.
     QFont font = windowFont(8);
@@ -93,16 +93,16 @@ void CommandStrip::updateToggleHint(int number, const GameState& state)
     QString hint;
     switch (number) {
     case PayModeCommand:
-        hint = state.PayMode ? QStringLiteral("Paymode is Count Off Credits") : QStringLiteral("Paymode is Instant Payoff");
+        hint = state.payMode ? QStringLiteral("Paymode is Count Off Credits") : QStringLiteral("Paymode is Instant Payoff");
         break;
     case AutoSpinCommand:
-        hint = QStringLiteral("Auto Spin Mode") + (state.AutoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
+        hint = QStringLiteral("Auto Spin Mode") + (state.autoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
         break;
     case SoundCommand:
-        hint = state.Sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off");
+        hint = state.sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off");
         break;
     case DoubleCommand:
-        hint = state.Double ? QStringLiteral("Double or Nothing Game is On") : QStringLiteral("Double or Nothing Game is Off");
+        hint = state.doubleOn ? QStringLiteral("Double or Nothing Game is On") : QStringLiteral("Double or Nothing Game is Off");
         break;
     default:
         return;

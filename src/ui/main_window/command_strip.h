@@ -37,7 +37,7 @@ public:
     CommandStrip(const QImage& face, QPoint anchor, QWidget* window, std::function<void(int)> onCommand);
 
     // Paints every caption in the colour of its toggle's state.
-    void DrawCommandCaptions(const GameState& state);
+    void drawCommandCaptions(const GameState& state);
     // A toggle's hint tells the state its flag is now in.
     void updateToggleHint(int number, const GameState& state);
 

@@ -25,41 +25,41 @@ MachinePainter::MachinePainter(const GameState& state, const Artwork& artwork, c
 {
 }
 
-void MachinePainter::FormPaint()
+void MachinePainter::paintWholeWindow()
 {
     {
         QPainter painter(&m_buffer);
         painter.fillRect(m_buffer.rect(), Qt::black); // the window-frame colour behind everything
-        const QImage& machine = m_artwork.MachinePicture;
-        drawPicture(painter, m_artwork, &ArtworkPictures::MachinePicture,
-                    QRect(QPoint(m_artwork.PictureLeft, m_artwork.PictureTop), machine.size()),
+        const QImage& machine = m_artwork.machinePicture;
+        drawPicture(painter, m_artwork, &ArtworkPictures::machinePicture,
+                    QRect(QPoint(m_artwork.pictureLeft, m_artwork.pictureTop), machine.size()),
                     machine.rect());
     }
     for (int wheel = 0; wheel < WheelCount; ++wheel)
-        DrawWheelCell(wheel);
+        drawWheelCell(wheel);
     {
         QPainter painter(&m_buffer);
-        const QRect buttonFace(0, 0, m_artwork.SpinBtn.width(), m_artwork.SpinBtn.height());
-        drawPicture(painter, m_artwork, &ArtworkPictures::StopBtn, m_layout.StopRect.pictureRect(),
+        const QRect buttonFace(0, 0, m_artwork.spinBtn.width(), m_artwork.spinBtn.height());
+        drawPicture(painter, m_artwork, &ArtworkPictures::stopBtn, m_layout.stopRect.pictureRect(),
                     buttonFace);
-        drawPicture(painter, m_artwork, &ArtworkPictures::SpinBtn, m_layout.SpinRect.pictureRect(),
+        drawPicture(painter, m_artwork, &ArtworkPictures::spinBtn, m_layout.spinRect.pictureRect(),
                     buttonFace);
         drawLabels(painter);
     }
-    DrawCredits();
-    DrawCoinsPerLine();
-    DrawLinesPlayed();
-    DrawBonusPool();
-    DrawLightningRow();
-    DrawBonusPyramid();
+    drawCredits();
+    drawCoinsPerLine();
+    drawLinesPlayed();
+    drawBonusPool();
+    drawLightningRow();
+    drawBonusPyramid();
     {
         QPainter painter(&m_buffer);
         drawAdjusters(painter);
     }
-    DrawCoinsPlayed();
-    DrawWinningsReadout(true);
+    drawCoinsPlayed();
+    drawWinningsReadout(true);
     for (int lamp = 0; lamp < LampCount; ++lamp)
-        DrawLamp(lamp);
+        drawLamp(lamp);
     touch(m_buffer.rect());
 }
 
@@ -118,14 +118,14 @@ void MachinePainter::drawLabels(QPainter& painter)
 void MachinePainter::drawAdjusters(QPainter& painter)
 {
     const auto adjuster =
-        m_artwork.ScreenWidth < 1000 ? &ArtworkPictures::PlusSmall : &ArtworkPictures::PlusMinus;
-    const int halfWidth = m_layout.LinesPlusRect.width();
-    const int height = m_layout.LinesPlusRect.height();
+        m_artwork.screenWidth < 1000 ? &ArtworkPictures::plusSmall : &ArtworkPictures::plusMinus;
+    const int halfWidth = m_layout.linesPlusRect.width();
+    const int height = m_layout.linesPlusRect.height();
     const QRect plusHalf(0, 0, halfWidth, height);
     const QRect minusHalf(halfWidth, 0, halfWidth, height);
-    for (const HitRect* plus : {&m_layout.LinesPlusRect, &m_layout.CoinsPlusRect}) {
+    for (const HitRect* plus : {&m_layout.linesPlusRect, &m_layout.coinsPlusRect}) {
         drawPicture(painter, m_artwork, adjuster, plus->pictureRect(), plusHalf);
-        drawPicture(painter, m_artwork, adjuster, QRect(plus->Right + 5, plus->Top, halfWidth, height),
+        drawPicture(painter, m_artwork, adjuster, QRect(plus->right + 5, plus->top, halfWidth, height),
                     minusHalf);
     }
 }
@@ -134,32 +134,32 @@ QRect MachinePainter::symbolRect(int wheel) const
 {
     const int column = wheel % 3;
     const int row = wheel / 3;
-    const int size = m_artwork.CellSize;
+    const int size = m_artwork.cellSize;
     if (m_artwork.largeCells())
-        return QRect(m_artwork.PictureLeft + 79 + 124 * column, m_artwork.PictureTop + 94 + 173 * row, size, size);
-    return QRect(m_artwork.PictureLeft + 49 + 81 * column, m_artwork.PictureTop + 59 + 112 * row, size, size);
+        return QRect(m_artwork.pictureLeft + 79 + 124 * column, m_artwork.pictureTop + 94 + 173 * row, size, size);
+    return QRect(m_artwork.pictureLeft + 49 + 81 * column, m_artwork.pictureTop + 59 + 112 * row, size, size);
 }
 
-void MachinePainter::DrawWheelCell(int wheel)
+void MachinePainter::drawWheelCell(int wheel)
 {
     const int code = m_state.shownSymbol(wheel);
-    const int size = m_artwork.CellSize;
+    const int size = m_artwork.cellSize;
     const QRect source((code % 4) * size, (code / 4) * size, size, size);
     const QRect target = symbolRect(wheel);
     QPainter painter(&m_buffer);
-    drawPicture(painter, m_artwork, &ArtworkPictures::SymbolSheet, target, source);
+    drawPicture(painter, m_artwork, &ArtworkPictures::symbolSheet, target, source);
     touch(target);
 }
 
-void MachinePainter::DrawLamp(int lamp)
+void MachinePainter::drawLamp(int lamp)
 {
-    const int lampWidth = m_artwork.LampBar.width() / 8;
-    const int lampHeight = m_artwork.LampBar.height() / 2;
-    const QRect source(lamp * lampWidth, m_state.Lamps[lamp] ? 0 : lampHeight, lampWidth, lampHeight);
-    const int left = m_artwork.PictureLeft + lamp * lampWidth + 2 + (m_artwork.ScreenWidth < 1000 ? 32 : 0);
-    const QRect target(left, m_artwork.PictureTop + m_artwork.MachinePicture.height(), lampWidth, lampHeight);
+    const int lampWidth = m_artwork.lampBar.width() / 8;
+    const int lampHeight = m_artwork.lampBar.height() / 2;
+    const QRect source(lamp * lampWidth, m_state.lamps[lamp] ? 0 : lampHeight, lampWidth, lampHeight);
+    const int left = m_artwork.pictureLeft + lamp * lampWidth + 2 + (m_artwork.screenWidth < 1000 ? 32 : 0);
+    const QRect target(left, m_artwork.pictureTop + m_artwork.machinePicture.height(), lampWidth, lampHeight);
     QPainter painter(&m_buffer);
-    drawPicture(painter, m_artwork, &ArtworkPictures::LampBar, target, source);
+    drawPicture(painter, m_artwork, &ArtworkPictures::lampBar, target, source);
     touch(target);
 }
 

@@ -24,18 +24,18 @@ public:
                    QImage& buffer, TouchedCallback touched);
 
     // The whole window in its fixed order; the blinking free-spin text is not part of it.
-    void FormPaint();
+    void paintWholeWindow();
 
-    void DrawWheelCell(int wheel);
-    void DrawLamp(int lamp);
-    void DrawCredits();
-    void DrawBonusPool();
-    void DrawLinesPlayed();
-    void DrawCoinsPerLine();
-    void DrawCoinsPlayed();
-    void DrawLightningRow();
-    void DrawBonusPyramid();
-    void DrawWinningsReadout(bool show);
+    void drawWheelCell(int wheel);
+    void drawLamp(int lamp);
+    void drawCredits();
+    void drawBonusPool();
+    void drawLinesPlayed();
+    void drawCoinsPerLine();
+    void drawCoinsPlayed();
+    void drawLightningRow();
+    void drawBonusPyramid();
+    void drawWinningsReadout(bool show);
     void drawFreeSpinText(const QString& text, bool lit);
     // The "Win 3 FREE Spins:" label again, over the place where the count last blinked.
     void drawFreeSpinLabel();

@@ -18,14 +18,14 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_game(GameHost(m_clock, m_presenter, m_timers, m_cueSound, *this, *this)), m_artwork(builtInArtwork()),
       m_painter(m_game.state(), m_artwork, m_layout, services.screen.dotsPerInch, m_buffer,
                 [this](const QRect& rect) { update(rect); }),
-      m_presenter(m_painter, [this] { m_commandStrip->DrawCommandCaptions(m_game.state()); }),
+      m_presenter(m_painter, [this] { m_commandStrip->drawCommandCaptions(m_game.state()); }),
       m_cueSound(m_sound, m_clock), m_timers(m_game)
 {
     setWindowTitle(QStringLiteral("Zantaro Slots"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 
-    m_artworkComplete = LoadArtwork(m_artwork, m_programDirectory, m_screen);
+    m_artworkComplete = loadArtwork(m_artwork, m_programDirectory, m_screen);
     // Qt scales the window by the start-up zoom; the buffer and the pictures follow its pixels.
     const qreal ratio = devicePixelRatioF();
     if (ratio > 1.0)
@@ -34,12 +34,12 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     placeWindow();
     m_buffer = QImage(qCeil(width() * ratio), qCeil(height() * ratio), QImage::Format_RGB32);
     m_buffer.setDevicePixelRatio(ratio);
-    m_logo = new PictureButton(0, sharpestPicture(m_artwork, &ArtworkPictures::Logo), this);
+    m_logo = new PictureButton(0, sharpestPicture(m_artwork, &ArtworkPictures::logo), this);
     m_logo->move(m_layout.logoTopLeft);
-    connect(m_logo, &PictureButton::clicked, this, [this] { ShowAbout(); });
-    m_commandStrip = std::make_unique<CommandStrip>(sharpestPicture(m_artwork, &ArtworkPictures::Options),
+    connect(m_logo, &PictureButton::clicked, this, [this] { showAbout(); });
+    m_commandStrip = std::make_unique<CommandStrip>(sharpestPicture(m_artwork, &ArtworkPictures::options),
                                                     m_layout.optionsTopLeft, this,
-                                                    [this](int number) { OptionsClick(number); });
+                                                    [this](int number) { runCommand(number); });
 
     saveLoadGame(CurrentGameSlot, false, {});
     m_game.history() = m_historyFile.read();
@@ -90,37 +90,37 @@ void MainWindow::paintEvent(QPaintEvent*)
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
-    FormMouseDown(at.x(), at.y());
+    pressAt(at.x(), at.y());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    FormKeyDown(event->key());
+    pressKey(event->key());
 }
 
 // Every mouse button acts alike. Only the spin and stop buttons exclude each other; each
 // adjuster test runs whatever the earlier ones found.
-void MainWindow::FormMouseDown(int x, int y)
+void MainWindow::pressAt(int x, int y)
 {
-    const HitRect& stop = m_layout.StopRect;
-    const HitRect& spin = m_layout.SpinRect;
-    if (stop.Left <= x && x <= stop.Right) {
-        if (stop.Top <= y && y <= stop.Bottom)
+    const HitRect& stop = m_layout.stopRect;
+    const HitRect& spin = m_layout.spinRect;
+    if (stop.left <= x && x <= stop.right) {
+        if (stop.top <= y && y <= stop.bottom)
             m_game.requestStop();
-        else if (spin.Top <= y && y <= spin.Bottom && !state().Spinning)
+        else if (spin.top <= y && y <= spin.bottom && !state().spinning)
             requestSpin();
     }
-    if (m_layout.LinesPlusRect.contains(x, y))
+    if (m_layout.linesPlusRect.contains(x, y))
         m_game.addLine();
     if (m_layout.linesMinusRect.contains(x, y))
         m_game.removeLine();
-    if (m_layout.CoinsPlusRect.contains(x, y))
+    if (m_layout.coinsPlusRect.contains(x, y))
         m_game.addCoin();
     if (m_layout.coinsMinusRect.contains(x, y))
         m_game.removeCoin();
 }
 
-void MainWindow::FormKeyDown(int key)
+void MainWindow::pressKey(int key)
 {
     switch (key) {
     case Qt::Key_F1:
@@ -128,7 +128,7 @@ void MainWindow::FormKeyDown(int key)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!state().Spinning)
+        if (!state().spinning)
             requestSpin();
         break;
     case Qt::Key_Space:
@@ -148,7 +148,7 @@ void MainWindow::FormKeyDown(int key)
         break;
     case Qt::Key_H:
         // The recall of a spin under way is not complete; the window opens once it has settled.
-        if (!state().Spinning)
+        if (!state().spinning)
             showHistory();
         break;
     default:

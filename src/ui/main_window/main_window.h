@@ -58,9 +58,9 @@ public:
     PictureButton& logo() { return *m_logo; }
 
     // A click on command button `number` of the strip.
-    void OptionsClick(int number);
+    void runCommand(int number);
     // The about box behind the logo.
-    void ShowAbout();
+    void showAbout();
     // Closes as the close box does but asks nothing (logout, shutdown, Ctrl+C): open dialogs and
     // message boxes close first, a due update reminder waits for the next ordinary close, and
     // failures go to standard error.
@@ -118,8 +118,8 @@ private:
     void startEmptyHistory();
     QString helpFile() const;
     std::function<void(int)> helpTopicOpener() const;
-    void FormMouseDown(int x, int y);
-    void FormKeyDown(int key);
+    void pressAt(int x, int y);
+    void pressKey(int key);
 
     Clock& m_clock;
     SoundPlayer& m_sound;

@@ -14,7 +14,7 @@ namespace zantaro {
 
 // "New Game", the game slots and "Borrow" change the game as a whole, so they wait for a running
 // spin to finish and pay; the toggles and the windows that only show something act at once.
-void MainWindow::OptionsClick(int number)
+void MainWindow::runCommand(int number)
 {
     switch (number) {
     case HelpCommand:
@@ -42,12 +42,12 @@ void MainWindow::OptionsClick(int number)
         });
         break;
     case SummaryCommand:
-        showMessage(state().SpinReport.empty() ? "You must spin before viewing a summary of the last spin."
-                                               : state().SpinReport);
+        showMessage(state().spinReport.empty() ? "You must spin before viewing a summary of the last spin."
+                                               : state().spinReport);
         break;
     case AutoSpinCommand:
         flipToggle(number, GameOption::AutoSpin);
-        if (state().AutoSpin && !state().Spinning)
+        if (state().autoSpin && !state().spinning)
             requestSpin();
         break;
     case ExitCommand:
@@ -98,10 +98,10 @@ std::function<void(int)> MainWindow::helpTopicOpener() const
 void MainWindow::showBorrowDialog()
 {
     // The dialog draws its numbers with the window's own digits.
-    const auto drawNumber = [this](QPainter& painter, std::int64_t value, int x, int y, bool yellow, bool rightAligned,
-                                   bool tight) { DrawNumber(painter, m_artwork, value, x, y, {yellow, rightAligned, tight}); };
+    const auto paintNumber = [this](QPainter& painter, std::int64_t value, int x, int y, bool yellow, bool rightAligned,
+                                   bool tight) { drawNumber(painter, m_artwork, value, x, y, {yellow, rightAligned, tight}); };
     const auto moveCredits = [this](BorrowMode mode, std::int32_t amount) { return m_game.moveCredits(mode, amount); };
-    BorrowDialog(state(), moveCredits, drawNumber, helpTopicOpener(), this).exec();
+    BorrowDialog(state(), moveCredits, paintNumber, helpTopicOpener(), this).exec();
 }
 
 void MainWindow::showGameSlotDialog()
@@ -113,7 +113,7 @@ void MainWindow::showGameSlotDialog()
             saveLoadGame(slot, save, name);
     };
     const auto readSlot = [this](int slot) { return m_game.readSlot(m_store, slot, m_clock.today()); };
-    const bool opening = !state().SaveMode;
+    const bool opening = !state().saveMode;
     if (GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted && opening)
         startEmptyHistory();
 }
@@ -133,7 +133,7 @@ void MainWindow::openWebSite()
     QMessageBox::information(this, windowTitle(), QStringLiteral("Please visit Hollowmere at:  ") + homeWebPage());
 }
 
-void MainWindow::ShowAbout()
+void MainWindow::showAbout()
 {
     QMessageBox::information(this, windowTitle(),
                              QString::fromLatin1(ProductName) + QStringLiteral(" Version ") + QString::fromLatin1(VersionText));

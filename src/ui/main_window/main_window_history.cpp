@@ -7,7 +7,7 @@ namespace zantaro {
 
 void MainWindow::showHistory()
 {
-    HistoryWindow(m_game.history(), m_artwork.SymbolSheet, helpTopicOpener(), this).exec();
+    HistoryWindow(m_game.history(), m_artwork.symbolSheet, helpTopicOpener(), this).exec();
 }
 
 void MainWindow::storeHistory()

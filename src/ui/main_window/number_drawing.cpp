@@ -6,13 +6,13 @@
 
 namespace zantaro {
 
-QRect DrawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y, NumberStyle style)
+QRect drawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y, NumberStyle style)
 {
-    const bool small = artwork.ScreenWidth < 1000;
+    const bool small = artwork.screenWidth < 1000;
     const int cellWidth = small ? 16 : 32;
     const int cellHeight = small ? 21 : 42;
-    const auto sheet = style.yellow ? (small ? &ArtworkPictures::GreenSmall : &ArtworkPictures::GreenLarge)
-                                    : (small ? &ArtworkPictures::DigitsSmall : &ArtworkPictures::DigitsLarge);
+    const auto sheet = style.yellow ? (small ? &ArtworkPictures::greenSmall : &ArtworkPictures::greenLarge)
+                                    : (small ? &ArtworkPictures::digitsSmall : &ArtworkPictures::digitsLarge);
     // The sheets have no minus sign; a negative count, which only a damaged saved game can hold,
     // shows its digits.
     const QString digits = QString::number(std::llabs(value)).left(10);

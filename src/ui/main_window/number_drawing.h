@@ -1,4 +1,4 @@
-// DrawNumber: a whole number drawn from the red or yellow digit sheets on its black backing.
+// drawNumber: a whole number drawn from the red or yellow digit sheets on its black backing.
 #pragma once
 
 #include "artwork.h"
@@ -19,6 +19,6 @@ struct NumberStyle
 
 // Draws value at (x, y) and returns the rectangle it covered, spare cell included. The digit
 // cells are 16 x 21 below 1000 pixels of screen width and 32 x 42 from there on.
-QRect DrawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y, NumberStyle style);
+QRect drawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y, NumberStyle style);
 
 } // namespace zantaro

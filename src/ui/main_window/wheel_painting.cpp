@@ -32,17 +32,17 @@ constexpr WheelGeometry LargeCells{124, 173, 75, 70, 150, 3, 79, 79, 90, 99};
 QRect MachinePainter::wheelWindowRect(int wheel) const
 {
     const WheelGeometry& g = m_artwork.largeCells() ? LargeCells : SmallCells;
-    const int left = m_artwork.PictureLeft + g.windowLeft + (wheel % 3) * g.columnStep;
-    const int top = m_artwork.PictureTop + g.windowTop + (wheel / 3) * g.rowStep;
-    return QRect(left, top, m_artwork.CellSize + g.blankExtraWidth, g.windowHeight);
+    const int left = m_artwork.pictureLeft + g.windowLeft + (wheel % 3) * g.columnStep;
+    const int top = m_artwork.pictureTop + g.windowTop + (wheel / 3) * g.rowStep;
+    return QRect(left, top, m_artwork.cellSize + g.blankExtraWidth, g.windowHeight);
 }
 
 QRect MachinePainter::bounceRect(int wheel) const
 {
     const WheelGeometry& g = m_artwork.largeCells() ? LargeCells : SmallCells;
-    const int left = m_artwork.PictureLeft + g.bounceLeft + (wheel % 3) * g.columnStep;
-    const int top = m_artwork.PictureTop + g.bounceTop + (wheel / 3) * g.rowStep;
-    return QRect(left, top, m_artwork.CellSize, m_artwork.CellSize + 8);
+    const int left = m_artwork.pictureLeft + g.bounceLeft + (wheel % 3) * g.columnStep;
+    const int top = m_artwork.pictureTop + g.bounceTop + (wheel / 3) * g.rowStep;
+    return QRect(left, top, m_artwork.cellSize, m_artwork.cellSize + 8);
 }
 
 // Copies a window of the motion strip into the wheel window; the strip is a vertical loop.
@@ -50,16 +50,16 @@ void MachinePainter::drawMotionFrame(int wheel, int motionOffset)
 {
     const WheelGeometry& g = m_artwork.largeCells() ? LargeCells : SmallCells;
     const QRect window = wheelWindowRect(wheel);
-    const QRect target(m_artwork.PictureLeft + g.motionLeft + (wheel % 3) * g.columnStep, window.top(),
-                       m_artwork.CellSize, g.windowHeight);
+    const QRect target(m_artwork.pictureLeft + g.motionLeft + (wheel % 3) * g.columnStep, window.top(),
+                       m_artwork.cellSize, g.windowHeight);
     const int firstRows = std::min(g.windowHeight, MotionStripRows - motionOffset);
     QPainter painter(&m_buffer);
-    drawPicture(painter, m_artwork, &ArtworkPictures::MotionStrip,
+    drawPicture(painter, m_artwork, &ArtworkPictures::motionStrip,
                 QRect(target.left(), target.top(), target.width(), firstRows),
                 QRect(0, motionOffset, target.width(), firstRows));
     if (firstRows < g.windowHeight) {
         const int rest = g.windowHeight - firstRows;
-        drawPicture(painter, m_artwork, &ArtworkPictures::MotionStrip,
+        drawPicture(painter, m_artwork, &ArtworkPictures::motionStrip,
                     QRect(target.left(), target.top() + firstRows, target.width(), rest),
                     QRect(0, 0, target.width(), rest));
     }
@@ -101,7 +101,7 @@ QRect MachinePainter::devicePixels(const QRect& logical) const
 // symbols show between the hatch lines.
 void MachinePainter::drawLineHighlight(int line)
 {
-    const bool small = m_artwork.ScreenWidth < 1000;
+    const bool small = m_artwork.screenWidth < 1000;
     const QSize box = small ? QSize(65, 97) : QSize(99, 150);
     QPainter painter(&m_buffer);
     painter.setPen(QColor(255, 0, 0));

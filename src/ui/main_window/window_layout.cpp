@@ -4,65 +4,65 @@ namespace zantaro {
 
 HitRect minusAreaOf(const HitRect& plus)
 {
-    const int left = plus.Right + 5;
-    return {left, plus.Top, left + plus.width(), plus.Bottom};
+    const int left = plus.right + 5;
+    return {left, plus.top, left + plus.width(), plus.bottom};
 }
 
 WindowLayout layoutWindow(const Artwork& artwork)
 {
     WindowLayout layout;
-    const int screenWidth = artwork.ScreenWidth;
+    const int screenWidth = artwork.screenWidth;
     layout.widthClass = widthClassOf(screenWidth);
-    const int right = artwork.PictureLeft + artwork.MachinePicture.width();
+    const int right = artwork.pictureLeft + artwork.machinePicture.width();
     layout.machineRight = right;
-    const int machineBottom = artwork.PictureTop + artwork.MachinePicture.height();
-    if (!artwork.MachinePicture.isNull())
-        layout.drawnBottom = machineBottom + artwork.LampBar.height() / 2;
+    const int machineBottom = artwork.pictureTop + artwork.machinePicture.height();
+    if (!artwork.machinePicture.isNull())
+        layout.drawnBottom = machineBottom + artwork.lampBar.height() / 2;
 
-    const int spinWidth = artwork.SpinBtn.width();
-    const int spinHeight = artwork.SpinBtn.height();
-    const int stopHeight = artwork.StopBtn.height();
-    HitRect& stop = layout.StopRect;
-    stop.Left = right + (screenWidth - right) / 2 - spinWidth / 2;
-    stop.Top = machineBottom - spinHeight;
-    stop.Right = stop.Left + spinWidth;
-    stop.Bottom = stop.Top + spinHeight;
-    HitRect& spin = layout.SpinRect;
-    spin.Left = stop.Left;
-    spin.Right = stop.Right;
-    spin.Bottom = stop.Top - 10;
-    spin.Top = spin.Bottom - stopHeight;
+    const int spinWidth = artwork.spinBtn.width();
+    const int spinHeight = artwork.spinBtn.height();
+    const int stopHeight = artwork.stopBtn.height();
+    HitRect& stop = layout.stopRect;
+    stop.left = right + (screenWidth - right) / 2 - spinWidth / 2;
+    stop.top = machineBottom - spinHeight;
+    stop.right = stop.left + spinWidth;
+    stop.bottom = stop.top + spinHeight;
+    HitRect& spin = layout.spinRect;
+    spin.left = stop.left;
+    spin.right = stop.right;
+    spin.bottom = stop.top - 10;
+    spin.top = spin.bottom - stopHeight;
 
     const bool largeAdjuster = screenWidth >= 1000;
-    const QImage& adjuster = largeAdjuster ? artwork.PlusMinus : artwork.PlusSmall;
-    HitRect& linesPlus = layout.LinesPlusRect;
+    const QImage& adjuster = largeAdjuster ? artwork.plusMinus : artwork.plusSmall;
+    HitRect& linesPlus = layout.linesPlusRect;
     switch (layout.widthClass) {
     case WidthClass::Small:
-        linesPlus.Left = right + 36;
-        linesPlus.Top = 32;
+        linesPlus.left = right + 36;
+        linesPlus.top = 32;
         break;
     case WidthClass::Medium:
-        linesPlus.Left = right + 48;
-        linesPlus.Top = 32;
+        linesPlus.left = right + 48;
+        linesPlus.top = 32;
         break;
     case WidthClass::Large:
-        linesPlus.Left = right + 39;
-        linesPlus.Top = 36;
+        linesPlus.left = right + 39;
+        linesPlus.top = 36;
         break;
     }
-    linesPlus.Right = linesPlus.Left + adjuster.width() / 2;
-    linesPlus.Bottom = linesPlus.Top + adjuster.height();
+    linesPlus.right = linesPlus.left + adjuster.width() / 2;
+    linesPlus.bottom = linesPlus.top + adjuster.height();
 
-    HitRect& coinsPlus = layout.CoinsPlusRect;
-    coinsPlus.Left = linesPlus.Left + (screenWidth <= 699 ? 75 : screenWidth <= 999 ? 121 : 125);
-    coinsPlus.Top = linesPlus.Top;
-    coinsPlus.Right = coinsPlus.Left + adjuster.width() / 2;
-    coinsPlus.Bottom = linesPlus.Bottom;
+    HitRect& coinsPlus = layout.coinsPlusRect;
+    coinsPlus.left = linesPlus.left + (screenWidth <= 699 ? 75 : screenWidth <= 999 ? 121 : 125);
+    coinsPlus.top = linesPlus.top;
+    coinsPlus.right = coinsPlus.left + adjuster.width() / 2;
+    coinsPlus.bottom = linesPlus.bottom;
     layout.linesMinusRect = minusAreaOf(linesPlus);
     layout.coinsMinusRect = minusAreaOf(coinsPlus);
 
-    layout.logoTopLeft = QPoint((artwork.PictureLeft - artwork.Logo.width()) / 2, stop.Bottom - artwork.Logo.height());
-    layout.optionsTopLeft = QPoint(spin.Left, spin.Top - artwork.Options.height() - 20);
+    layout.logoTopLeft = QPoint((artwork.pictureLeft - artwork.logo.width()) / 2, stop.bottom - artwork.logo.height());
+    layout.optionsTopLeft = QPoint(spin.left, spin.top - artwork.options.height() - 20);
     return layout;
 }
 

@@ -9,20 +9,20 @@
 
 namespace zantaro {
 
-// A drawn item's area, with Right and Bottom as inclusive pixel columns and rows as the hit tests
+// A drawn item's area, with right and bottom as inclusive pixel columns and rows as the hit tests
 // use them: the hit area is one pixel wider and taller than the picture drawn into it.
 struct HitRect
 {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
 
-    bool contains(int x, int y) const { return Left <= x && x <= Right && Top <= y && y <= Bottom; }
-    int width() const { return Right - Left; }
-    int height() const { return Bottom - Top; }
-    // The picture drawn into the area: Right - Left columns and Bottom - Top rows.
-    QRect pictureRect() const { return QRect(Left, Top, width(), height()); }
+    bool contains(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    // The picture drawn into the area: right - left columns and bottom - top rows.
+    QRect pictureRect() const { return QRect(left, top, width(), height()); }
 };
 
 struct WindowLayout
@@ -31,10 +31,10 @@ struct WindowLayout
     int machineRight = 0; // R: the x of the machine picture's right edge
     int drawnBottom = 0;  // the lamp row's lower edge, the lowest item drawn; 0 without a machine picture
 
-    HitRect StopRect;
-    HitRect SpinRect;
-    HitRect LinesPlusRect;
-    HitRect CoinsPlusRect;
+    HitRect stopRect;
+    HitRect spinRect;
+    HitRect linesPlusRect;
+    HitRect coinsPlusRect;
     HitRect linesMinusRect;
     HitRect coinsMinusRect;
 

@@ -14,7 +14,7 @@ void WindowPresenter::drawFreeSpinText(const std::string& text, bool lit)
 
 void WindowPresenter::repaintWindow()
 {
-    m_painter.FormPaint();
+    m_painter.paintWholeWindow();
     m_drawCommandCaptions();
 }
 

@@ -14,16 +14,16 @@ class WindowPresenter : public Presenter
 public:
     WindowPresenter(MachinePainter& painter, std::function<void()> drawCommandCaptions);
 
-    void drawWheelCell(int wheel) override { m_painter.DrawWheelCell(wheel); }
-    void drawLamp(int lamp) override { m_painter.DrawLamp(lamp); }
-    void drawCredits() override { m_painter.DrawCredits(); }
-    void drawBonusPool() override { m_painter.DrawBonusPool(); }
-    void drawLightningRow() override { m_painter.DrawLightningRow(); }
-    void drawBonusPyramid() override { m_painter.DrawBonusPyramid(); }
-    void drawLinesPlayed() override { m_painter.DrawLinesPlayed(); }
-    void drawCoinsPerLine() override { m_painter.DrawCoinsPerLine(); }
-    void drawCoinsPlayed() override { m_painter.DrawCoinsPlayed(); }
-    void drawWinningsReadout(bool show) override { m_painter.DrawWinningsReadout(show); }
+    void drawWheelCell(int wheel) override { m_painter.drawWheelCell(wheel); }
+    void drawLamp(int lamp) override { m_painter.drawLamp(lamp); }
+    void drawCredits() override { m_painter.drawCredits(); }
+    void drawBonusPool() override { m_painter.drawBonusPool(); }
+    void drawLightningRow() override { m_painter.drawLightningRow(); }
+    void drawBonusPyramid() override { m_painter.drawBonusPyramid(); }
+    void drawLinesPlayed() override { m_painter.drawLinesPlayed(); }
+    void drawCoinsPerLine() override { m_painter.drawCoinsPerLine(); }
+    void drawCoinsPlayed() override { m_painter.drawCoinsPlayed(); }
+    void drawWinningsReadout(bool show) override { m_painter.drawWinningsReadout(show); }
     void drawCommandCaptions() override { m_drawCommandCaptions(); }
     void drawFreeSpinText(const std::string& text, bool lit) override;
     void drawFreeSpinLabel() override { m_painter.drawFreeSpinLabel(); }

@@ -50,7 +50,7 @@ void PyramidBoard::shuffle()
 {
     for (int pass = 0; pass < ShufflePasses; ++pass) {
         for (std::size_t square = 0; square < m_labels.size(); ++square)
-            std::swap(m_labels[square], m_labels[m_context.random.Random(SquareCount)]);
+            std::swap(m_labels[square], m_labels[m_context.random.random(SquareCount)]);
     }
 }
 
@@ -74,7 +74,7 @@ void PyramidBoard::writeHints()
 
 void PyramidBoard::open(int square, PyramidView& view)
 {
-    if (m_opening || m_context.state.Winnings <= 0 || opened(square))
+    if (m_opening || m_context.state.winnings <= 0 || opened(square))
         return;
     m_opening = true;
     m_opened[index(square)] = true;
@@ -86,7 +86,7 @@ void PyramidBoard::open(int square, PyramidView& view)
     view.showSquare(square);
 
     if (label(square) == LoseLabel) {
-        m_context.Wait(timings::GameLossPause);
+        m_context.wait(timings::GameLossPause);
         for (int other = 0; other < SquareCount; ++other) {
             m_opened[index(other)] = true;
             m_labelShown[index(other)] = true;

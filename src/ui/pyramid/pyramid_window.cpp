@@ -136,7 +136,7 @@ void PyramidWindow::showSquare(int index)
 
 void PyramidWindow::showWinnings()
 {
-    m_winningsLabel->setText(QString::number(m_context.state.Winnings));
+    m_winningsLabel->setText(QString::number(m_context.state.winnings));
 }
 
 void PyramidWindow::showHint(const std::string& text)

@@ -33,8 +33,8 @@ class BorrowDialogTest : public ::testing::Test
 protected:
     BorrowDialogTest()
     {
-        state.Credits = 1000;
-        state.Borrowed = 1000;
+        state.credits = 1000;
+        state.borrowed = 1000;
     }
 
     void press(const char* button) { dialog.findChild<QPushButton*>(QLatin1String(button))->click(); }
@@ -81,8 +81,8 @@ TEST_F(BorrowDialogTest, borrowing1000TwiceFromAFreshGameGives3000CreditsAnd3000
     press("BitBtn1");
     press("BitBtn1");
 
-    EXPECT_EQ(state.Credits, 3000);
-    EXPECT_EQ(state.Borrowed, 3000);
+    EXPECT_EQ(state.credits, 3000);
+    EXPECT_EQ(state.borrowed, 3000);
 }
 
 struct AmountCase : NamedCase
@@ -98,14 +98,14 @@ class EachAmountButton : public BorrowDialogTest, public ::testing::WithParamInt
 TEST_P(EachAmountButton, borrowsAndPaysBackItsAmount)
 {
     press(GetParam().button);
-    EXPECT_EQ(state.Credits, 1000 + GetParam().amount);
-    EXPECT_EQ(state.Borrowed, 1000 + GetParam().amount);
+    EXPECT_EQ(state.credits, 1000 + GetParam().amount);
+    EXPECT_EQ(state.borrowed, 1000 + GetParam().amount);
 
     choosePayBack();
     press(GetParam().button);
     press(GetParam().button);
-    EXPECT_EQ(state.Credits, 1000 - GetParam().amount);
-    EXPECT_EQ(state.Borrowed, 1000 - GetParam().amount);
+    EXPECT_EQ(state.credits, 1000 - GetParam().amount);
+    EXPECT_EQ(state.borrowed, 1000 - GetParam().amount);
 }
 
 INSTANTIATE_TEST_SUITE_P(BorrowDialog, EachAmountButton,
@@ -129,14 +129,14 @@ class RefusedMove : public BorrowDialogTest, public ::testing::WithParamInterfac
 
 TEST_P(RefusedMove, showsItsMessageAndChangesNothing)
 {
-    state.Credits = GetParam().credits;
-    state.Borrowed = GetParam().borrowed;
+    state.credits = GetParam().credits;
+    state.borrowed = GetParam().borrowed;
     if (GetParam().mode == BorrowMode::PayBack)
         choosePayBack();
 
     EXPECT_EQ(pressAndRead(GetParam().button), GetParam().message);
-    EXPECT_EQ(state.Credits, GetParam().credits);
-    EXPECT_EQ(state.Borrowed, GetParam().borrowed);
+    EXPECT_EQ(state.credits, GetParam().credits);
+    EXPECT_EQ(state.borrowed, GetParam().borrowed);
 }
 
 INSTANTIATE_TEST_SUITE_P(BorrowDialog, RefusedMove,
@@ -180,30 +180,30 @@ INSTANTIATE_TEST_SUITE_P(BorrowDialog, RefusedMove,
 
 TEST_F(BorrowDialogTest, borrowingUpToTheLargestAmountIsAllowed)
 {
-    state.Credits = Largest - 1000;
+    state.credits = Largest - 1000;
 
     EXPECT_EQ(pressAndRead("BitBtn1"), "");
-    EXPECT_EQ(state.Credits, Largest);
-    EXPECT_EQ(state.Borrowed, 2000);
+    EXPECT_EQ(state.credits, Largest);
+    EXPECT_EQ(state.borrowed, 2000);
 }
 
 TEST_F(BorrowDialogTest, payingBackAllThatIsBorrowedLeavesNothingMoreToPayBack)
 {
-    state.Credits = 5000;
+    state.credits = 5000;
     choosePayBack();
 
     press("BitBtn1");
-    ASSERT_EQ(state.Borrowed, 0);
-    ASSERT_EQ(state.Credits, 4000);
+    ASSERT_EQ(state.borrowed, 0);
+    ASSERT_EQ(state.credits, 4000);
 
     EXPECT_EQ(pressAndRead("BitBtn4"), BorrowedTooLittle);
-    EXPECT_EQ(state.Credits, 4000);
+    EXPECT_EQ(state.credits, 4000);
 }
 
 TEST_F(BorrowDialogTest, paintsRedCreditsEndingAtTheRightAndYellowBorrowedFromTheLeft)
 {
-    state.Credits = 2500;
-    state.Borrowed = 1750;
+    state.credits = 2500;
+    state.borrowed = 1750;
 
     dialog.grab();
 

@@ -20,11 +20,11 @@ namespace {
 GameState runningGame()
 {
     GameState state;
-    state.Credits = 4321;
-    state.Borrowed = 2000;
-    state.Spins = 77;
-    state.TotalBets = 500;
-    state.GameName = "CurrentGame";
+    state.credits = 4321;
+    state.borrowed = 2000;
+    state.spins = 77;
+    state.totalBets = 500;
+    state.gameName = "CurrentGame";
     return state;
 }
 
@@ -45,7 +45,7 @@ class GameSlotDialogTest : public ::testing::Test
 protected:
     std::unique_ptr<GameSlotDialog> openDialog(bool saveMode)
     {
-        state.SaveMode = saveMode;
+        state.saveMode = saveMode;
         return std::make_unique<GameSlotDialog>(state, store.saveLoadGame(), store.readSlot(),
                                                 [this](int topic) { helpTopics.push_back(topic); });
     }
@@ -82,7 +82,7 @@ TEST_F(GameSlotDialogTest, openingStoresTheRunningGameThenReadsTheEightSlotsInto
 
     EXPECT_EQ(store.calls, openingCalls());
     EXPECT_EQ(store.peeks, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(state.Credits, 4321);
+    EXPECT_EQ(state.credits, 4321);
     EXPECT_EQ(store.file().value("CurrentGame", "GameName"), "CurrentGame");
     EXPECT_EQ(store.file().value("CurrentGame", "Credits"), "4321");
 }
@@ -116,8 +116,8 @@ TEST_F(GameSlotDialogTest, panelsOfNeverWrittenSlotsShowAFreshGameUnderTheSectio
 TEST_F(GameSlotDialogTest, panelNumbersHaveNoThousandsSeparators)
 {
     GameState stored;
-    stored.Credits = 25000;
-    stored.Borrowed = 1234567;
+    stored.credits = 25000;
+    stored.borrowed = 1234567;
     store.store(1, stored, "Lucky streak");
 
     const auto dialog = openDialog(false);
@@ -144,8 +144,8 @@ TEST_F(GameSlotDialogTest, savingIntoPanel3StoresTheRunningGameUnderTheNameTyped
     EXPECT_EQ(file.value("GameNo3", "GameDate"), TodayText);
     EXPECT_EQ(file.value("GameNo3", "Credits"), "4321");
     EXPECT_EQ(file.value("GameNo3", "Spins"), "77");
-    EXPECT_EQ(state.Credits, 4321);
-    EXPECT_EQ(state.GameName, "CurrentGame");
+    EXPECT_EQ(state.credits, 4321);
+    EXPECT_EQ(state.gameName, "CurrentGame");
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
@@ -172,16 +172,16 @@ TEST_F(GameSlotDialogTest, cancellingTheNameBoxWritesNothingAndClosesTheDialog)
     EXPECT_EQ(store.calls, openingCalls());
     EXPECT_EQ(store.files.files.at("Zantaro.ini"), fileAfterOpening);
     EXPECT_FALSE(store.file().value("GameNo3", "GameName"));
-    EXPECT_EQ(state.Credits, 4321);
+    EXPECT_EQ(state.credits, 4321);
     EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST_F(GameSlotDialogTest, openingPanel5MakesItsGameTheRunningGameAndStoresIt)
 {
     GameState stored;
-    stored.Credits = 777;
-    stored.Borrowed = 3000;
-    stored.Spins = 12;
+    stored.credits = 777;
+    stored.borrowed = 3000;
+    stored.spins = 12;
     store.store(4, stored, "Weekend");
     const auto dialog = openDialog(false);
 
@@ -189,9 +189,9 @@ TEST_F(GameSlotDialogTest, openingPanel5MakesItsGameTheRunningGameAndStoresIt)
 
     EXPECT_EQ(store.calls,
               openingCallsThen({{4, false, ""}, {CurrentGameSlot, true, "CurrentGame"}}));
-    EXPECT_EQ(state.Credits, 777);
-    EXPECT_EQ(state.Borrowed, 3000);
-    EXPECT_EQ(state.Spins, 12);
+    EXPECT_EQ(state.credits, 777);
+    EXPECT_EQ(state.borrowed, 3000);
+    EXPECT_EQ(state.spins, 12);
     EXPECT_EQ(store.file().value("CurrentGame", "GameName"), "CurrentGame");
     EXPECT_EQ(store.file().value("CurrentGame", "Credits"), "777");
     EXPECT_EQ(store.file().value("GameNo5", "GameName"), "Weekend");
@@ -203,9 +203,9 @@ TEST_F(GameSlotDialogTest, openingANeverWrittenSlotStartsAFreshGame)
 
     child<QPushButton>(*dialog, "OKBtn").click();
 
-    EXPECT_EQ(state.Credits, 1000);
-    EXPECT_EQ(state.Borrowed, 1000);
-    EXPECT_EQ(state.Spins, 0);
+    EXPECT_EQ(state.credits, 1000);
+    EXPECT_EQ(state.borrowed, 1000);
+    EXPECT_EQ(state.spins, 0);
 }
 
 struct CloseCase : NamedCase
@@ -223,21 +223,21 @@ class ClosingWithoutChoosing : public GameSlotDialogTest, public ::testing::With
 TEST_P(ClosingWithoutChoosing, leavesTheRunningGameUnchangedEvenWhenNothingCanBeWritten)
 {
     GameState lastSlot;
-    lastSlot.Credits = 9;
+    lastSlot.credits = 9;
     store.store(7, lastSlot, "Last panel");
     for (const bool writable : {true, false}) {
         SCOPED_TRACE(writable ? "writable" : "unwritable");
         store.files.refuseWrites = !writable;
         store.calls.clear();
-        state.CoinsPerLine = 5;
+        state.coinsPerLine = 5;
         const auto dialog = openDialog(GetParam().saveMode);
 
         GetParam().close(*dialog);
 
         EXPECT_EQ(store.calls, openingCalls());
-        EXPECT_EQ(state.Credits, 4321);
-        EXPECT_EQ(state.CoinsPerLine, 5);
-        EXPECT_EQ(state.Spins, 77);
+        EXPECT_EQ(state.credits, 4321);
+        EXPECT_EQ(state.coinsPerLine, 5);
+        EXPECT_EQ(state.spins, 77);
         EXPECT_FALSE(dialog->isVisible());
     }
 }

@@ -37,12 +37,12 @@ class RecordingSlotStore
 public:
     explicit RecordingSlotStore(GameState& state) : m_state(state) {}
 
-    GameSlotDialog::SaveLoadGame saveLoadGame()
+    GameSlotDialog::SlotAction saveLoadGame()
     {
         return [this](int slot, bool save, const std::string& name) {
             calls.push_back({slot, save, save ? name : std::string()});
             try {
-                m_store.SaveLoadGame(m_state, slot, save, name, Today);
+                m_store.saveLoadGame(m_state, slot, save, name, Today);
             } catch (const SaveFileError&) {
                 // The window tells the player; the dialog goes on as after any failed write.
             }
@@ -55,7 +55,7 @@ public:
         return [this](int slot) {
             peeks.push_back(slot);
             GameState stored;
-            m_store.SaveLoadGame(stored, slot, false, {}, Today);
+            m_store.saveLoadGame(stored, slot, false, {}, Today);
             return stored;
         };
     }
@@ -63,7 +63,7 @@ public:
     // Writes a game into a slot before the dialog opens, without recording it.
     void store(int slot, GameState game, const std::string& name)
     {
-        m_store.SaveLoadGame(game, slot, true, name, Today);
+        m_store.saveLoadGame(game, slot, true, name, Today);
     }
 
     IniDocument file() const

@@ -61,8 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                         {"Label25", "0.00%"}}},
         StatisticsCase{{"bets500With900CreditsPaid80Percent"},
                        [](GameState& g) {
-                           g.Credits = 900;
-                           g.TotalBets = 500;
+                           g.credits = 900;
+                           g.totalBets = 500;
                        },
                        {{"Label27", "       500"},
                         {"Label14", "       400"},
@@ -70,9 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
                         {"Label25", "80.00%"}}},
         StatisticsCase{{"doubleOrNothingMoneyIsLeftOutOfNormalPayoffsAndPercentage"},
                        [](GameState& g) {
-                           g.Credits = 1100;
-                           g.TotalBets = 500;
-                           g.DoubleOrNothingWon = 200;
+                           g.credits = 1100;
+                           g.totalBets = 500;
+                           g.doubleOrNothingWon = 200;
                        },
                        {{"Label14", "       600"},
                         {"Label22", "       400"},
@@ -80,11 +80,11 @@ INSTANTIATE_TEST_SUITE_P(
                         {"Label25", "80.00%"}}},
         StatisticsCase{{"bonusMoneyIsSplitOutOfNormalPayoffs"},
                        [](GameState& g) {
-                           g.Credits = 1600;
-                           g.TotalBets = 500;
-                           g.BarRollWon = 50;
-                           g.BellPoolWon = 150;
-                           g.CherryRollsWon = 25;
+                           g.credits = 1600;
+                           g.totalBets = 500;
+                           g.barRollWon = 50;
+                           g.bellPoolWon = 150;
+                           g.cherryRollsWon = 25;
                        },
                        {{"Label14", "     1,100"},
                         {"Label22", "       875"},
@@ -93,22 +93,22 @@ INSTANTIATE_TEST_SUITE_P(
                         {"Label25", "220.00%"}}},
         StatisticsCase{{"millionsOfSpinsShowTheirSeparators"},
                        [](GameState& g) {
-                           g.Spins = 1234567;
-                           g.NumberOfBarRolls = 3;
-                           g.NumberOfCherryRolls = 2;
+                           g.spins = 1234567;
+                           g.numberOfBarRolls = 3;
+                           g.numberOfCherryRolls = 2;
                        },
                        {{"Label37", " 1,234,567"}, {"Label39", "         3"}, {"Label11", " 1,234,572"}}},
         StatisticsCase{{"losingMoreThanWasPaidGivesNegativePayoffs"},
                        [](GameState& g) {
-                           g.Credits = 100;
-                           g.TotalBets = 500;
+                           g.credits = 100;
+                           g.totalBets = 500;
                        },
                        {{"Label14", "      -400"}, {"Label22", "      -400"}, {"Label25", "-80.00%"}}},
         StatisticsCase{{"doubleOrNothingLossesAreAddedBackToNormalPayoffs"},
                        [](GameState& g) {
-                           g.Credits = 700;
-                           g.TotalBets = 500;
-                           g.DoubleOrNothingWon = -300;
+                           g.credits = 700;
+                           g.totalBets = 500;
+                           g.doubleOrNothingWon = -300;
                        },
                        {{"Label14", "       200"},
                         {"Label22", "       500"},
@@ -116,19 +116,19 @@ INSTANTIATE_TEST_SUITE_P(
                         {"Label25", "100.00%"}}},
         StatisticsCase{{"doubleOrNothingWinningsAboveThePayoffsShowAMinus"},
                        [](GameState& g) {
-                           g.Credits = 700;
-                           g.TotalBets = 500;
-                           g.DoubleOrNothingWon = 1300;
+                           g.credits = 700;
+                           g.totalBets = 500;
+                           g.doubleOrNothingWon = 1300;
                        },
                        {{"Label14", "       200"}, {"Label22", "    -1,100"}, {"Label25", "-220.00%"}}},
         StatisticsCase{{"extremeCountsDoNotWrap"},
                        [](GameState& g) {
-                           g.Credits = Largest;
-                           g.Borrowed = Smallest;
-                           g.TotalBets = Largest;
-                           g.Spins = Largest;
-                           g.NumberOfBarRolls = Largest;
-                           g.NumberOfCherryRolls = Largest;
+                           g.credits = Largest;
+                           g.borrowed = Smallest;
+                           g.totalBets = Largest;
+                           g.spins = Largest;
+                           g.numberOfBarRolls = Largest;
+                           g.numberOfCherryRolls = Largest;
                        },
                        {{"Label14", "6,442,450,942"},
                         {"Label22", "6,442,450,942"},
@@ -141,9 +141,9 @@ TEST(StatisticsWindow, figuresKeepTheirRightEdgesWhateverTheirWidth)
 {
     const StatisticsWindow narrow(GameState{});
     const StatisticsWindow wide(gameWith([](GameState& g) {
-        g.Credits = Largest;
-        g.Borrowed = Smallest;
-        g.TotalBets = Largest;
+        g.credits = Largest;
+        g.borrowed = Smallest;
+        g.totalBets = Largest;
     }));
 
     const std::map<const char*, QPoint> rightTops{

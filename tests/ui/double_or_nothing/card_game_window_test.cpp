@@ -27,7 +27,7 @@ struct CardGameWindowTest : ::testing::Test, GameOnHost<QtRecordingHost>
     void open(std::int64_t clock, std::int32_t winnings)
     {
         host.clockValue = clock;
-        state.Winnings = winnings;
+        state.winnings = winnings;
         window =
             std::make_unique<CardGameWindow>(context, [this](int topic) { helpTopics.push_back(topic); });
         window->show();
@@ -61,11 +61,11 @@ struct CardGameWindowTest : ::testing::Test, GameOnHost<QtRecordingHost>
         QPainter tablePainter(&table);
         const CardSlot& card = window->table().slot(slot);
         if (!faceUp)
-            painter.DrawCardBack(tablePainter, 0, 0);
+            painter.drawCardBack(tablePainter, 0, 0);
         else if (card.cardNumber == JokerCard)
-            painter.DrawJoker(tablePainter, 0, 0);
+            painter.drawJoker(tablePainter, 0, 0);
         else
-            painter.DrawCardFace(tablePainter, card.cardNumber, 0, 0);
+            painter.drawCardFace(tablePainter, card.cardNumber, 0, 0);
         return table;
     }
 };
@@ -109,10 +109,10 @@ TEST_F(CardGameWindowTest, aReleaseAtX81TurnsTheFirstCardAndAtX82TurnsNothing)
     open(FortyHandClock, 40);
     releaseAt(82, 50);
     EXPECT_FALSE(window->table().slot(0).faceUp);
-    EXPECT_EQ(state.Winnings, 40);
+    EXPECT_EQ(state.winnings, 40);
     releaseAt(81, 50);
     EXPECT_TRUE(window->table().slot(0).faceUp);
-    EXPECT_EQ(state.Winnings, 120); // the Ace of clubs
+    EXPECT_EQ(state.winnings, 120); // the Ace of clubs
     EXPECT_EQ(winningsText(), "Winnings: 120");
 }
 
@@ -160,7 +160,7 @@ TEST_F(CardGameWindowTest, turningTheQueenOfHeartsDoublesTheWinnings)
     open(QueenOfHeartsClock, 40);
     ASSERT_EQ(window->table().slot(1).cardNumber, 24);
     turn(1);
-    EXPECT_EQ(state.Winnings, 80);
+    EXPECT_EQ(state.winnings, 80);
     EXPECT_EQ(shownCard(1), cardOnTable(1, true));
     EXPECT_EQ(host.linesStartingWith("cue"), std::vector<std::string>{"cue Paid"});
 }
@@ -186,7 +186,7 @@ TEST_F(CardGameWindowTest, aLosingCardShowsEveryCardOnlyAfterTheSecondsPause)
 
 TEST_F(CardGameWindowTest, okDuringTheLossPauseClosesTheWindowOnceThePauseIsOver)
 {
-    state.DoubleOrNothingWon = 0;
+    state.doubleOrNothingWon = 0;
     open(FortyHandClock, 40);
     bool openAfterClick = false;
     host.onWait = [&] {
@@ -196,8 +196,8 @@ TEST_F(CardGameWindowTest, okDuringTheLossPauseClosesTheWindowOnceThePauseIsOver
     turn(4);
     EXPECT_TRUE(openAfterClick);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(state.PlayAgain);
-    EXPECT_EQ(state.DoubleOrNothingWon, -40);
+    EXPECT_FALSE(state.playAgain);
+    EXPECT_EQ(state.doubleOrNothingWon, -40);
     EXPECT_TRUE(window->table().slot(0).faceUp);
 }
 
@@ -205,23 +205,23 @@ TEST_F(CardGameWindowTest, okKeepsTheWinningsAndCountsTheirGain)
 {
     open(FortyHandClock, 100);
     turn(0);
-    state.PlayAgain = true;
+    state.playAgain = true;
     buttonLabelled(window.get(), "&OK")->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Accepted);
-    EXPECT_FALSE(state.PlayAgain);
-    EXPECT_EQ(state.Winnings, 300);
-    EXPECT_EQ(state.DoubleOrNothingWon, 200);
+    EXPECT_FALSE(state.playAgain);
+    EXPECT_EQ(state.winnings, 300);
+    EXPECT_EQ(state.doubleOrNothingWon, 200);
 }
 
 TEST_F(CardGameWindowTest, pyramidWithWinningsHandsThemToThePyramid)
 {
-    state.BonusGame = false;
+    state.bonusGame = false;
     open(FortyHandClock, 40);
     buttonLabelled(window.get(), "&Pyramid")->click();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(state.BonusGame);
-    EXPECT_TRUE(state.PlayAgain);
+    EXPECT_TRUE(state.bonusGame);
+    EXPECT_TRUE(state.playAgain);
 }
 
 TEST_F(CardGameWindowTest, theCloseBoxKeepsTheWinningsWithoutAReplayAndCountsOnce)
@@ -230,8 +230,8 @@ TEST_F(CardGameWindowTest, theCloseBoxKeepsTheWinningsWithoutAReplayAndCountsOnc
     turn(0);
     EXPECT_TRUE(window->close());
     window->close();
-    EXPECT_FALSE(state.PlayAgain);
-    EXPECT_EQ(state.DoubleOrNothingWon, 80);
+    EXPECT_FALSE(state.playAgain);
+    EXPECT_EQ(state.doubleOrNothingWon, 80);
 }
 
 TEST_F(CardGameWindowTest, helpButtonAndF1OpenTheCardGameTopic)

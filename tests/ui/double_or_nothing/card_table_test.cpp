@@ -35,7 +35,7 @@ struct CardTableTest : ::testing::Test, GameOnHost<RecordingHost>
     CardTable deal(std::int64_t clock, std::int32_t winnings)
     {
         host.clockValue = clock;
-        state.Winnings = winnings;
+        state.winnings = winnings;
         return CardTable(context);
     }
 
@@ -54,8 +54,8 @@ TEST_F(CardTableTest, dealReseedsThenDraws1612TimesFrom52AndOnceFrom24ForTheJoke
     RandomGenerator expected;
     expected.reseed(54321);
     for (int draw = 0; draw < 31 * 52; ++draw)
-        expected.Random(52);
-    const std::uint32_t jokerSlot = expected.Random(24);
+        expected.random(52);
+    const std::uint32_t jokerSlot = expected.random(24);
     EXPECT_EQ(random.state(), expected.state());
     EXPECT_EQ(table.slot(static_cast<int>(jokerSlot)).cardNumber, JokerCard);
     EXPECT_EQ(host.linesStartingWith("reseed"), std::vector<std::string>{"reseed 54321"});
@@ -167,9 +167,9 @@ TEST_F(CardTableTest, fifteenLosesHalfToASevenAndAgainToTheNextSeven)
     host.clearLog();
 
     turn(table, 5);
-    EXPECT_EQ(state.Winnings, 7);
+    EXPECT_EQ(state.winnings, 7);
     turn(table, 14);
-    EXPECT_EQ(state.Winnings, 3);
+    EXPECT_EQ(state.winnings, 3);
     EXPECT_EQ(host.log, (std::vector<std::string>{"draw 5", "cue Neutral", "label", "draw 14", "cue Neutral",
                                                   "label"}));
 }
@@ -187,10 +187,10 @@ TEST_F(CardTableTest, fortyGrowsTo2400ThenAFourLosesItAllAndShowsEveryCardAfterT
     for (const auto& [slot, winnings] : hand) {
         host.clearLog();
         turn(table, slot);
-        EXPECT_EQ(state.Winnings, winnings) << "after slot " << slot;
+        EXPECT_EQ(state.winnings, winnings) << "after slot " << slot;
     }
     EXPECT_EQ(host.log, (std::vector<std::string>{"draw 4", "cue Loss", "wait 1000", "redraw", "label"}));
-    EXPECT_TRUE(table.HandOver());
+    EXPECT_TRUE(table.handOver());
     for (int slot = 0; slot < TableSlots; ++slot)
         EXPECT_TRUE(table.slot(slot).faceUp) << "slot " << slot;
 }
@@ -201,7 +201,7 @@ TEST_F(CardTableTest, winningsAreZeroWhileTheLosingCardsPauseRuns)
     std::int32_t winningsDuringPause = -1;
     bool turningDuringPause = false;
     host.onWait = [&] {
-        winningsDuringPause = state.Winnings;
+        winningsDuringPause = state.winnings;
         turningDuringPause = table.turning();
         turn(table, 0); // a release meanwhile turns nothing and only shows the winnings
     };
@@ -218,13 +218,13 @@ TEST_F(CardTableTest, aTurnedCardOrAHandOverTurnsNothingButStillShowsTheWinnings
     turn(table, 0);
     host.clearLog();
     turn(table, 0);
-    EXPECT_EQ(state.Winnings, 120);
+    EXPECT_EQ(state.winnings, 120);
     EXPECT_EQ(host.log, std::vector<std::string>{"label"});
 
     turn(table, 4);
     host.clearLog();
     turn(table, 9);
-    EXPECT_EQ(state.Winnings, 0);
+    EXPECT_EQ(state.winnings, 0);
     EXPECT_EQ(host.log, std::vector<std::string>{"label"});
 }
 
@@ -238,7 +238,7 @@ TEST_F(CardTableTest, aReleaseBetweenTheCardsDoesNothing)
 
 TEST_F(CardTableTest, withSoundOffNoCuePlays)
 {
-    state.Sound = false;
+    state.sound = false;
     CardTable table = deal(FortyHandClock, 40);
     turn(table, 0);
     turn(table, 4);
@@ -247,16 +247,16 @@ TEST_F(CardTableTest, withSoundOffNoCuePlays)
 
 TEST_F(CardTableTest, keepingAt300FromAStakeOf100CountsTwoHundredAsWon)
 {
-    state.DoubleOrNothingWon = 50;
+    state.doubleOrNothingWon = 50;
     CardTable table = deal(FortyHandClock, 100);
-    EXPECT_FALSE(state.PlayAgain);
+    EXPECT_FALSE(state.playAgain);
     turn(table, 0); // Ace
     table.round().keepWinnings();
     table.round().settle();
     table.round().settle(); // closing counts once
-    EXPECT_EQ(state.Winnings, 300);
-    EXPECT_EQ(state.DoubleOrNothingWon, 250);
-    EXPECT_FALSE(state.PlayAgain);
+    EXPECT_EQ(state.winnings, 300);
+    EXPECT_EQ(state.doubleOrNothingWon, 250);
+    EXPECT_FALSE(state.playAgain);
 }
 
 TEST_F(CardTableTest, losingTheHandCountsTheStakeAsLost)
@@ -264,39 +264,39 @@ TEST_F(CardTableTest, losingTheHandCountsTheStakeAsLost)
     CardTable table = deal(FortyHandClock, 100);
     turn(table, 4);
     table.round().settle();
-    EXPECT_EQ(state.DoubleOrNothingWon, -100);
+    EXPECT_EQ(state.doubleOrNothingWon, -100);
 }
 
 TEST_F(CardTableTest, switchingToThePyramidWithWinningsPlaysItNext)
 {
-    state.BonusGame = false;
+    state.bonusGame = false;
     CardTable table = deal(FortyHandClock, 40);
     table.round().switchTo(DoubleOrNothingGame::Pyramid);
-    EXPECT_TRUE(state.BonusGame);
-    EXPECT_TRUE(state.PlayAgain);
+    EXPECT_TRUE(state.bonusGame);
+    EXPECT_TRUE(state.playAgain);
 }
 
 TEST_F(CardTableTest, switchingToThePyramidAfterALossOnlyChoosesItForLater)
 {
-    state.BonusGame = false;
+    state.bonusGame = false;
     CardTable table = deal(FortyHandClock, 40);
     turn(table, 4);
     table.round().switchTo(DoubleOrNothingGame::Pyramid);
-    EXPECT_TRUE(state.BonusGame);
-    EXPECT_FALSE(state.PlayAgain);
+    EXPECT_TRUE(state.bonusGame);
+    EXPECT_FALSE(state.playAgain);
 }
 
 TEST_F(CardTableTest, aJokerOnHugeWinningsStopsAtTheLargestAmountInsteadOfWrapping)
 {
     constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
-    state.DoubleOrNothingWon = largest - 5;
+    state.doubleOrNothingWon = largest - 5;
     CardTable table = deal(FortyHandClock, 1'000'000'000);
     turn(table, 9); // joker
-    EXPECT_EQ(state.Winnings, largest);
+    EXPECT_EQ(state.winnings, largest);
     turn(table, 0); // an Ace on the largest amount keeps it
-    EXPECT_EQ(state.Winnings, largest);
+    EXPECT_EQ(state.winnings, largest);
     table.round().settle();
-    EXPECT_EQ(state.DoubleOrNothingWon, largest);
+    EXPECT_EQ(state.doubleOrNothingWon, largest);
 }
 
 } // namespace

@@ -26,9 +26,9 @@ struct DoubleOrNothingLoopTest : ::testing::Test, GameOnHost<QtRecordingHost>
 
     DoubleOrNothingLoopTest()
     {
-        state.Double = true;
-        state.PayMode = false; // paid at once, so the test sees Credits without the count-off
-        state.Credits = 1000;
+        state.doubleOn = true;
+        state.payMode = false; // paid at once, so the test sees Credits without the count-off
+        state.credits = 1000;
         host.onDoubleOrNothing = [this](DoubleOrNothingGame game) {
             host.clockValue = game == DoubleOrNothingGame::Pyramid ? PyramidClock : CardClock;
             host.reseeds = 0;
@@ -52,7 +52,7 @@ struct DoubleOrNothingLoopTest : ::testing::Test, GameOnHost<QtRecordingHost>
 
     void playWinnings(std::int32_t winnings)
     {
-        state.Winnings = winnings;
+        state.winnings = winnings;
         presentAndPayWinnings(context, PayTable::Regular);
     }
 };
@@ -75,62 +75,62 @@ void turnCard(QWidget* window, int slot)
 
 TEST_F(DoubleOrNothingLoopTest, theCardGameButtonOpensTheCardTableOnTheSameWinnings)
 {
-    state.BonusGame = true;
+    state.bonusGame = true;
     std::int32_t winningsAtTable = 0;
     player.push_back([](QWidget* pyramid) {
         openSquare(pyramid, 8); // 2X
         press(pyramid, "&Card Game");
     });
     player.push_back([&](QWidget* table) {
-        winningsAtTable = state.Winnings;
+        winningsAtTable = state.winnings;
         press(table, "&OK");
     });
     playWinnings(10);
     EXPECT_EQ(host.linesStartingWith("game"), (std::vector<std::string>{"game Pyramid", "game CardGame"}));
     EXPECT_EQ(winningsAtTable, 20);
-    EXPECT_FALSE(state.BonusGame);
-    EXPECT_EQ(state.Credits, 1020);
-    EXPECT_EQ(state.DoubleOrNothingWon, 10);
+    EXPECT_FALSE(state.bonusGame);
+    EXPECT_EQ(state.credits, 1020);
+    EXPECT_EQ(state.doubleOrNothingWon, 10);
 }
 
 TEST_F(DoubleOrNothingLoopTest, theCardGameButtonAfterALossEndsTheOfferAndOnlyChoosesTheGame)
 {
-    state.BonusGame = true;
+    state.bonusGame = true;
     player.push_back([](QWidget* pyramid) {
         openSquare(pyramid, 2); // Lose
         press(pyramid, "&Card Game");
     });
     playWinnings(10);
     EXPECT_EQ(host.linesStartingWith("game"), std::vector<std::string>{"game Pyramid"});
-    EXPECT_FALSE(state.BonusGame);
-    EXPECT_FALSE(state.PlayAgain);
-    EXPECT_EQ(state.Credits, 1000);
+    EXPECT_FALSE(state.bonusGame);
+    EXPECT_FALSE(state.playAgain);
+    EXPECT_EQ(state.credits, 1000);
     EXPECT_EQ(host.count("cue Paid"), 0);
-    EXPECT_EQ(state.DoubleOrNothingWon, -10);
+    EXPECT_EQ(state.doubleOrNothingWon, -10);
 }
 
 TEST_F(DoubleOrNothingLoopTest, thePyramidButtonOfTheCardTableOpensThePyramid)
 {
-    state.BonusGame = false;
+    state.bonusGame = false;
     player.push_back([](QWidget* table) { press(table, "&Pyramid"); });
     player.push_back([](QWidget* pyramid) { press(pyramid, "&OK"); });
     playWinnings(10);
     EXPECT_EQ(host.linesStartingWith("game"), (std::vector<std::string>{"game CardGame", "game Pyramid"}));
-    EXPECT_TRUE(state.BonusGame);
-    EXPECT_EQ(state.Credits, 1010);
+    EXPECT_TRUE(state.bonusGame);
+    EXPECT_EQ(state.credits, 1010);
 }
 
 TEST_F(DoubleOrNothingLoopTest, aJokerOnHugeWinningsPaysTheLargestAmountNotAWrappedOne)
 {
     constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
-    state.BonusGame = false;
+    state.bonusGame = false;
     player.push_back([](QWidget* table) {
         turnCard(table, 9);
         press(table, "&OK");
     });
     playWinnings(1'000'000'000);
-    EXPECT_EQ(state.Credits, largest);
-    EXPECT_EQ(state.DoubleOrNothingWon, largest - 1'000'000'000);
+    EXPECT_EQ(state.credits, largest);
+    EXPECT_EQ(state.doubleOrNothingWon, largest - 1'000'000'000);
 }
 
 } // namespace

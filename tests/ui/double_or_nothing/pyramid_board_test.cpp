@@ -41,7 +41,7 @@ struct PyramidBoardTest : ::testing::Test, GameOnHost<RecordingHost>
     PyramidBoard create(std::int64_t clock, std::int32_t winnings)
     {
         host.clockValue = clock;
-        state.Winnings = winnings;
+        state.winnings = winnings;
         return PyramidBoard(context);
     }
 
@@ -67,7 +67,7 @@ TEST_F(PyramidBoardTest, shuffleReseedsThenSwapsWith1001PassesOfFifteenDraws)
     RandomGenerator expected;
     expected.reseed(777);
     for (int draw = 0; draw < 1001 * 15; ++draw)
-        expected.Random(15);
+        expected.random(15);
     EXPECT_EQ(random.state(), expected.state());
     EXPECT_EQ(host.linesStartingWith("reseed"), std::vector<std::string>{"reseed 777"});
 }
@@ -131,7 +131,7 @@ TEST_F(PyramidBoardTest, aHintShowsItsOwnTextAfterItsLabelWhicheverHintIsOpenedF
     host.clearLog();
     open(board, 1);
     EXPECT_EQ(host.linesStartingWith("hint"), std::vector<std::string>{"hint " + board.firstHintText()});
-    EXPECT_EQ(state.Winnings, 10);
+    EXPECT_EQ(state.winnings, 10);
 }
 
 TEST_F(PyramidBoardTest, twoFiveAndThreeTimesOnTenMake300AndCount290AsWon)
@@ -142,9 +142,9 @@ TEST_F(PyramidBoardTest, twoFiveAndThreeTimesOnTenMake300AndCount290AsWon)
         open(board, squareLabelled(board, multiplier));
     board.round().keepWinnings();
     board.round().settle();
-    EXPECT_EQ(state.Winnings, 300);
-    EXPECT_EQ(state.DoubleOrNothingWon, 290);
-    EXPECT_FALSE(state.PlayAgain);
+    EXPECT_EQ(state.winnings, 300);
+    EXPECT_EQ(state.doubleOrNothingWon, 290);
+    EXPECT_FALSE(state.playAgain);
     EXPECT_EQ(host.linesStartingWith("cue"), (std::vector<std::string>{"cue Win", "cue Win", "cue Win"}));
 }
 
@@ -152,13 +152,13 @@ TEST_F(PyramidBoardTest, tryAgainKeepsTheWinningsWithTheNeutralCue)
 {
     PyramidBoard board = create(FiveUnderSevenClock, 10);
     open(board, 0);
-    EXPECT_EQ(state.Winnings, 10);
+    EXPECT_EQ(state.winnings, 10);
     EXPECT_EQ(host.linesStartingWith("cue"), std::vector<std::string>{"cue Neutral"});
 }
 
 TEST_F(PyramidBoardTest, loseFirstZeroesTheWinningsAndOpensEverySquareAfterTheSecondsPause)
 {
-    state.DoubleOrNothingWon = 5;
+    state.doubleOrNothingWon = 5;
     PyramidBoard board = create(FiveUnderSevenClock, 40);
     host.clearLog();
     open(board, 2);
@@ -166,13 +166,13 @@ TEST_F(PyramidBoardTest, loseFirstZeroesTheWinningsAndOpensEverySquareAfterTheSe
     ASSERT_GE(host.log.size(), start.size() + SquareCount);
     EXPECT_EQ(std::vector<std::string>(host.log.begin(), host.log.begin() + 5), start);
     EXPECT_EQ(host.log.back(), "square 14 label");
-    EXPECT_EQ(state.Winnings, 0);
+    EXPECT_EQ(state.winnings, 0);
     for (int square = 0; square < SquareCount; ++square) {
         EXPECT_TRUE(board.opened(square));
         EXPECT_TRUE(board.labelShown(square));
     }
     board.round().settle();
-    EXPECT_EQ(state.DoubleOrNothingWon, -35);
+    EXPECT_EQ(state.doubleOrNothingWon, -35);
 }
 
 TEST_F(PyramidBoardTest, afterALossAndOnAnOpenSquareClicksDoNothing)
@@ -182,12 +182,12 @@ TEST_F(PyramidBoardTest, afterALossAndOnAnOpenSquareClicksDoNothing)
     host.clearLog();
     open(board, 8);
     EXPECT_TRUE(host.log.empty());
-    EXPECT_EQ(state.Winnings, 80);
+    EXPECT_EQ(state.winnings, 80);
     open(board, 2);
     host.clearLog();
     open(board, 6);
     EXPECT_TRUE(host.log.empty());
-    EXPECT_EQ(state.Winnings, 0);
+    EXPECT_EQ(state.winnings, 0);
 }
 
 TEST_F(PyramidBoardTest, theCardGameButtonAfterALossOnlyChoosesTheCardGameForLater)
@@ -195,26 +195,26 @@ TEST_F(PyramidBoardTest, theCardGameButtonAfterALossOnlyChoosesTheCardGameForLat
     PyramidBoard board = create(FiveUnderSevenClock, 40);
     open(board, 2);
     board.round().switchTo(DoubleOrNothingGame::CardGame);
-    EXPECT_FALSE(state.BonusGame);
-    EXPECT_FALSE(state.PlayAgain);
+    EXPECT_FALSE(state.bonusGame);
+    EXPECT_FALSE(state.playAgain);
 }
 
 TEST_F(PyramidBoardTest, theCardGameButtonWithWinningsPlaysTheCardGameNext)
 {
     PyramidBoard board = create(FiveUnderSevenClock, 40);
     board.round().switchTo(DoubleOrNothingGame::CardGame);
-    EXPECT_FALSE(state.BonusGame);
-    EXPECT_TRUE(state.PlayAgain);
+    EXPECT_FALSE(state.bonusGame);
+    EXPECT_TRUE(state.playAgain);
 }
 
 TEST_F(PyramidBoardTest, okAtOnceLeavesWinningsAndTheTallyAlone)
 {
-    state.DoubleOrNothingWon = 7;
+    state.doubleOrNothingWon = 7;
     PyramidBoard board = create(FiveUnderSevenClock, 40);
     board.round().keepWinnings();
     board.round().settle();
-    EXPECT_EQ(state.Winnings, 40);
-    EXPECT_EQ(state.DoubleOrNothingWon, 7);
+    EXPECT_EQ(state.winnings, 40);
+    EXPECT_EQ(state.doubleOrNothingWon, 7);
 }
 
 TEST_F(PyramidBoardTest, aMultiplierOnHugeWinningsStopsAtTheLargestAmountInsteadOfWrapping)
@@ -222,11 +222,11 @@ TEST_F(PyramidBoardTest, aMultiplierOnHugeWinningsStopsAtTheLargestAmountInstead
     constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
     PyramidBoard board = create(FiveUnderSevenClock, 500'000'000);
     open(board, 6); // 5X
-    EXPECT_EQ(state.Winnings, largest);
+    EXPECT_EQ(state.winnings, largest);
     open(board, 10); // 3X
-    EXPECT_EQ(state.Winnings, largest);
+    EXPECT_EQ(state.winnings, largest);
     board.round().settle();
-    EXPECT_EQ(state.DoubleOrNothingWon, largest - 500'000'000);
+    EXPECT_EQ(state.doubleOrNothingWon, largest - 500'000'000);
 }
 
 TEST(PyramidLabels, onlyTheMultipliersMultiply)

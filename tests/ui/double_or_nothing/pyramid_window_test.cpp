@@ -26,7 +26,7 @@ struct PyramidWindowTest : ::testing::Test, GameOnHost<QtRecordingHost>
     void open(std::int32_t winnings)
     {
         host.clockValue = FiveUnderSevenClock;
-        state.Winnings = winnings;
+        state.winnings = winnings;
         window = std::make_unique<PyramidWindow>(context);
         window->show();
     }
@@ -115,12 +115,12 @@ TEST_F(PyramidWindowTest, twoFiveAndThreeTimesOnTenShow300AndOkCounts290AsWon)
     open(10);
     for (int square : {8, 6, 10})
         click(square);
-    EXPECT_EQ(state.Winnings, 300);
+    EXPECT_EQ(state.winnings, 300);
     EXPECT_EQ(winningsShown(), "300");
     QTest::mouseClick(buttonLabelled(window.get(), "&OK"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(state.PlayAgain);
-    EXPECT_EQ(state.DoubleOrNothingWon, 290);
+    EXPECT_FALSE(state.playAgain);
+    EXPECT_EQ(state.doubleOrNothingWon, 290);
 }
 
 TEST_F(PyramidWindowTest, theSecondHintSquareShowsTheSecondHintInAnInformationBoxAfterItsLabel)
@@ -159,7 +159,7 @@ TEST_F(PyramidWindowTest, loseOpensEverySquareAfterTheSecondsPause)
     for (int square = 0; square < SquareCount; ++square)
         EXPECT_EQ(shownSquare(square).pixel(2, 2), openedTile.pixel(2, 2)) << square;
     window->close();
-    EXPECT_EQ(state.DoubleOrNothingWon, -40);
+    EXPECT_EQ(state.doubleOrNothingWon, -40);
 }
 
 TEST_F(PyramidWindowTest, theCardGameButtonAfterALossClosesWithoutAReplay)
@@ -168,8 +168,8 @@ TEST_F(PyramidWindowTest, theCardGameButtonAfterALossClosesWithoutAReplay)
     click(2);
     buttonLabelled(window.get(), "&Card Game")->click();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(state.BonusGame);
-    EXPECT_FALSE(state.PlayAgain);
+    EXPECT_FALSE(state.bonusGame);
+    EXPECT_FALSE(state.playAgain);
 }
 
 TEST_F(PyramidWindowTest, theHelpButtonDoesNothing)
@@ -178,7 +178,7 @@ TEST_F(PyramidWindowTest, theHelpButtonDoesNothing)
     buttonLabelled(window.get(), "&Help")->click();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(state.Winnings, 40);
+    EXPECT_EQ(state.winnings, 40);
 }
 
 TEST_F(PyramidWindowTest, theCloseBoxKeepsTheWinningsWithoutAReplay)
@@ -187,9 +187,9 @@ TEST_F(PyramidWindowTest, theCloseBoxKeepsTheWinningsWithoutAReplay)
     click(8);
     window->close();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(state.PlayAgain);
-    EXPECT_EQ(state.Winnings, 80);
-    EXPECT_EQ(state.DoubleOrNothingWon, 40);
+    EXPECT_FALSE(state.playAgain);
+    EXPECT_EQ(state.winnings, 80);
+    EXPECT_EQ(state.doubleOrNothingWon, 40);
 }
 
 } // namespace

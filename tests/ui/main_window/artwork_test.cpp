@@ -46,12 +46,12 @@ TEST_P(ArtworkBands, choosesTheColourSetByDepthAndTheSizeBandByWidth)
     const BandCase& band = GetParam();
     ArtworkDirectory files;
     Artwork artwork = builtInArtwork();
-    EXPECT_TRUE(LoadArtwork(artwork, files.path(), {band.width, 1024, band.bitsPerPixel, 96}));
-    EXPECT_EQ(artwork.CellSize, band.cellSize);
-    EXPECT_EQ(artwork.PictureTop, band.pictureTop);
-    EXPECT_EQ(artwork.MachinePicture, files.picture(band.machineFile));
-    EXPECT_EQ(artwork.SymbolSheet, files.picture(band.symbolFile));
-    EXPECT_EQ(artwork.PictureLeft, (band.width - artwork.MachinePicture.width()) / 2);
+    EXPECT_TRUE(loadArtwork(artwork, files.path(), {band.width, 1024, band.bitsPerPixel, 96}));
+    EXPECT_EQ(artwork.cellSize, band.cellSize);
+    EXPECT_EQ(artwork.pictureTop, band.pictureTop);
+    EXPECT_EQ(artwork.machinePicture, files.picture(band.machineFile));
+    EXPECT_EQ(artwork.symbolSheet, files.picture(band.symbolFile));
+    EXPECT_EQ(artwork.pictureLeft, (band.width - artwork.machinePicture.width()) / 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, ArtworkBands,
@@ -68,8 +68,8 @@ TEST(Artwork, theFullColourLargeBandMakesDoWithThe256ColourMachineFace)
     ArtworkDirectory files;
     files.remove(QStringLiteral("Interbig.bmp"));
     Artwork artwork = builtInArtwork();
-    EXPECT_TRUE(LoadArtwork(artwork, files.path(), {1280, 1024, 32, 96}));
-    EXPECT_EQ(artwork.MachinePicture, files.picture(QStringLiteral("Inbig256.bmp")));
+    EXPECT_TRUE(loadArtwork(artwork, files.path(), {1280, 1024, 32, 96}));
+    EXPECT_EQ(artwork.machinePicture, files.picture(QStringLiteral("Inbig256.bmp")));
 }
 
 TEST(Artwork, aMissingMachineFaceIsReportedAndCentresTheLayoutOnTheScreen)
@@ -78,9 +78,9 @@ TEST(Artwork, aMissingMachineFaceIsReportedAndCentresTheLayoutOnTheScreen)
     files.remove(QStringLiteral("Interbig.bmp"));
     files.remove(QStringLiteral("Inbig256.bmp"));
     Artwork artwork = builtInArtwork();
-    EXPECT_FALSE(LoadArtwork(artwork, files.path(), {1280, 1024, 32, 96}));
-    EXPECT_TRUE(artwork.MachinePicture.isNull());
-    EXPECT_EQ(artwork.PictureLeft, 640);
+    EXPECT_FALSE(loadArtwork(artwork, files.path(), {1280, 1024, 32, 96}));
+    EXPECT_TRUE(artwork.machinePicture.isNull());
+    EXPECT_EQ(artwork.pictureLeft, 640);
     EXPECT_EQ(layoutWindow(artwork).machineRight, 640);
 }
 
@@ -92,9 +92,9 @@ TEST(Artwork, aFileThatIsNoPictureCountsAsMissing)
     broken.write("BM this is not a bitmap");
     broken.close();
     Artwork artwork = builtInArtwork();
-    EXPECT_FALSE(LoadArtwork(artwork, files.path(), {800, 600, 32, 96}));
-    EXPECT_TRUE(artwork.SymbolSheet.isNull());
-    EXPECT_FALSE(artwork.MachinePicture.isNull());
+    EXPECT_FALSE(loadArtwork(artwork, files.path(), {800, 600, 32, 96}));
+    EXPECT_TRUE(artwork.symbolSheet.isNull());
+    EXPECT_FALSE(artwork.machinePicture.isNull());
 }
 
 TEST(Artwork, missingReplacementPicturesKeepTheBuiltInOnesWithoutAReport)
@@ -103,9 +103,9 @@ TEST(Artwork, missingReplacementPicturesKeepTheBuiltInOnesWithoutAReport)
     for (const char* name : {"Spin.bmp", "Stop.bmp", "Box.bmp", "Logo.bmp", "Bonus32.bmp"})
         files.remove(QString::fromLatin1(name));
     Artwork artwork = builtInArtwork();
-    EXPECT_TRUE(LoadArtwork(artwork, files.path(), {1280, 1024, 32, 96}));
-    EXPECT_EQ(artwork.Logo.size(), QSize(200, 225));
-    EXPECT_EQ(artwork.Options.size(), QSize(62, 20));
+    EXPECT_TRUE(loadArtwork(artwork, files.path(), {1280, 1024, 32, 96}));
+    EXPECT_EQ(artwork.logo.size(), QSize(200, 225));
+    EXPECT_EQ(artwork.options.size(), QSize(62, 20));
 }
 
 TEST(Artwork, aSpinFaceOfAnotherSizeSetsBothButtonWidthsAndTheStopButtonHeight)
@@ -115,14 +115,14 @@ TEST(Artwork, aSpinFaceOfAnotherSizeSetsBothButtonWidthsAndTheStopButtonHeight)
     wide.fill(Qt::green);
     wide.save(files.dir.filePath(QStringLiteral("Spin.bmp")));
     Artwork artwork = builtInArtwork();
-    LoadArtwork(artwork, files.path(), {1280, 1024, 32, 96});
+    loadArtwork(artwork, files.path(), {1280, 1024, 32, 96});
     const WindowLayout layout = layoutWindow(artwork);
-    EXPECT_EQ(layout.SpinRect.width(), 150);
-    EXPECT_EQ(layout.StopRect.width(), 150);
-    EXPECT_EQ(layout.StopRect.height(), 60);
-    EXPECT_EQ(layout.SpinRect.height(), artwork.StopBtn.height());
-    EXPECT_EQ(layout.StopRect.Bottom, artwork.PictureTop + artwork.MachinePicture.height());
-    EXPECT_EQ(layout.SpinRect.Bottom, layout.StopRect.Top - 10);
+    EXPECT_EQ(layout.spinRect.width(), 150);
+    EXPECT_EQ(layout.stopRect.width(), 150);
+    EXPECT_EQ(layout.stopRect.height(), 60);
+    EXPECT_EQ(layout.spinRect.height(), artwork.stopBtn.height());
+    EXPECT_EQ(layout.stopRect.bottom, artwork.pictureTop + artwork.machinePicture.height());
+    EXPECT_EQ(layout.spinRect.bottom, layout.stopRect.top - 10);
 }
 
 } // namespace

@@ -45,7 +45,7 @@ TEST_P(Toggles, flipTheirFlagAndShowItInCaptionColourAndHint)
 {
     const ToggleCase& toggle = GetParam();
     CommandsFixture game;
-    game.prepare([&](GameState& s) { s.Spinning = true; }); // auto spin then starts no spin
+    game.prepare([&](GameState& s) { s.spinning = true; }); // auto spin then starts no spin
     const bool initially = game.state().*toggle.flag;
     game.click(toggle.command);
     EXPECT_NE(game.state().*toggle.flag, initially);
@@ -63,10 +63,10 @@ TEST_P(Toggles, flipTheirFlagAndShowItInCaptionColourAndHint)
 INSTANTIATE_TEST_SUITE_P(
     CommandStrip, Toggles,
     ::testing::Values(
-        ToggleCase{"payMode", PayModeCommand, &GameState::PayMode, Grey, "Paymode is Count Off Credits", "Paymode is Instant Payoff"},
-        ToggleCase{"autoSpin", AutoSpinCommand, &GameState::AutoSpin, Yellow, "Auto Spin Mode: On", "Auto Spin Mode: Off"},
-        ToggleCase{"sound", SoundCommand, &GameState::Sound, Grey, "Sound is On", "Sound is Off"},
-        ToggleCase{"double", DoubleCommand, &GameState::Double, Grey, "Double or Nothing Game is On",
+        ToggleCase{"payMode", PayModeCommand, &GameState::payMode, Grey, "Paymode is Count Off Credits", "Paymode is Instant Payoff"},
+        ToggleCase{"autoSpin", AutoSpinCommand, &GameState::autoSpin, Yellow, "Auto Spin Mode: On", "Auto Spin Mode: Off"},
+        ToggleCase{"sound", SoundCommand, &GameState::sound, Grey, "Sound is On", "Sound is Off"},
+        ToggleCase{"double", DoubleCommand, &GameState::doubleOn, Grey, "Double or Nothing Game is On",
                    "Double or Nothing Game is Off"}),
     [](const ::testing::TestParamInfo<ToggleCase>& info) { return std::string(info.param.name); });
 
@@ -94,17 +94,17 @@ TEST(Commands, summaryBeforeAnySpinAsksForASpinFirst)
 TEST(Commands, newGameAnsweredNoChangesNothingAndYesStartsAFreshGameKeepingTheBet)
 {
     CommandsFixture game;
-    game.prepare([&](GameState& s) { s.Credits = 321; });
-    game.prepare([&](GameState& s) { s.CoinsPerLine = 3; });
+    game.prepare([&](GameState& s) { s.credits = 321; });
+    game.prepare([&](GameState& s) { s.coinsPerLine = 3; });
     answerNextMessageBox(QMessageBox::No);
     game.click(NewGameCommand);
-    EXPECT_EQ(game.state().Credits, 321);
+    EXPECT_EQ(game.state().credits, 321);
     QString question;
     answerNextMessageBox(QMessageBox::Yes, &question);
     game.click(NewGameCommand);
     EXPECT_EQ(question, QStringLiteral("Start a New Game?"));
-    EXPECT_EQ(game.state().Credits, 1000);
-    EXPECT_EQ(game.state().CoinsPerLine, 3);
+    EXPECT_EQ(game.state().credits, 1000);
+    EXPECT_EQ(game.state().coinsPerLine, 3);
 }
 
 TEST(Commands, theLogoShowsTheAboutBox)

@@ -23,9 +23,9 @@ struct SevensFixture : WindowFixture
     SevensFixture()
     {
         prepare([](GameState& game) {
-            game.Double = false;
-            game.PayMode = false;
-            for (Strip& strip : game.ReelStrips)
+            game.doubleOn = false;
+            game.payMode = false;
+            for (Strip& strip : game.reelStrips)
                 strip.fill(Seven);
         });
         clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp) - clock.tick.count();
@@ -38,7 +38,7 @@ TEST(MainWindowHistory, aPaidSpinIsStillRecalledAfterARestart)
     SevensFixture game;
     QTest::keyClick(game.window.get(), Qt::Key_Return);
     ASSERT_EQ(game.history().recalls().size(), 1u);
-    EXPECT_EQ(game.history().recalls().back().creditsAfter, game.state().Credits);
+    EXPECT_EQ(game.history().recalls().back().creditsAfter, game.state().credits);
     const GameHistory played = game.history();
 
     game.restart();
@@ -50,7 +50,7 @@ TEST(MainWindowHistory, aNewGameEmptiesTheHistoryAndItsFile)
     SevensFixture game;
     QTest::keyClick(game.window.get(), Qt::Key_Return);
     answerNextMessageBox(QMessageBox::Yes);
-    game.window->OptionsClick(NewGameCommand);
+    game.window->runCommand(NewGameCommand);
     EXPECT_EQ(game.history(), GameHistory{});
     game.restart();
     EXPECT_EQ(game.history(), GameHistory{});
@@ -77,7 +77,7 @@ TEST_P(SlotDialogHistory, emptiesTheHistoryOnlyWhenASlotIsOpened)
     const auto confirmName = ModalAnswer::to<QInputDialog>([](QInputDialog& box) { box.accept(); });
     const auto close = ModalAnswer::to<GameSlotDialog>(
         [&](GameSlotDialog& dialog) { dialog.findChild<QPushButton*>(QLatin1String(c.button))->click(); });
-    game.window->OptionsClick(c.command);
+    game.window->runCommand(c.command);
     EXPECT_EQ(game.history(), c.historyKept ? played : GameHistory{});
     game.restart();
     EXPECT_EQ(game.history(), c.historyKept ? played : GameHistory{});
@@ -100,7 +100,7 @@ TEST(MainWindowHistory, theKeyHOpensTheHistoryWindowBetweenSpinsOnly)
     });
     bool pressedMidSpin = false;
     game.clock.onWait = [&] {
-        if (!pressedMidSpin && game.state().Spinning) {
+        if (!pressedMidSpin && game.state().spinning) {
             pressedMidSpin = true;
             QTest::keyClick(game.window.get(), Qt::Key_H);
         }

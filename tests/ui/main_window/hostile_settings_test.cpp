@@ -48,7 +48,7 @@ private:
 void prepareLosingSpin(MainWindow& window, FakeClock& clock)
 {
     GameState losing = window.state();
-    for (Strip& strip : losing.ReelStrips)
+    for (Strip& strip : losing.reelStrips)
         strip.fill(BlankL);
     window.game().open(losing);
     clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp) - clock.tick.count();
@@ -83,13 +83,13 @@ TEST(HostileSettings, anUncreatableSettingsDirectoryLetsTheGamePlayAndSaysWhereI
     MessageBoxAnswerer answerer;
     MainWindow window({settings.clock, settings.sound, {}, buildDirectory(), settings.directory});
     EXPECT_TRUE(answerer.texts.isEmpty());
-    EXPECT_EQ(window.state().Credits, 1000);
+    EXPECT_EQ(window.state().credits, 1000);
 
     prepareLosingSpin(window, settings.clock);
     spin(window);
     spin(window);
-    EXPECT_EQ(window.state().Credits, 1000 - 2 * 8);
-    EXPECT_EQ(window.state().Spins, 2);
+    EXPECT_EQ(window.state().credits, 1000 - 2 * 8);
+    EXPECT_EQ(window.state().spins, 2);
     // The store after each spin reports its failure once, not at every spin.
     EXPECT_EQ(answerer.texts, QStringList(1, settings.unableToWrite(QStringLiteral("Zantaro.ini"))));
 
@@ -143,8 +143,8 @@ TEST_P(HostileStoredGame, startsPaintsAndPlaysOnWithoutWrapping)
     const QStringList refusals =
         *GetParam().refusal == '\0' ? QStringList() : QStringList(GetParam().refusal);
     EXPECT_EQ(answerer.texts, refusals);
-    EXPECT_EQ(game.state().Credits, GetParam().credits);
-    EXPECT_EQ(game.state().TotalBets, GetParam().totalBets);
+    EXPECT_EQ(game.state().credits, GetParam().credits);
+    EXPECT_EQ(game.state().totalBets, GetParam().totalBets);
     EXPECT_FALSE(game.window->grab().isNull());
     EXPECT_TRUE(game.window->close());
     EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini"))

@@ -24,9 +24,9 @@ struct MidSpinFixture : WindowFixture
     MidSpinFixture()
     {
         prepare([](GameState& game) {
-            game.Double = false;
-            game.PayMode = true;
-            for (Strip& strip : game.ReelStrips)
+            game.doubleOn = false;
+            game.payMode = true;
+            for (Strip& strip : game.reelStrips)
                 strip.fill(Seven);
         });
         clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp);
@@ -54,14 +54,14 @@ TEST(Integrity, newGameAnsweredYesDuringAWinningSpinStartsAFreshGameAfterTheSpin
     MidSpinFixture game;
     game.atHalfASecond([&] {
         answerNextMessageBox(QMessageBox::Yes);
-        game.window->OptionsClick(NewGameCommand);
-        EXPECT_EQ(game.state().Spins, 1); // the question waits for the spin
+        game.window->runCommand(NewGameCommand);
+        EXPECT_EQ(game.state().spins, 1); // the question waits for the spin
     });
     game.spin();
 
-    EXPECT_EQ(game.state().Credits, 1000);
-    EXPECT_EQ(game.state().Spins, 0);
-    EXPECT_EQ(game.state().TotalBets, 0);
+    EXPECT_EQ(game.state().credits, 1000);
+    EXPECT_EQ(game.state().spins, 0);
+    EXPECT_EQ(game.state().totalBets, 0);
     EXPECT_EQ(game.sound.count(SoundCue::CountStep), 0); // the spin finished at once
     // The old game was stored whole, its spin paid, before the fresh one began.
     EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
@@ -74,13 +74,13 @@ TEST(Integrity, loadGameDuringASpinOpensTheStoredGameUntouchedByTheSpin)
                        "TotalBets=192\n");
     const ModalAnswer openSecondSlot = ModalAnswer::to<QDialog>(
         [](QDialog& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click(); });
-    game.atHalfASecond([&] { game.window->OptionsClick(LoadGameCommand); });
+    game.atHalfASecond([&] { game.window->runCommand(LoadGameCommand); });
     game.spin();
 
-    EXPECT_EQ(game.state().Credits, 5000);
-    EXPECT_EQ(game.state().CoinsPerLine, 8);
-    EXPECT_EQ(game.state().Spins, 3);
-    EXPECT_EQ(game.state().TotalBets, 192);
+    EXPECT_EQ(game.state().credits, 5000);
+    EXPECT_EQ(game.state().coinsPerLine, 8);
+    EXPECT_EQ(game.state().spins, 3);
+    EXPECT_EQ(game.state().totalBets, 192);
     const QString stored = game.readSettingsFile(QStringLiteral("Zantaro.ini"));
     EXPECT_TRUE(stored.contains(QStringLiteral("[CurrentGame]\nGameName=CurrentGame")));
     EXPECT_TRUE(stored.contains(QStringLiteral("Credits=5000\n")));
@@ -90,15 +90,15 @@ TEST(Integrity, loadGameDuringASpinOpensTheStoredGameUntouchedByTheSpin)
 TEST(Integrity, theToggleAndViewingCommandsActAtOnceDuringASpin)
 {
     MidSpinFixture game;
-    game.prepare([&](GameState& s) { s.AutoSpin = true; });
+    game.prepare([&](GameState& s) { s.autoSpin = true; });
     game.atHalfASecond([&] {
-        game.window->OptionsClick(SoundCommand);
-        game.window->OptionsClick(AutoSpinCommand);
-        EXPECT_FALSE(game.state().Sound);
-        EXPECT_FALSE(game.state().AutoSpin);
+        game.window->runCommand(SoundCommand);
+        game.window->runCommand(AutoSpinCommand);
+        EXPECT_FALSE(game.state().sound);
+        EXPECT_FALSE(game.state().autoSpin);
     });
     game.spin();
-    EXPECT_EQ(game.state().Credits, 1392);
+    EXPECT_EQ(game.state().credits, 1392);
 }
 
 TEST(Integrity, aCloseWithoutQuestionsStoresTheBetAndLeavesADueReminderForTheNextClose)
@@ -141,24 +141,24 @@ TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysT
     game.spin();
 
     EXPECT_FALSE(game.window->isVisible());
-    EXPECT_EQ(game.state().Credits, 1392);
+    EXPECT_EQ(game.state().credits, 1392);
     EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
 }
 
 TEST(Integrity, theFreeSpinLabelIsDrawnAgainWhenTheSeriesEnds)
 {
     MidSpinFixture game;
-    game.prepare([&](GameState& s) { s.PayMode = false; });
+    game.prepare([&](GameState& s) { s.payMode = false; });
     game.prepare([](GameState& s) {
-        for (Strip& strip : s.ReelStrips)
+        for (Strip& strip : s.reelStrips)
             strip.fill(Grape);
     });
-    game.prepare([&](GameState& s) { s.Melons = 0; });
-    game.prepare([&](GameState& s) { s.Apples = 0; });
-    game.prepare([&](GameState& s) { s.Grapes = 1; });
+    game.prepare([&](GameState& s) { s.melons = 0; });
+    game.prepare([&](GameState& s) { s.apples = 0; });
+    game.prepare([&](GameState& s) { s.grapes = 1; });
     bool blinked = false;
     game.clock.onWait = [&] {
-        if (!blinked && game.state().FreeSpinMode) {
+        if (!blinked && game.state().freeSpinMode) {
             blinked = true;
             game.window->game().blinkFreeSpinCount(); // the count covers the label
         }
@@ -176,7 +176,7 @@ TEST(Integrity, theFreeSpinLabelIsDrawnAgainWhenTheSeriesEnds)
 void spinWithoutABet()
 {
     WindowFixture game;
-    game.prepare([&](GameState& s) { s.CoinsPerLine = 0; });
+    game.prepare([&](GameState& s) { s.coinsPerLine = 0; });
     QTest::keyClick(game.window.get(), Qt::Key_Return);
 }
 

@@ -13,9 +13,9 @@ constexpr ScreenFacts Small{640, 480, 32, 96};
 TEST(CounterPainting, creditsFallingFrom100To99LeaveNoTraceOfTheThirdDigit)
 {
     WindowFixture fixture(Large);
-    fixture.prepare([&](GameState& s) { s.Credits = 100; });
+    fixture.prepare([&](GameState& s) { s.credits = 100; });
     fixture.window->presenter().drawCredits();
-    fixture.prepare([&](GameState& s) { s.Credits = 99; });
+    fixture.prepare([&](GameState& s) { s.credits = 99; });
     fixture.window->presenter().drawCredits();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(anyLit(buffer, QRect(5, 30, 64, 42)));
@@ -25,9 +25,9 @@ TEST(CounterPainting, creditsFallingFrom100To99LeaveNoTraceOfTheThirdDigit)
 TEST(CounterPainting, creditsFallingFrom1000To99KeepTheFourthDigitUntilTheNextFullRepaint)
 {
     WindowFixture fixture(Large);
-    fixture.prepare([&](GameState& s) { s.Credits = 1000; });
+    fixture.prepare([&](GameState& s) { s.credits = 1000; });
     fixture.window->presenter().drawCredits();
-    fixture.prepare([&](GameState& s) { s.Credits = 99; });
+    fixture.prepare([&](GameState& s) { s.credits = 99; });
     fixture.window->presenter().drawCredits();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
@@ -40,8 +40,8 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
 {
     WindowFixture fixture(Large);
     const int end = fixture.window->layout().machineRight + 227;
-    fixture.prepare([&](GameState& s) { s.LinesPlayed = 8; });
-    fixture.prepare([&](GameState& s) { s.CoinsPerLine = 8; });
+    fixture.prepare([&](GameState& s) { s.linesPlayed = 8; });
+    fixture.prepare([&](GameState& s) { s.coinsPerLine = 8; });
     const QImage before = fixture.window->backBuffer();
     fixture.window->presenter().drawCoinsPlayed();
     const QImage& buffer = fixture.window->backBuffer();
@@ -49,7 +49,7 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
     EXPECT_TRUE(anyLit(buffer, QRect(end - 64, 140, 32, 42)));
     EXPECT_LE(differenceBounds(before, buffer).right(), end - 1); // nothing at or right of x
 
-    fixture.prepare([&](GameState& s) { s.CoinsPerLine = 1; });
+    fixture.prepare([&](GameState& s) { s.coinsPerLine = 1; });
     fixture.window->presenter().drawCoinsPlayed();
     EXPECT_TRUE(allBlack(buffer, QRect(end - 64, 140, 32, 42)));
     EXPECT_TRUE(anyLit(buffer, QRect(end - 32, 140, 32, 42)));
@@ -58,7 +58,7 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
 TEST(CounterPainting, aSingleLightningIconOnASmallScreenHasItsLeftFivePixelsCoveredByTheBlackSlot)
 {
     WindowFixture fixture(Small);
-    fixture.prepare([&](GameState& s) { s.Lightning = 1; });
+    fixture.prepare([&](GameState& s) { s.lightning = 1; });
     fixture.window->presenter().drawLightningRow();
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(allBlack(buffer, QRect(98, 65, 32, 32)));   // the black slot, over columns 125 to 129
@@ -70,12 +70,12 @@ TEST(CounterPainting, eachLampOfA256PixelBarIs32PixelsWideUnderTheMachine)
 {
     WindowFixture fixture(Medium);
     const Artwork& artwork = fixture.window->artwork();
-    ASSERT_EQ(artwork.LampBar.width(), 256);
+    ASSERT_EQ(artwork.lampBar.width(), 256);
     const QImage before = fixture.window->backBuffer();
-    fixture.prepare([&](GameState& s) { s.Lamps[3] = true; });
+    fixture.prepare([&](GameState& s) { s.lamps[3] = true; });
     fixture.window->presenter().drawLamp(3);
-    const QRect lamp(artwork.PictureLeft + 3 * 32 + 2 + 32, artwork.PictureTop + artwork.MachinePicture.height(), 32,
-                     artwork.LampBar.height() / 2);
+    const QRect lamp(artwork.pictureLeft + 3 * 32 + 2 + 32, artwork.pictureTop + artwork.machinePicture.height(), 32,
+                     artwork.lampBar.height() / 2);
     EXPECT_TRUE(lamp.contains(differenceBounds(before, fixture.window->backBuffer())));
     EXPECT_FALSE(differenceBounds(before, fixture.window->backBuffer()).isEmpty());
 }
@@ -84,7 +84,7 @@ TEST(WinningsReadout, isNeitherDrawnNorClearedOnA700PixelScreen)
 {
     WindowFixture fixture({700, 600, 32, 96});
     const QImage before = fixture.window->backBuffer();
-    fixture.prepare([&](GameState& s) { s.Winnings = 50; });
+    fixture.prepare([&](GameState& s) { s.winnings = 50; });
     fixture.window->presenter().drawWinningsReadout(true);
     fixture.window->presenter().drawWinningsReadout(false);
     EXPECT_EQ(fixture.window->backBuffer(), before);
@@ -93,12 +93,12 @@ TEST(WinningsReadout, isNeitherDrawnNorClearedOnA700PixelScreen)
 TEST(WinningsReadout, standsLeftOfTheMachineOnMediumScreensAndAZeroClearsIt)
 {
     WindowFixture fixture(Medium);
-    const int pictureLeft = fixture.window->artwork().PictureLeft;
+    const int pictureLeft = fixture.window->artwork().pictureLeft;
     const QRect area(pictureLeft - 100, 10, 98, 50);
-    fixture.prepare([&](GameState& s) { s.Winnings = 50; });
+    fixture.prepare([&](GameState& s) { s.winnings = 50; });
     fixture.window->presenter().drawWinningsReadout(true);
     EXPECT_TRUE(anyLit(fixture.window->backBuffer(), area));
-    fixture.prepare([&](GameState& s) { s.Winnings = 0; });
+    fixture.prepare([&](GameState& s) { s.winnings = 0; });
     fixture.window->presenter().drawWinningsReadout(true);
     EXPECT_TRUE(allBlack(fixture.window->backBuffer(), QRect(pictureLeft - 60, 10, 58, 50)));
 }
@@ -107,7 +107,7 @@ TEST(WinningsReadout, standsRightOfTheMachineOnLargeScreensAndIsClearedToTheWind
 {
     WindowFixture fixture(Large);
     const int right = fixture.window->layout().machineRight;
-    fixture.prepare([&](GameState& s) { s.Winnings = 1234; });
+    fixture.prepare([&](GameState& s) { s.winnings = 1234; });
     fixture.window->presenter().drawWinningsReadout(true);
     const QImage& buffer = fixture.window->backBuffer();
     EXPECT_TRUE(anyLit(buffer, QRect(right + 115, 243, 4 * 32, 42)));
@@ -121,10 +121,10 @@ TEST(WheelPainting, theStartUpWheelsShowTheirSymbolsFromTheSheet)
     const Artwork& artwork = fixture.window->artwork();
     const QImage& buffer = fixture.window->backBuffer();
     // Wheel 7 shows the Wild, the sheet's first sprite; wheel 0 a melon, code 2.
-    EXPECT_EQ(buffer.copy(artwork.PictureLeft + 79 + 124, artwork.PictureTop + 94 + 2 * 173, 96, 96),
-              artwork.SymbolSheet.copy(0, 0, 96, 96));
-    EXPECT_EQ(buffer.copy(artwork.PictureLeft + 79, artwork.PictureTop + 94, 96, 96),
-              artwork.SymbolSheet.copy(2 * 96, 0, 96, 96));
+    EXPECT_EQ(buffer.copy(artwork.pictureLeft + 79 + 124, artwork.pictureTop + 94 + 2 * 173, 96, 96),
+              artwork.symbolSheet.copy(0, 0, 96, 96));
+    EXPECT_EQ(buffer.copy(artwork.pictureLeft + 79, artwork.pictureTop + 94, 96, 96),
+              artwork.symbolSheet.copy(2 * 96, 0, 96, 96));
 }
 
 TEST(WheelPainting, aLineHighlightHatchesItsThreeWheelWindowsInRed)
@@ -133,10 +133,10 @@ TEST(WheelPainting, aLineHighlightHatchesItsThreeWheelWindowsInRed)
     const Artwork& artwork = fixture.window->artwork();
     fixture.window->presenter().drawLineHighlight(6); // the diagonal 0, 4, 8
     const QImage& buffer = fixture.window->backBuffer();
-    const QPoint corner(artwork.PictureLeft + 49 + 81, artwork.PictureTop + 45 + 112); // wheel 4's window
+    const QPoint corner(artwork.pictureLeft + 49 + 81, artwork.pictureTop + 45 + 112); // wheel 4's window
     EXPECT_EQ(buffer.pixel(corner), qRgb(255, 0, 0));
     EXPECT_EQ(buffer.pixel(corner + QPoint(64, 96)), qRgb(255, 0, 0));
-    EXPECT_NE(buffer.pixel(artwork.PictureLeft + 49 + 162, artwork.PictureTop + 45), qRgb(255, 0, 0)); // wheel 2
+    EXPECT_NE(buffer.pixel(artwork.pictureLeft + 49 + 162, artwork.pictureTop + 45), qRgb(255, 0, 0)); // wheel 2
 }
 
 TEST(WheelPainting, clearingALineHighlightLeavesNoRedBehind)

@@ -13,7 +13,7 @@ namespace {
 
 QPoint centreOf(const HitRect& rect)
 {
-    return QPoint((rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2);
+    return QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
 // A window whose next spin ends on the given lamp; bonus features stay out of the way unless a
@@ -23,8 +23,8 @@ struct PlayingFixture : WindowFixture
     PlayingFixture()
     {
         prepare([](GameState& game) {
-            game.Double = false;
-            game.PayMode = false;
+            game.doubleOn = false;
+            game.payMode = false;
         });
     }
     void endNextSpinOnLamp(int lamp)
@@ -37,7 +37,7 @@ struct PlayingFixture : WindowFixture
     void fillStrips(std::uint8_t symbol)
     {
         prepare([symbol](GameState& game) {
-            for (Strip& strip : game.ReelStrips)
+            for (Strip& strip : game.reelStrips)
                 strip.fill(symbol);
         });
     }
@@ -48,12 +48,12 @@ TEST(Playing, aClickOnTheSpinButtonTakesTheBetAndTurnsTheWheelsFor101Frames)
     PlayingFixture game;
     game.fillStrips(BlankL);
     game.endNextSpinOnLamp(NothingLamp);
-    game.click(game.window->layout().SpinRect);
-    EXPECT_EQ(game.state().Spins, 1);
-    EXPECT_EQ(game.state().TotalBets, 8);
+    game.click(game.window->layout().spinRect);
+    EXPECT_EQ(game.state().spins, 1);
+    EXPECT_EQ(game.state().totalBets, 8);
     EXPECT_EQ(game.clock.tick.count(), 101 * 25);
     EXPECT_EQ(game.sound.count(SoundCue::Click), 9);
-    EXPECT_FALSE(game.state().Spinning);
+    EXPECT_FALSE(game.state().spinning);
     EXPECT_TRUE(game.window->isTimerActive(GameTimer::LampBlink));
 }
 
@@ -73,9 +73,9 @@ TEST(Playing, theEnterKeySpinsAndSpaceStopsTheWheelsEarlyWithoutChangingTheStops
         }
     };
     stopped.press(Qt::Key_Return);
-    EXPECT_EQ(stopped.state().WheelPos, full.state().WheelPos);
+    EXPECT_EQ(stopped.state().wheelPos, full.state().wheelPos);
     EXPECT_EQ(stopped.clock.tick.count(), 775 + 9 * 20);
-    EXPECT_EQ(stopped.state().Spins, 1);
+    EXPECT_EQ(stopped.state().spins, 1);
 }
 
 TEST(Playing, aClickOnTheStopButtonMidSpinFinishesTheWheelsAtOnce)
@@ -87,10 +87,10 @@ TEST(Playing, aClickOnTheStopButtonMidSpinFinishesTheWheelsAtOnce)
     game.clock.onWait = [&] {
         if (!clicked && game.clock.tick.count() >= 1000) {
             clicked = true;
-            game.click(game.window->layout().StopRect);
+            game.click(game.window->layout().stopRect);
         }
     };
-    game.click(game.window->layout().SpinRect);
+    game.click(game.window->layout().spinRect);
     // Seen at frame 41: wheels 0 to 2 had stopped, and wheel 2, still bouncing, stops again with the
     // six that were turning, in nine stages of 20 ms (a lamp cue may follow: the lamp stopped early).
     EXPECT_LT(game.clock.tick.count(), 101 * 25);
@@ -101,62 +101,62 @@ TEST(Playing, keysAndAdjustersChangeTheBetWithinItsLimits)
 {
     PlayingFixture game;
     game.press(Qt::Key_C);
-    EXPECT_EQ(game.state().CoinsPerLine, 2);
+    EXPECT_EQ(game.state().coinsPerLine, 2);
     game.press(Qt::Key_X);
     game.press(Qt::Key_X);
-    EXPECT_EQ(game.state().CoinsPerLine, 0);
+    EXPECT_EQ(game.state().coinsPerLine, 0);
     game.press(Qt::Key_X); // refused at 0
     EXPECT_EQ(game.sound.count(SoundCue::Neutral), 1);
     game.press(Qt::Key_K);
-    EXPECT_EQ(game.state().LinesPlayed, 7);
+    EXPECT_EQ(game.state().linesPlayed, 7);
     game.press(Qt::Key_L);
     game.press(Qt::Key_L); // refused at 8
-    EXPECT_EQ(game.state().LinesPlayed, 8);
+    EXPECT_EQ(game.state().linesPlayed, 8);
     EXPECT_EQ(game.sound.count(SoundCue::Neutral), 2);
 
     const WindowLayout& layout = game.window->layout();
-    game.click(layout.CoinsPlusRect);
-    EXPECT_EQ(game.state().CoinsPerLine, 1);
+    game.click(layout.coinsPlusRect);
+    EXPECT_EQ(game.state().coinsPerLine, 1);
     game.click(layout.linesMinusRect);
-    EXPECT_EQ(game.state().LinesPlayed, 7);
+    EXPECT_EQ(game.state().linesPlayed, 7);
     game.click(layout.coinsMinusRect);
-    EXPECT_EQ(game.state().CoinsPerLine, 0);
-    game.click(layout.LinesPlusRect);
-    EXPECT_EQ(game.state().LinesPlayed, 8);
+    EXPECT_EQ(game.state().coinsPerLine, 0);
+    game.click(layout.linesPlusRect);
+    EXPECT_EQ(game.state().linesPlayed, 8);
     // The right and bottom edges still count; the gap before the minus half does not.
-    QTest::mouseClick(game.window.get(), Qt::LeftButton, {}, QPoint(layout.CoinsPlusRect.Right, layout.CoinsPlusRect.Bottom));
-    EXPECT_EQ(game.state().CoinsPerLine, 1);
-    QTest::mouseClick(game.window.get(), Qt::LeftButton, {}, QPoint(layout.CoinsPlusRect.Right + 3, layout.CoinsPlusRect.Top));
-    EXPECT_EQ(game.state().CoinsPerLine, 1);
+    QTest::mouseClick(game.window.get(), Qt::LeftButton, {}, QPoint(layout.coinsPlusRect.right, layout.coinsPlusRect.bottom));
+    EXPECT_EQ(game.state().coinsPerLine, 1);
+    QTest::mouseClick(game.window.get(), Qt::LeftButton, {}, QPoint(layout.coinsPlusRect.right + 3, layout.coinsPlusRect.top));
+    EXPECT_EQ(game.state().coinsPerLine, 1);
 }
 
 TEST(Playing, betsThatCannotBePlayedAreRefusedWithTheirMessages)
 {
     PlayingFixture game;
-    game.prepare([&](GameState& s) { s.CoinsPerLine = 0; });
+    game.prepare([&](GameState& s) { s.coinsPerLine = 0; });
     QString text;
     answerNextMessageBox(QMessageBox::Ok, &text);
     game.press(Qt::Key_Return);
     EXPECT_EQ(text, QStringLiteral("You must place a bet first."));
 
-    game.prepare([&](GameState& s) { s.CoinsPerLine = 8; });
-    game.prepare([&](GameState& s) { s.Credits = 63; });
+    game.prepare([&](GameState& s) { s.coinsPerLine = 8; });
+    game.prepare([&](GameState& s) { s.credits = 63; });
     answerNextMessageBox(QMessageBox::Ok, &text);
-    game.click(game.window->layout().SpinRect);
+    game.click(game.window->layout().spinRect);
     EXPECT_EQ(text, QStringLiteral("You do not have enough credits for that bet,"));
-    EXPECT_EQ(game.state().Credits, 63);
-    EXPECT_EQ(game.state().Spins, 0);
+    EXPECT_EQ(game.state().credits, 63);
+    EXPECT_EQ(game.state().spins, 0);
 }
 
 TEST(Playing, aWinIsCountedOffIntoTheCreditsStepByStep)
 {
     PlayingFixture game;
-    game.prepare([&](GameState& s) { s.PayMode = true; });
+    game.prepare([&](GameState& s) { s.payMode = true; });
     game.fillStrips(Seven); // every line pays 50
     game.endNextSpinOnLamp(NothingLamp);
     game.press(Qt::Key_Return);
-    EXPECT_EQ(game.state().Credits, 992 + 400);
-    EXPECT_EQ(game.state().Winnings, 0);
+    EXPECT_EQ(game.state().credits, 992 + 400);
+    EXPECT_EQ(game.state().winnings, 0);
     EXPECT_EQ(game.sound.count(SoundCue::CountStep), 31 + 14 + 20); // steps of 10, then 5, then 1
     EXPECT_EQ(game.sound.count(SoundCue::Win), 1);
     EXPECT_TRUE(game.window->isTimerActive(GameTimer::LineFlash));
@@ -166,21 +166,21 @@ TEST(Playing, freeSpinsPlayOnTheirOwnStripsAndTheNormalStripsComeBackAtTheNextSp
 {
     PlayingFixture game;
     game.fillStrips(Grape);
-    game.prepare([&](GameState& s) { s.Melons = 0; });
-    game.prepare([&](GameState& s) { s.Apples = 0; });
-    game.prepare([&](GameState& s) { s.Grapes = 1; });
+    game.prepare([&](GameState& s) { s.melons = 0; });
+    game.prepare([&](GameState& s) { s.apples = 0; });
+    game.prepare([&](GameState& s) { s.grapes = 1; });
     game.endNextSpinOnLamp(NothingLamp);
     game.press(Qt::Key_Return);
-    EXPECT_GE(game.state().NumberOfBarRolls, 3);
-    EXPECT_TRUE(game.state().RestoreStrips);
-    EXPECT_FALSE(game.state().FreeSpinMode);
+    EXPECT_GE(game.state().numberOfBarRolls, 3);
+    EXPECT_TRUE(game.state().restoreStrips);
+    EXPECT_FALSE(game.state().freeSpinMode);
 
     game.endNextSpinOnLamp(NothingLamp);
     game.press(Qt::Key_Return);
-    EXPECT_FALSE(game.state().RestoreStrips);
+    EXPECT_FALSE(game.state().restoreStrips);
     GameState normal = startupGameState();
     for (int wheel = 0; wheel < WheelCount; ++wheel)
-        EXPECT_EQ(game.state().ReelStrips[wheel], normal.ReelStrips[wheel]);
+        EXPECT_EQ(game.state().reelStrips[wheel], normal.reelStrips[wheel]);
 }
 
 // The periodic auto-spin save is checked on the engine; here every paid spin stores the game too.
@@ -188,16 +188,16 @@ TEST(Playing, autoSpinKeepsSpinningWithoutLampBlinkAndTheStoredGameFollowsEveryS
 {
     PlayingFixture game;
     game.fillStrips(BlankL);
-    game.prepare([&](GameState& s) { s.Spins = 24; });
-    game.prepare([&](GameState& s) { s.AutoSpin = true; });
+    game.prepare([&](GameState& s) { s.spins = 24; });
+    game.prepare([&](GameState& s) { s.autoSpin = true; });
     bool blinkedDuringAutoSpin = false;
     game.clock.onWait = [&] {
         blinkedDuringAutoSpin |= game.window->isTimerActive(GameTimer::LampBlink);
-        if (game.state().Spins >= 26)
-            game.prepare([&](GameState& s) { s.AutoSpin = false; });
+        if (game.state().spins >= 26)
+            game.prepare([&](GameState& s) { s.autoSpin = false; });
     };
     game.press(Qt::Key_Return);
-    EXPECT_EQ(game.state().Spins, 26);
+    EXPECT_EQ(game.state().spins, 26);
     EXPECT_FALSE(blinkedDuringAutoSpin);
     EXPECT_TRUE(game.window->isTimerActive(GameTimer::LampBlink));
     const QString saved = game.readSettingsFile(QStringLiteral("Zantaro.ini"));
@@ -214,9 +214,9 @@ TEST(Playing, aStoredRunningGameResumesAndClosingStoresItAgain)
         file.write("[CurrentGame]\nCredits=777\nBorrowed=2000\nCoinsPerLine=3\nLinesPlayed=5\n");
     }
     game.restart();
-    EXPECT_EQ(game.state().Credits, 777);
-    EXPECT_EQ(game.state().CoinsPerLine, 3);
-    game.prepare([&](GameState& s) { s.Credits = 555; });
+    EXPECT_EQ(game.state().credits, 777);
+    EXPECT_EQ(game.state().coinsPerLine, 3);
+    game.prepare([&](GameState& s) { s.credits = 555; });
     EXPECT_TRUE(game.window->close());
     const QString saved = game.readSettingsFile(QStringLiteral("Zantaro.ini"));
     EXPECT_TRUE(saved.contains(QStringLiteral("Credits=555")));
@@ -228,8 +228,8 @@ TEST(Playing, aStoredRunningGameResumesAndClosingStoresItAgain)
 TEST(Playing, closingDuringAWinningSpinFinishesAndPaysItWithoutAnOfferBeforeTheGameIsStored)
 {
     PlayingFixture game;
-    game.prepare([&](GameState& s) { s.PayMode = true; });
-    game.prepare([&](GameState& s) { s.Double = true; });
+    game.prepare([&](GameState& s) { s.payMode = true; });
+    game.prepare([&](GameState& s) { s.doubleOn = true; });
     bool windowOpened = false;
     const ModalAnswer refuseAnyWindow = ModalAnswer::to<QDialog>([&](QDialog& dialog) {
         windowOpened = true;
@@ -248,7 +248,7 @@ TEST(Playing, closingDuringAWinningSpinFinishesAndPaysItWithoutAnOfferBeforeTheG
     game.press(Qt::Key_Return);
     EXPECT_FALSE(windowOpened);
     EXPECT_FALSE(game.window->isVisible());
-    EXPECT_EQ(game.state().Credits, 992 + 400);
+    EXPECT_EQ(game.state().credits, 992 + 400);
     EXPECT_EQ(game.sound.count(SoundCue::CountStep), 0);
     EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
 }

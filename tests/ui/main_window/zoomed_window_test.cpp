@@ -15,8 +15,8 @@ struct ZoomedFixture : testing::WindowFixture
     ZoomedFixture() : WindowFixture(ScreenFacts{1280, 720, 32, 96})
     {
         prepare([](GameState& game) {
-            game.Sound = false;
-            game.Double = false;
+            game.sound = false;
+            game.doubleOn = false;
         });
         window->show();
     }
@@ -26,7 +26,7 @@ struct ZoomedFixture : testing::WindowFixture
     QRect drawnSpinFace() const
     {
         const QImage shown = window->grab().toImage();
-        const QPoint middle = window->layout().SpinRect.pictureRect().center() * Zoom;
+        const QPoint middle = window->layout().spinRect.pictureRect().center() * Zoom;
         const auto drawn = [&](QPoint pixel) {
             return shown.rect().contains(pixel) && shown.pixel(pixel) != qRgb(0, 0, 0);
         };
@@ -49,8 +49,8 @@ TEST(ZoomedWindow, drawsFromTheTwiceSizePicturesShrunkOnceIntoABufferOfDevicePix
 {
     ZoomedFixture game;
     EXPECT_DOUBLE_EQ(game.window->devicePixelRatioF(), Zoom);
-    EXPECT_EQ(game.window->artwork().sharp.MachinePicture.size(), QSize(750, 960));
-    EXPECT_EQ(game.window->artwork().sharp.SpinBtn.size(), QSize(186, 108));
+    EXPECT_EQ(game.window->artwork().sharp.machinePicture.size(), QSize(750, 960));
+    EXPECT_EQ(game.window->artwork().sharp.spinBtn.size(), QSize(186, 108));
     EXPECT_EQ(game.window->backBuffer().size(),
               QSize(qCeil(game.window->width() * Zoom), qCeil(game.window->height() * Zoom)));
     EXPECT_EQ(game.window->size(), QSize(1270, 680));
@@ -67,10 +67,10 @@ TEST(ZoomedWindow, aClickOnTheDrawnSpinButtonSpinsAndAClickJustOutsideItDoesNot)
     game.clickDevicePixel(QPoint(face.left() - 3, face.center().y()));
     game.clickDevicePixel(QPoint(face.center().x(), face.top() - 3));
     game.clickDevicePixel(QPoint(face.right() + 4, face.center().y()));
-    EXPECT_EQ(game.state().Spins, 0);
+    EXPECT_EQ(game.state().spins, 0);
 
     game.clickDevicePixel(face.center());
-    EXPECT_EQ(game.state().Spins, 1);
+    EXPECT_EQ(game.state().spins, 1);
 }
 
 } // namespace
