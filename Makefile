@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Zantaro Slots: every set-up step a new machine needs, behind two commands.
 #   make run   - install missing Debian packages, build, generate the assets, start the game
 #   make test  - the same set-up, then the whole suite headless through ctest
@@ -14,7 +15,7 @@ PACKAGES := cmake g++ make ninja-build pkg-config \
 	qt6-base-dev qt6-multimedia-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth x11-apps xdotool imagemagick \
-	fonts-dejavu-core fonts-dejavu-extra clang-14 libclang-rt-14-dev \
+	fonts-dejavu-core fonts-dejavu-extra clang-14 clang-format-14 libclang-rt-14-dev \
 	appstream dpkg-dev file faketime desktop-file-utils \
 	weston qt6-wayland
 

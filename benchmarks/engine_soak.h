@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // EngineSoak: a long headless run of regular spins through the engine's own RequestSpin, with free
 // spins, lamps, bell pool and fruit, that checks after every spin command that no credit was made
 // or lost, every wheel shows a real symbol and no free spin was left unplayed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zantaro-soak: plays a million regular spins (or as many as asked) headless, checks the game after
 // every spin command and prints the figures; the exit status is 1 when any check failed.
 #include "engine_soak.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regular spins per second of the par sheet's simulation: the engine's own RequestSpin with the
 // silent host, lamps, bell pool, fruit counters and free spins included.
 #include "simulation.h"
@@ -17,8 +18,8 @@ void simulatedRegularSpins(benchmark::State& state, bool steppedClock)
         benchmark::DoNotOptimize(result.totalPaid);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
-    state.counters["spinsPerSecond"] =
-        benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
+    state.counters["spinsPerSecond"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
 }
 
 void randomClock(benchmark::State& state)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zantaro-window-bench: measures the real main window on the real clock - start to first painted
 // frame, the frame intervals and CPU time of one spin, CPU time of an idle window, resident memory,
 // the store of a full history after a spin and the opening of the history window over it.
@@ -31,7 +32,8 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 long residentKilobytes()
@@ -140,11 +142,13 @@ StoreTimes historyStoreTimes(const zantaro::GameHistory& history, const QString&
 }
 
 // Milliseconds from the window's construction until its chart has been painted.
-double historyWindowOpenMs(const zantaro::GameHistory& history, const zantaro::Artwork& artwork, QWidget* parent)
+double historyWindowOpenMs(const zantaro::GameHistory& history, const zantaro::Artwork& artwork,
+                           QWidget* parent)
 {
     QElapsedTimer timer;
     timer.start();
-    zantaro::HistoryWindow window(history, artwork.symbolSheet, [](int) {}, parent);
+    zantaro::HistoryWindow window(
+        history, artwork.symbolSheet, [](int) {}, parent);
     FirstPaintFilter paints;
     paints.sinceStart = timer;
     window.findChild<QWidget*>(QStringLiteral("CreditChart"))->installEventFilter(&paints);
@@ -203,9 +207,10 @@ int main(int argc, char** argv)
                 screen->availableGeometry().width(), screen->availableGeometry().height(), window.width(),
                 window.height());
     std::printf("start to first painted frame: %.3f s (target < 0.3 s)\n", startup / 1000.0);
-    std::printf("frames: %zu, interval median %.2f ms (target 25 +- 1), p99 %.2f ms (target < 30), max %.2f ms\n",
-                intervals.size() + 1, percentile(intervals, 0.5), percentile(intervals, 0.99),
-                *std::max_element(intervals.begin(), intervals.end()));
+    std::printf(
+        "frames: %zu, interval median %.2f ms (target 25 +- 1), p99 %.2f ms (target < 30), max %.2f ms\n",
+        intervals.size() + 1, percentile(intervals, 0.5), percentile(intervals, 0.99),
+        *std::max_element(intervals.begin(), intervals.end()));
     std::printf("spin: %.2f s wall, CPU %.1f%% of one core (target < 8%%)\n", spinSeconds,
                 100.0 * spinCpu / spinSeconds);
     std::printf("idle window: CPU %.2f%% of one core over 5 s (target < 0.5%%)\n", 100.0 * idleCpu / 5.0);
@@ -213,9 +218,10 @@ int main(int argc, char** argv)
 
     const zantaro::GameHistory history = fullHistory();
     const StoreTimes store = historyStoreTimes(history, settings.path());
-    std::printf("history store after a spin (10 recalls, 1,000 points): the spin waits median %.3f ms, max %.3f ms "
-                "(target < 1 ms); on disk after %.2f ms\n",
-                store.spinWaitMedian, store.spinWaitMax, store.onDiskMedian);
+    std::printf(
+        "history store after a spin (10 recalls, 1,000 points): the spin waits median %.3f ms, max %.3f ms "
+        "(target < 1 ms); on disk after %.2f ms\n",
+        store.spinWaitMedian, store.spinWaitMax, store.onDiskMedian);
     std::printf("history window open with a full history: %.1f ms (target < 100 ms)\n",
                 historyWindowOpenMs(history, window.artwork(), &window));
     return 0;

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a build into a scratch prefix and checks the tree a desktop game needs: the program
 # with all its files in one directory, bin/zantaro leading to it, the icons, a valid desktop entry
 # and valid AppStream metadata.

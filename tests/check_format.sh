@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a C++ file of the project does not match its .clang-format, naming each such file.
 # Usage: check_format.sh SOURCE_DIR
 set -euo pipefail

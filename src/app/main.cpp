@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program entry: the application titled "Zantaro Slots", one copy per settings directory, its
 // main window, the message loop, and an orderly close on logout, shutdown and Ctrl+C.
 #include "app/startup_zoom.h"
@@ -34,11 +35,13 @@ int main(int argc, char** argv)
     zantaro::MainWindow window({clock, sound, zantaro::primaryScreenFacts(), directory, settings});
     instance.onActivationRequest([&window] { window.bringToFront(); });
     const zantaro::TerminationSignals terminations([&window](int) { window.closeWithoutQuestions(); });
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.storeForSessionEnd(); }, Qt::DirectConnection);
+    QObject::connect(
+        &application, &QGuiApplication::commitDataRequest, &window,
+        [&window](QSessionManager&) { window.storeForSessionEnd(); }, Qt::DirectConnection);
 
     if (!window.artworkComplete())
-        QMessageBox::information(nullptr, QStringLiteral("Zantaro Slots"), QString::fromLatin1(zantaro::MissingArtworkMessage));
+        QMessageBox::information(nullptr, QStringLiteral("Zantaro Slots"),
+                                 QString::fromLatin1(zantaro::MissingArtworkMessage));
     window.show();
     return QApplication::exec();
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // StartupZoom: reads --zoom and --help before Qt starts, and sets the scale factor Qt then draws
 // every window, dialog and message box with: the player's --zoom, or the zoom that makes the
 // machine fill the primary screen's available area.

@@ -1,8 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bonus_features.h"
 
 #include "paytable.h"
 #include "reels.h"
-
 
 namespace zantaro {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bonus features around the paylines: the lamp outcomes, the bell pool and the fruit counters
 // that earn free spins.
 #pragma once

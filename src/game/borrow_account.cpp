@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "borrow_account.h"
 
 #include "number_formats.h"

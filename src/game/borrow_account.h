@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The borrow dialog's rules: borrowing moves Credits and Borrowed up by the same amount, paying
 // back moves both down, and a move that the game cannot make is refused with the player's message.
 #pragma once

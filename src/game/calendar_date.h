@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CalendarDate: a day of the proleptic Gregorian calendar, with the day arithmetic and the
 // "mm/dd/yy" and "mm/dd/yyyy" texts that the settings files keep.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "double_or_nothing_round.h"
 
 #include "game_context.h"

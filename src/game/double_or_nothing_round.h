@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DoubleOrNothingRound: one double-or-nothing window's turn at the spin's winnings - what the game
 // may do to them (multiply or divide, lose them all), how the turn ends (keep the winnings, or
 // switch to the other game) and the tally of double-or-nothing won when the window closes. The

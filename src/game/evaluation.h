@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluation of a stopped spin: the lamp outcome, the paylines by the payoff table, the bell
 // pool and fruit counters, and the payout of what was won.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game: the one owner of the running game. It holds the game state, the random generator and the
 // spin machine; everything that changes the game goes through its commands, and painting and the
 // side windows read the state through a read-only view. Commands that change the game as a whole
@@ -19,7 +20,13 @@
 namespace zantaro {
 
 // The options the player switches with the command strip.
-enum class GameOption { Sound, Double, PayMode, AutoSpin };
+enum class GameOption
+{
+    Sound,
+    Double,
+    PayMode,
+    AutoSpin
+};
 
 class Game
 {

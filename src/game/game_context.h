@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GameContext: the game state, its host and the random generator that the rules work on together,
 // with the few helpers every rule uses (cues that respect the Sound option, Wait, reseeding).
 #pragma once

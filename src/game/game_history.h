@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GameHistory: the running game's recent past - the recalls of its last ten spins and one chart
 // point for each of its last thousand - kept bounded as spins are added.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_state.h"
 
 #include "reels.h"
@@ -65,8 +66,8 @@ void appendCapped(std::string& text, std::string_view addition)
 
 DecimalText::DecimalText(std::int64_t value)
 {
-    m_length = static_cast<std::size_t>(std::to_chars(m_digits.data(), m_digits.data() + m_digits.size(), value).ptr -
-                                        m_digits.data());
+    m_length = static_cast<std::size_t>(
+        std::to_chars(m_digits.data(), m_digits.data() + m_digits.size(), value).ptr - m_digits.data());
 }
 
 } // namespace zantaro

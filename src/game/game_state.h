@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GameState: the one record of a game - money, bet, bonus counters, statistics, options, wheels,
 // spin control and the last spin's result. Every part of the program reads and writes it directly.
 #pragma once

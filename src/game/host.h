@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GameHost: everything the rules need from the outside world, split by job so that a fake
 // implements only what its test needs - the clock and its waits, the presenter that draws what
 // the game changed, the window's timers, the sound, the prompts (messages and the modal games)
@@ -60,7 +61,12 @@ public:
     virtual void drawLineHighlight(int line) = 0;
 };
 
-enum class GameTimer { LampBlink, LineFlash, FreeSpinBlink }; // Timer1, Timer4, Timer5
+enum class GameTimer
+{
+    LampBlink,
+    LineFlash,
+    FreeSpinBlink
+}; // Timer1, Timer4, Timer5
 
 // The window's three timers, which the game switches on and off.
 class TimerSwitch
@@ -79,7 +85,11 @@ public:
     virtual void playCue(SoundCue cue) = 0;
 };
 
-enum class DoubleOrNothingGame { Pyramid, CardGame };
+enum class DoubleOrNothingGame
+{
+    Pyramid,
+    CardGame
+};
 
 // What the game asks of the player: a message to acknowledge, a double-or-nothing round.
 class Prompts
@@ -103,9 +113,9 @@ public:
 };
 
 template <typename T>
-concept AllOfTheHost = std::derived_from<T, GameClock> && std::derived_from<T, Presenter> &&
-                       std::derived_from<T, TimerSwitch> && std::derived_from<T, CuePlayer> &&
-                       std::derived_from<T, Prompts> && std::derived_from<T, GameStorage>;
+concept AllOfTheHost =
+    std::derived_from<T, GameClock> && std::derived_from<T, Presenter> && std::derived_from<T, TimerSwitch> &&
+    std::derived_from<T, CuePlayer> && std::derived_from<T, Prompts> && std::derived_from<T, GameStorage>;
 
 struct GameHost
 {

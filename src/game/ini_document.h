@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // IniDocument: a settings file of the INI kind held in memory. It reads and writes values the way
 // profile files have always behaved and leaves every line it does not write byte for byte as it was.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "machine.h"
 
 #include "evaluation.h"
@@ -259,7 +260,8 @@ void Machine::flashWinningLine()
 void Machine::blinkFreeSpinCount()
 {
     m_freeSpinTextLit = !m_freeSpinTextLit;
-    m_context.host.presenter.drawFreeSpinText(freeSpinText(m_context.state.freeSpinsPending), m_freeSpinTextLit);
+    m_context.host.presenter.drawFreeSpinText(freeSpinText(m_context.state.freeSpinsPending),
+                                              m_freeSpinTextLit);
 }
 
 void Machine::clearLineHighlight(int line)

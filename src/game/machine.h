@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Machine: the spin lifecycle over one game - the bet check and auto spin, the spin with its
 // animation, evaluation and free spins, the bet changes, and the handlers of the three timers.
 #pragma once
@@ -33,8 +34,8 @@ public:
     // "Start a New Game?" answered Yes.
     void newGame();
 
-    void blinkBonusLamp(); // blinks the lit bonus lamp between spins
-    void flashWinningLine(); // flashes each paying line in turn after a win
+    void blinkBonusLamp();     // blinks the lit bonus lamp between spins
+    void flashWinningLine();   // flashes each paying line in turn after a win
     void blinkFreeSpinCount(); // blinks the free-spin count while free spins run
 
     bool isSpinRequestRunning() const { return m_requestRunning; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number formats of the side windows, independent of the process locale: thousands grouped
 // with "," and fixed-point text with ".", each filled on the left with spaces to a minimum width.
 #pragma once

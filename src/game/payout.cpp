@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "payout.h"
 
 #include "timings.h"
@@ -21,7 +22,7 @@ void offerDoubleOrNothing(GameContext& context)
         // Each game window starts without a replay; only a switch to the other game asks for one.
         state.playAgain = false;
         context.host.prompts.playDoubleOrNothing(state.bonusGame ? DoubleOrNothingGame::Pyramid
-                                                         : DoubleOrNothingGame::CardGame);
+                                                                 : DoubleOrNothingGame::CardGame);
     }
     if (context.recall) {
         context.recall->doubleOrNothingPlayed = true;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The winnings of a spin: shown, offered to the double-or-nothing games, and paid at once or
 // counted off step by step.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight paylines and the two payoff tables: which row a line of three symbols matches first.
 #pragma once
 
@@ -11,12 +12,21 @@ namespace zantaro {
 
 // Line k + 1 runs over these wheels in this order; the order matters for the partial cherry pays.
 inline constexpr std::array<std::array<int, 3>, PaylineCount> Paylines{{
-    {0, 1, 2}, {3, 4, 5}, {6, 7, 8}, // rows, left to right
-    {0, 3, 6}, {1, 4, 7}, {2, 5, 8}, // columns, top to bottom
-    {0, 4, 8}, {6, 4, 2},            // diagonals
+    {0, 1, 2},
+    {3, 4, 5},
+    {6, 7, 8}, // rows, left to right
+    {0, 3, 6},
+    {1, 4, 7},
+    {2, 5, 8}, // columns, top to bottom
+    {0, 4, 8},
+    {6, 4, 2}, // diagonals
 }};
 
-enum class PayTable { Regular, FreeSpin };
+enum class PayTable
+{
+    Regular,
+    FreeSpin
+};
 
 // Regular rows that move a fruit counter.
 inline constexpr int MelonRow = 3;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the larger picture sets: the generator writes them and the game finds them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RandomGenerator: the game's one linear congruential generator; every random draw comes from it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reels.h"
 
 namespace zantaro {
@@ -25,7 +26,9 @@ Strip stripFromText(std::string_view text)
     Strip strip{};
     for (int position = 0; position < StripLength; ++position) {
         const char c = text[position];
-        strip[position] = c == 'L' ? std::uint8_t{BlankL} : c == 'P' ? std::uint8_t{BlankP} : static_cast<std::uint8_t>(c - '0');
+        strip[position] = c == 'L'   ? std::uint8_t{BlankL}
+                          : c == 'P' ? std::uint8_t{BlankP}
+                                     : static_cast<std::uint8_t>(c - '0');
     }
     return strip;
 }

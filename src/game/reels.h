@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reel strip tables, their loading into the wheels, and the drawing of a spin's stops.
 #pragma once
 
@@ -10,7 +11,8 @@
 namespace zantaro {
 
 // Symbol codes with a role of their own in the payoff tables.
-enum Symbol : std::uint8_t {
+enum Symbol : std::uint8_t
+{
     Wild = 0,
     Seven = 1,
     Melon = 2,

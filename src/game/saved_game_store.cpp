@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "saved_game_store.h"
 
 #include "ini_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SavedGameStore: keeps the stored fields of the game state in the slots of the saved-game file,
 // one INI section per slot, and reads them back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eleven sound cues: each names its wave file and whether the game waits for it to end.
 #pragma once
 
@@ -6,7 +7,8 @@
 
 namespace zantaro {
 
-enum class SoundCue {
+enum class SoundCue
+{
     Click,
     Neutral,
     Award,
@@ -21,7 +23,11 @@ enum class SoundCue {
 };
 inline constexpr int SoundCueCount = 11;
 
-enum class Playback { Synchronous, Asynchronous };
+enum class Playback
+{
+    Synchronous,
+    Asynchronous
+};
 
 struct SoundCueInfo
 {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SpinRecall: one spin, regular or free, as the evaluation that paid it recorded it - the symbols
 // the wheels stopped on, the bet, the lamp, each line's pay, the bonus events in the order they
 // happened, the double-or-nothing round, the winnings and the credits after.

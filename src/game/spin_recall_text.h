@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's words for a spin recall: a heading with the bet, then the lamp with its effect, the
 // bonus events in the order they happened, each paying line, the double-or-nothing round and the
 // payout.

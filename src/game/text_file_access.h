@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TextFileAccess: how the rules reach whole text files without doing any I/O of their own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every timing of the game in one place: animation frames, waits and timer intervals.
 #pragma once
 

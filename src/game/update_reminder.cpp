@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "update_reminder.h"
 
 #include "game_state.h"
@@ -16,8 +17,10 @@ constexpr int DaysBetweenReminders = 10;
 std::string updateReminderQuestion()
 {
     return std::string(ProductName) + "\r\n\r\nVersion: " + VersionText +
-           "\r\n\r\nSince it has been over 90 days since you installed this program, it is likely that we have a "
-           "newer version available for free download.  Would you like to visit our website to get a newer version "
+           "\r\n\r\nSince it has been over 90 days since you installed this program, it is likely that we "
+           "have a "
+           "newer version available for free download.  Would you like to visit our website to get a newer "
+           "version "
            "of " +
            ProductName + "?";
 }
@@ -29,7 +32,8 @@ bool recordCloseAndCheckReminder(IniDocument& file, const CalendarDate& today, b
     if (uses < std::numeric_limits<std::int32_t>::max())
         uses += 1;
     std::string version = file.value(section, "Ver").value_or(std::string());
-    CalendarDate update = CalendarDate::parseLong(file.value(section, "Update").value_or(std::string())).value_or(today);
+    CalendarDate update =
+        CalendarDate::parseLong(file.value(section, "Update").value_or(std::string())).value_or(today);
 
     // A missing or older version starts the count again; a newer program keeps its own record.
     if (version < VersionText) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update reminder kept in "qxupdate.ini": how often the program has closed, the version that
 // closed last, and the day after which the player is asked about a newer version.
 #pragma once

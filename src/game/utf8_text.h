@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting UTF-8 text by characters rather than bytes, so that a shortened text never ends in half a
 // character.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WheelAnimation: shows a drawn spin - 25 ms frames of motion, each wheel's stop and bounce, the
 // wandering bonus lamp, and the quick finish after a stop request.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AtomicFileAccess: whole text files on disk; a replace writes a temporary file beside the target
 // and renames it over the target, so a crash or a full disk never leaves half a file.
 #pragma once

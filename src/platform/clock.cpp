@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
-#include <QCoreApplication>
 #include <QTimer>
 
 namespace zantaro {

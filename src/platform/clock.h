@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clock: the time the game reads - a monotonic tick for pacing, the time of day for reseeding, the
 // calendar date - and the wait that keeps the window live until a deadline. The system clock
 // waits in the event loop; tests substitute a clock that they move themselves.
@@ -7,7 +8,6 @@
 #include "game/host.h"
 
 #include <QElapsedTimer>
-
 #include <chrono>
 #include <cstdint>
 

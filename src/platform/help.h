@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's manual: the help file "Zantaro.hlp" beside the program, shown at its contents or at
 // a numbered topic in the one help window.
 #pragma once

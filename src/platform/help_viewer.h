@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: a text browser over the manual with contents, back and forward buttons.
 #pragma once
 

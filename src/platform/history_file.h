@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HistoryFile: the file "History.json" beside "Zantaro.ini" that keeps the running game's history
 // across runs: read once at start-up, and replaced whole, atomically, after each paid spin.
 #pragma once

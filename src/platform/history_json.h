@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of the running game as JSON text, through Qt's JSON classes: written whole, and read
 // back only when every value in it is one the game could have recorded.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_files.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,8 @@ QString programDirectory()
 
 QString settingsDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/zantaro");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/zantaro");
 }
 
 } // namespace zantaro

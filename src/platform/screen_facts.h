@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ScreenFacts: the facts about the display that choose the artwork and the layout, read once at
 // start-up; tests give any width and depth.
 #pragma once
@@ -20,11 +21,18 @@ struct ScreenFacts
 ScreenFacts primaryScreenFacts();
 
 // Width classes of the layout; the artwork's size bands use their own limits.
-enum class WidthClass { Small, Medium, Large };
+enum class WidthClass
+{
+    Small,
+    Medium,
+    Large
+};
 
 constexpr WidthClass widthClassOf(int screenWidth)
 {
-    return screenWidth < 700 ? WidthClass::Small : screenWidth < 1000 ? WidthClass::Medium : WidthClass::Large;
+    return screenWidth < 700    ? WidthClass::Small
+           : screenWidth < 1000 ? WidthClass::Medium
+                                : WidthClass::Large;
 }
 
 } // namespace zantaro

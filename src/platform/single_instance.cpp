@@ -1,9 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "single_instance.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLocalSocket>
-
 #include <cstdio>
 
 namespace zantaro {
@@ -58,13 +58,14 @@ bool SingleInstance::activateFirstCopy() const
 
 void SingleInstance::onActivationRequest(std::function<void()> activate)
 {
-    QObject::connect(&m_server, &QLocalServer::newConnection, &m_server, [this, activate = std::move(activate)] {
-        while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            // Any connection is a request; what it says does not matter.
-            activate();
-        }
-    });
+    QObject::connect(
+        &m_server, &QLocalServer::newConnection, &m_server, [this, activate = std::move(activate)] {
+            while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+                QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+                // Any connection is a request; what it says does not matter.
+                activate();
+            }
+        });
 }
 
 } // namespace zantaro

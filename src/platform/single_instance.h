@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SingleInstance: one running copy of the game per settings directory, so that two copies never
 // overwrite each other's stored game. The first copy holds a lock file there and listens on a
 // local socket named after the directory; a later copy asks it to show its window and exits.
@@ -6,7 +7,6 @@
 #include <QLocalServer>
 #include <QLockFile>
 #include <QString>
-
 #include <functional>
 #include <memory>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound_player.h"
 
 #include "wave_duration.h"
@@ -21,7 +22,8 @@ std::optional<milliseconds> fileDuration(const QString& path)
         return std::nullopt;
     // Enough for any cue; a longer file is cut to LongestCue anyway.
     const QByteArray bytes = file.read(8 * 1024 * 1024);
-    const auto length = waveDuration(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto length =
+        waveDuration(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (!length)
         return std::nullopt;
     return std::min(*length, LongestCue);
@@ -31,7 +33,8 @@ std::optional<milliseconds> fileDuration(const QString& path)
 
 milliseconds fallbackCueLength(SoundCue cue)
 {
-    static constexpr std::array<int, SoundCueCount> lengths{40, 200, 400, 350, 250, 500, 700, 50, 1200, 1500, 600};
+    static constexpr std::array<int, SoundCueCount> lengths{40,  200, 400,  350,  250, 500,
+                                                            700, 50,  1200, 1500, 600};
     return milliseconds(lengths[static_cast<std::size_t>(cue)]);
 }
 
@@ -40,7 +43,8 @@ QtSoundPlayer::QtSoundPlayer(const QString& programDirectory)
 {
     for (int index = 0; index < SoundCueCount; ++index) {
         const auto cue = static_cast<SoundCue>(index);
-        m_lengths[static_cast<std::size_t>(index)] = fileDuration(cuePath(cue)).value_or(fallbackCueLength(cue));
+        m_lengths[static_cast<std::size_t>(index)] =
+            fileDuration(cuePath(cue)).value_or(fallbackCueLength(cue));
     }
     effectFor(SoundCue::Click);
 }

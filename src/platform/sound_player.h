@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SoundPlayer: starts the game's sound cues from the wave files beside the program, one at a time,
 // and tells how long each lasts so the game can wait for the synchronous ones.
 #pragma once
@@ -5,7 +6,6 @@
 #include "game/sound_cue.h"
 
 #include <QString>
-
 #include <array>
 #include <chrono>
 #include <memory>

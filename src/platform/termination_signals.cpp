@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "termination_signals.h"
 
 #include <array>
@@ -33,7 +34,8 @@ TerminationSignals::TerminationSignals(std::function<void(int)> received) : m_re
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalSockets) != 0)
         return;
     m_notifier = std::make_unique<QSocketNotifier>(signalSockets[1], QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] { readSignals(); });
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
+                     [this] { readSignals(); });
 
     struct sigaction action = {};
     action.sa_handler = writeSignalNumber;

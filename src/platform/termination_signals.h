@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TerminationSignals: turns SIGTERM, SIGHUP and SIGINT (logout, shutdown, Ctrl+C) into a call on
 // the event loop, so the game can close as its close box does instead of dying where it stands.
 // The signal handler only writes the signal's number into a pipe; a socket notifier reads it.
 #pragma once
 
 #include <QSocketNotifier>
-
 #include <functional>
 #include <memory>
 

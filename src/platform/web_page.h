@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens web pages through the desktop's default handler.
 #pragma once
 

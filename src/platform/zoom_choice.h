@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ZoomChoice: the zoom at which the machine fills the screen's available area, chosen once at
 // start-up; the game lays itself out for the logical screen (the available area divided by it).
 #pragma once

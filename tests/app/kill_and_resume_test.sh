@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills the real program with SIGKILL in the middle of a spin and in the middle of counting off a
 # win, and starts it again: the stored running game must be whole and as it was before the spin
 # that was cut off, so the wager comes back. Runs under Xvfb at 1280 x 1024.

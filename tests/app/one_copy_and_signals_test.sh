@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under Xvfb: a second copy on the same settings folder brings the first copy's
 # window forward and exits; SIGTERM, SIGHUP and SIGINT each close the game as its close box does,
 # storing a bet changed since the last spin, without asking anything.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the tests of the real program under Xvfb: a scratch settings folder and runtime
 # directory of their own, the real X11 window whatever platform the other tests use, and `fail`.
 program=$1

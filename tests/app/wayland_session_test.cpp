@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as a native Wayland client under a headless compositor: it picks its zoom, starts,
 // paints, spins, opens a double-or-nothing window and a message box, and stores its game on close.
 #include "app/startup_zoom.h"

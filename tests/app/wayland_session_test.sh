@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the Wayland session test under Weston's headless backend, on a socket of its own.
 # usage: wayland_session_test.sh TEST_EXECUTABLE
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads what the asset generator wrote into the build directory: pictures, their BMP headers
 // and wave files.
 #pragma once

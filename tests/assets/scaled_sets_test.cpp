@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 2x and 3x sets: every picture file beside the program and every built-in picture of the
 // main window, its dialogs and the Pyramid exists at exactly twice and three times its 1x size.
 #include "assets/generated_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A check of the fuzz targets: a broken expectation aborts, so libFuzzer keeps the input that
 // broke it as a crash.
 #pragma once

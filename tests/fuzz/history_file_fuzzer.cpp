@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the history file's reader: any text either reads as a history within its bounds or is
 // refused with a reason; a history read is written and read back the same, and every recall in it
 // can be put into words.
@@ -9,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace zantaro;
     QString problem;
-    const auto history =
-        historyFromJson(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), problem);
+    const auto history = historyFromJson(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), problem);
     if (!history) {
         FUZZ_CHECK(!problem.isEmpty());
         return 0;

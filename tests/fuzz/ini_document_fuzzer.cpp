@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the INI document: any bytes parse and write back unchanged; reading values, numbers and
 // flags never fails; a value, number or flag written under any names reads back after the text
 // is parsed again.

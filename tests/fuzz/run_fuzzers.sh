@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs each fuzz target of a built fuzz directory for a bounded time on its seed corpus; prints the
 # executions of each and stops with the crash log when one finds a failure.
 # Usage: run_fuzzers.sh FUZZ_BUILD_DIR SECONDS_PER_TARGET

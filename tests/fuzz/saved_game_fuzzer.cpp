@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzzes the saved-game store: any file text reads as nine games with names and dates cut to size;
 // the current game saved and read back is the same game; saving it leaves a named slot as it read
 // before; and the game read plays a spin command to its end.

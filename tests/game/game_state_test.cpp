@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/reels.h"
 #include "support/test_game.h"
 
@@ -98,9 +99,10 @@ TEST(AddSaturated, stopsAtTheLimitsOfA32BitField)
         std::int64_t amount;
         std::int32_t sum;
     };
-    for (const Case& c : {Case{lowest + 5, -5, lowest}, Case{lowest + 5, -6, lowest}, Case{lowest, -64, lowest},
-                          Case{-10, -std::int64_t{1} << 40, lowest}, Case{highest - 1, 1, highest},
-                          Case{highest, 64, highest}, Case{lowest, highest, -1}, Case{100, -164, -64}}) {
+    for (const Case& c :
+         {Case{lowest + 5, -5, lowest}, Case{lowest + 5, -6, lowest}, Case{lowest, -64, lowest},
+          Case{-10, -std::int64_t{1} << 40, lowest}, Case{highest - 1, 1, highest},
+          Case{highest, 64, highest}, Case{lowest, highest, -1}, Case{100, -164, -64}}) {
         std::int32_t field = c.field;
         addSaturated(field, c.amount);
         EXPECT_EQ(field, c.sum) << c.field << " + " << c.amount;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The owner of the running game headless: its commands change the game, reading a slot does not.
 #include "game/game.h"
 #include "support/memory_file_access.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/evaluation.h"
 #include "game/ini_document.h"
 #include "game/reels.h"

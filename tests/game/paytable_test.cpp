@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/paytable.h"
 #include "game/reels.h"
 #include "support/named_cases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/saved_game_store.h"
 #include "support/memory_file_access.h"
 
@@ -211,9 +212,10 @@ TEST_F(SavedGameStoreTest, aLoadedBetIsBroughtIntoWhatTheAdjustersReach)
         std::int32_t lines;
         std::int32_t coins;
     };
-    for (const Case& c : {Case{"LinesPlayed=42\nCoinsPerLine=-3\n", 8, 0}, Case{"LinesPlayed=9\nCoinsPerLine=100\n", 8, 8},
-                          Case{"LinesPlayed=-1\nCoinsPerLine=2147483647\n", 0, 8},
-                          Case{"LinesPlayed=3\nCoinsPerLine=5\n", 3, 5}}) {
+    for (const Case& c :
+         {Case{"LinesPlayed=42\nCoinsPerLine=-3\n", 8, 0}, Case{"LinesPlayed=9\nCoinsPerLine=100\n", 8, 8},
+          Case{"LinesPlayed=-1\nCoinsPerLine=2147483647\n", 0, 8},
+          Case{"LinesPlayed=3\nCoinsPerLine=5\n", 3, 5}}) {
         SCOPED_TRACE(c.stored);
         files.files[Path] = std::string("[CurrentGame]\n") + c.stored;
         GameState state;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/sound_cue.h"
 #include "support/named_cases.h"
 

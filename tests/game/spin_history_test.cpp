@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/bonus_features.h"
 #include "game/reels.h"
 #include "game/spin_recall_text.h"

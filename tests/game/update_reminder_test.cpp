@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/update_reminder.h"
 
 #include <gtest/gtest.h>
@@ -65,10 +66,12 @@ TEST(UpdateReminder, anUnreadableUpdateDateCountsAsToday)
 
 TEST(UpdateReminder, theQuestionNamesTheProductAndVersion)
 {
-    EXPECT_EQ(updateReminderQuestion(),
-              "Zantaro\r\n\r\nVersion: 1.0\r\n\r\nSince it has been over 90 days since you installed this program, it "
-              "is likely that we have a newer version available for free download.  Would you like to visit our "
-              "website to get a newer version of Zantaro?");
+    EXPECT_EQ(
+        updateReminderQuestion(),
+        "Zantaro\r\n\r\nVersion: 1.0\r\n\r\nSince it has been over 90 days since you installed this program, "
+        "it "
+        "is likely that we have a newer version available for free download.  Would you like to visit our "
+        "website to get a newer version of Zantaro?");
 }
 
 } // namespace

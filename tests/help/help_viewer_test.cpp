@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window over the built manual: contents, topics by number, one reused window, messages
 // for a help file that cannot be shown, and use from inside a modal dialog.
 #include "platform/help.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual the build places beside the programs: its topics, its links, and the numbers it
 // quotes, read back from the file and compared with the game's own rules.
 #include "game/payout.h"

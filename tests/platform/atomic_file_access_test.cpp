@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AtomicFileAccess on real files: whole replacement, missing directories, refusals and the size limit.
 #include "platform/atomic_file_access.h"
 #include "support/named_cases.h"

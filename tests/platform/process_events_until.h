@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the event loop until a condition holds or a bounded time has passed, without polling.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SingleInstance: one first copy per settings directory, activation of the first copy by a later
 // one, and locks left by copies that are gone.
 #include "platform/process_events_until.h"

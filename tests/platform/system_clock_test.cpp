@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SystemClock::waitUntil: it returns at its deadline, keeps timers running and stays idle even
 // after the application has been told to quit.
 #include "platform/clock.h"

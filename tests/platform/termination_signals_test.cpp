@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TerminationSignals: each handled signal reaches the callback on the event loop, and the default
 // handlers are back once the object is gone.
 #include "platform/process_events_until.h"

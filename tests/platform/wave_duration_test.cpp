@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // waveDuration on wave files built byte by byte: chunk walking, padding, byte order and refusals.
 #include "platform/wave_duration.h"
 #include "support/named_cases.h"

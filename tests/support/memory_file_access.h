@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MemoryFileAccess: a fake TextFileAccess holding files in a map, counting reads and replaces and
 // able to refuse writes, for tests of code that keeps settings files.
 #pragma once

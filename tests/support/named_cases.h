@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NamedCase: the base of the case tables that parameterised tests run over; each case carries the
 // sentence that names it, and gtest prints and names the case by it.
 #pragma once

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a test executable's window tests in one offscreen QApplication.
 #include <QApplication>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)

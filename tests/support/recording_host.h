@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RecordingHost: a fake GameHost for headless tests. It logs every drawing, cue, timer switch, wait,
 // message and game window as one line of text, runs a fake clock that only moves when the game
 // waits, and lets a test act at chosen moments (a stop press, a double-or-nothing result).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TestGame: a game at its start-up values on a recording host with the machine over it, and the
 // helpers that set the wheels up and pick clock values for the spin a test wants.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a test executable's window tests in one offscreen QApplication drawn at zoom 1.5, the way
 // the program starts on a 1920 x 1080 screen.
 #include <QApplication>

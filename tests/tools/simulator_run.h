@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs zantaro-sim in-process on a command line and keeps its exit status, output and errors, with
 // the helpers the simulator tests share for reading `play` output.
 #pragma once

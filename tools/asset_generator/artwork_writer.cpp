@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "artwork_writer.h"
 
 #include "game/picture_names.h"

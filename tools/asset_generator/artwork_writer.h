@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the generated pictures and sounds in the formats the game reads, and remembers failures.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bonus_icons.h"
 
 #include "paint_kit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bonus icons stacked top to bottom: Lightning, Melons, Apples, Grapes, on black because
 // the window shows an unlit slot as black.
 #pragma once

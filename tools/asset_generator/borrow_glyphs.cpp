@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "borrow_glyphs.h"
 
 #include "paint_kit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The glyphs of the borrow dialog's amount buttons: the amount in white on a coloured oval.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Access to the pictures compiled into the program by the asset generator.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faces of the drawn buttons: spin and stop, the blank command button, the bet adjusters.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the card game's pictures: card face, mask, back, joker, court figures, suit marks and
 // rank signs, and the glyph of its Pyramid button.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the figures of the card game's pictures: the King, Queen and Jack for black and red suits
 // (the Royal sheet) and the jester on the joker. Only card_game_pictures.cpp includes it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The counters' digit sheets: seven-segment lamp digits 0 to 9, then a blank, "." and ":", in
 // sixteen colours.
 #pragma once

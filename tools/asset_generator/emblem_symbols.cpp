@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The symbols that are emblems rather than fruit: Wild star, seven, bars, diamond, faint blank.
 #include "paint_kit.h"
 #include "symbol_shapes.h"

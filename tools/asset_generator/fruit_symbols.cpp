@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fruit symbols and the bell: melon slice, golden bell, green apple, grapes, cherries.
 #include "paint_kit.h"
 #include "symbol_shapes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bar of eight bonus lamps: lit lamps in the top row, the same lamps unlit below.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The product's logo beside the machine and the program's icon.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The machine's face: cabinet, marquee, payline markers and the nine white wheel windows.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zantaro-assets OUTPUT_DIR RESOURCE_DIR: draws every picture and synthesises every sound of the
 // game. Files the game loads at run time go to OUTPUT_DIR; the pictures built into the program
 // go under RESOURCE_DIR.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing helpers shared by every picture: fonts, fitted and outlined lettering, metal sheens.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reduces full-colour pictures to the small palettes of the 256-colour set and the digit sheets.
 #pragma once
 

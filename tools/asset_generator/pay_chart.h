@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture of the payoff chart window: both payoff tables drawn with the symbols, the bonus
 // lamps and the rules of the bonus features.
 #pragma once

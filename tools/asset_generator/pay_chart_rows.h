@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the payoff chart shows for each row of the two payoff tables, checked against the rules
 // the game really pays by.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the Pyramid's closed and opened tiles and the glyph of its card-game button.
 #pragma once
 

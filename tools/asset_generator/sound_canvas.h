@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mono sample buffer that tones and noise bursts are mixed into, and its final levelling.
 #pragma once
 

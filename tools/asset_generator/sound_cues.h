@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sound cues, synthesised: a short, fitting sound for each event.
 #pragma once
 

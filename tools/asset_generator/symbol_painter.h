@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the twelve wheel symbols, each in a shape and colour of its own so a player tells them
 // apart at a glance.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single symbol drawings, each painting into a 100 x 100 box at the painter's origin.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wheel pictures: the sheet of twelve symbols and the blurred strip shown while a wheel turns.
 #pragma once
 

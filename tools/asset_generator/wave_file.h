@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Encodes mono samples as a 16-bit PCM wave file.
 #pragma once
 

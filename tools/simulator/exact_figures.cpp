@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exact_figures.h"
 
 #include "game/reels.h"
@@ -37,7 +38,8 @@ LineFigures lineFigures(PayTable table, const std::array<Strip, WheelCount>& str
 
 TableFigures exactFigures(PayTable table)
 {
-    const std::array<Strip, WheelCount>& strips = table == PayTable::Regular ? normalStrips() : freeSpinStrips();
+    const std::array<Strip, WheelCount>& strips =
+        table == PayTable::Regular ? normalStrips() : freeSpinStrips();
     TableFigures figures;
     figures.table = table;
     Fraction total;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact figures of the par sheet: for fresh strips and one payoff table, every payline's chance
 // of stopping on each row of the table (the first row that matches) and what that row adds to the
 // line's expected pay, found by going through all 20^3 stops of the line's three wheels.

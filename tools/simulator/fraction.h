@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fraction: an exact rational over 64-bit integers, always in lowest terms, for the par sheet's
 // exact figures. The denominators met there divide 20^3, so sums and products stay far from overflow.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game a simulator run starts from, and the guard against a free-spin series without end.
 #pragma once
 

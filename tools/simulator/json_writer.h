@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JsonWriter: builds compact JSON text - objects, arrays, numbers and escaped strings - putting the
 // commas where they belong, so the callers only say what goes where.
 #pragma once

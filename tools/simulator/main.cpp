@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // zantaro-sim: plays the rules of the game headless - replays of spins and the par sheet.
 #include "run.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of zantaro-sim: which command to run and its options, or a usage error.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The par sheet of the machine: the exact figures of both payoff tables and a simulation of the
 // whole game, written for people or as one JSON object.
 #pragma once

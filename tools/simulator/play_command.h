@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The `play` command: regular spins replayed as the game plays them, each reseed reading the next
 // value of a stepped clock, with one record per settled spin, regular or free.
 #pragma once

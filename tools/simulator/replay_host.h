@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ReplayHost: the host a simulator run hands the game. It passes everything the game shows on to a
 // view host (silent, or one that draws every frame), takes the reseeds from the run's clock instead
 // of the time of day, and tells the run's observer about every settled spin and refused bet.
@@ -19,11 +20,11 @@ public:
 };
 
 class ReplayHost final : public GameClock,
-      public Presenter,
-      public TimerSwitch,
-      public CuePlayer,
-      public Prompts,
-      public GameStorage
+                         public Presenter,
+                         public TimerSwitch,
+                         public CuePlayer,
+                         public Prompts,
+                         public GameStorage
 {
 public:
     ReplayHost(GameHost view, ReseedClock& clock, SpinObserver& observer)
@@ -47,7 +48,10 @@ public:
     void drawCoinsPlayed() override { m_view.presenter.drawCoinsPlayed(); }
     void drawWinningsReadout(bool show) override { m_view.presenter.drawWinningsReadout(show); }
     void drawCommandCaptions() override { m_view.presenter.drawCommandCaptions(); }
-    void drawFreeSpinText(const std::string& text, bool lit) override { m_view.presenter.drawFreeSpinText(text, lit); }
+    void drawFreeSpinText(const std::string& text, bool lit) override
+    {
+        m_view.presenter.drawFreeSpinText(text, lit);
+    }
     void drawFreeSpinLabel() override { m_view.presenter.drawFreeSpinLabel(); }
     void repaintWindow() override { m_view.presenter.repaintWindow(); }
 
@@ -63,7 +67,10 @@ public:
     }
     void drawLineHighlight(int line) override { m_view.presenter.drawLineHighlight(line); }
 
-    void setTimerActive(GameTimer timer, bool active) override { m_view.timers.setTimerActive(timer, active); }
+    void setTimerActive(GameTimer timer, bool active) override
+    {
+        m_view.timers.setTimerActive(timer, active);
+    }
     void playCue(SoundCue cue) override { m_view.sound.playCue(cue); }
     void playDoubleOrNothing(DoubleOrNothingGame game) override { m_view.prompts.playDoubleOrNothing(game); }
     void saveRunningGame() override { m_view.storage.saveRunningGame(); }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clocks a simulator run reseeds the game from, in place of the time of day: a stepped sequence
 // that makes a run reproducible, or independent random milliseconds as a player's clock would give.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole of zantaro-sim behind main: parses the command line, runs the command, and tells how
 // it ended by the exit status.
 #pragma once

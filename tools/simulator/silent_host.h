@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SilentHost: a host that shows nothing and never waits. Its showsAnimation() is false, so a spin
 // skips its frames and keeps only their lamp draws: the simulator's fast path.
 #pragma once
@@ -7,11 +8,11 @@
 namespace zantaro::simulator {
 
 class SilentHost : public GameClock,
-      public Presenter,
-      public TimerSwitch,
-      public CuePlayer,
-      public Prompts,
-      public GameStorage
+                   public Presenter,
+                   public TimerSwitch,
+                   public CuePlayer,
+                   public Prompts,
+                   public GameStorage
 {
 public:
     std::int64_t millisecondsSinceMidnightUtc() override { return 0; }

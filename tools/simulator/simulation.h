@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated part of the par sheet: many regular spins of the whole game - lamps, bell pool,
 // fruit counters, free spins and strip overwrites - through the engine's own RequestSpin, with
 // the totals counted in 64 bits from each spin's figures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SpinRecord: what one settled spin left in the game, as `play` reports it, and its JSON line.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CardGameWindow: the card table, where the player risks the winnings card by card.
 #pragma once
 

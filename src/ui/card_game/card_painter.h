@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CardPainter: draws the cards of the table from the nine card pictures - a face built in a
 // scratch picture, the back or the joker - and lays each onto the table through the card mask,
 // so the table's colour shows outside the rounded corners.

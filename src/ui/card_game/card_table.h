@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CardTable: the rules of the double-or-nothing card table - the deal, the hit areas of the cards,
 // what each turned card does to the winnings, the buttons' effect on the game and the final tally.
 // It knows no window system; a CardTableView shows what it changes.

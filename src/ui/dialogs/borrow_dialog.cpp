@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "borrow_dialog.h"
 
 #include "built_in_pictures.h"
@@ -24,9 +25,10 @@ const QString HelpText =
 
 } // namespace
 
-BorrowDialog::BorrowDialog(const GameState& state, MoveCredits moveCredits, NumberPainter drawNumber, std::function<void(int)> showHelpTopic,
-                           QWidget* parent)
-    : HelpKeyDialog(std::move(showHelpTopic), parent), m_state(state), m_moveCredits(std::move(moveCredits)), m_drawNumber(std::move(drawNumber))
+BorrowDialog::BorrowDialog(const GameState& state, MoveCredits moveCredits, NumberPainter drawNumber,
+                           std::function<void(int)> showHelpTopic, QWidget* parent)
+    : HelpKeyDialog(std::move(showHelpTopic), parent), m_state(state), m_moveCredits(std::move(moveCredits)),
+      m_drawNumber(std::move(drawNumber))
 {
     setUpSideWindow(*this, QStringLiteral("Use this form to borrow or pay back credits"), ClientSize);
     setFont(sideWindowFont(13));

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BorrowDialog: the player borrows credits or pays borrowed credits back in steps of 1000, 100, 10
 // or 1, and sees the borrowed and credit counts in the machine's digits.
 #pragma once
 
-#include "game/game_state.h"
 #include "game/borrow_account.h"
+#include "game/game_state.h"
 #include "ui/dialogs/help_key_dialog.h"
 
 #include <cstdint>
@@ -28,8 +29,8 @@ public:
     // Moves credits between the game and the loan; returns the refusal when nothing moved.
     using MoveCredits = std::function<std::optional<std::string>(BorrowMode mode, std::int32_t amount)>;
 
-    BorrowDialog(const GameState& state, MoveCredits moveCredits, NumberPainter drawNumber, std::function<void(int helpTopic)> showHelpTopic,
-                 QWidget* parent = nullptr);
+    BorrowDialog(const GameState& state, MoveCredits moveCredits, NumberPainter drawNumber,
+                 std::function<void(int helpTopic)> showHelpTopic, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game_slot_dialog.h"
 
 #include "game/saved_game_store.h"
@@ -24,7 +25,7 @@ GameSlotDialog::GameSlotDialog(const GameState& state, SlotAction saveLoadGame, 
     m_saveLoadGame(CurrentGameSlot, true, RunningGameName);
     setUpSideWindow(*this,
                     m_saveMode ? QStringLiteral("Save a Game -- Select Game Slot")
-                                     : QStringLiteral("Open a Game -- Select Game Slot"),
+                               : QStringLiteral("Open a Game -- Select Game Slot"),
                     ClientSize);
     setFont(sideWindowFont(11, true));
 

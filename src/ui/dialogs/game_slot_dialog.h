@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GameSlotDialog: saves the running game into one of eight named slots or opens a game from one.
 // Its panels show copies of the stored games; the running game changes only when a slot is opened.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HelpKeyDialog: a side window whose F1 key opens its topic of the help file.
 #pragma once
 

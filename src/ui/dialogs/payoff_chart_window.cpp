@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "payoff_chart_window.h"
 
 #include "game/picture_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PayoffChartWindow: shows the payoff chart picture "Paychart.bmp" from the program directory in a
 // window that fits it exactly.
 #pragma once

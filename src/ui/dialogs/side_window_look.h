@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The look the side windows share: the window font, a fixed dialog frame with only a close box,
 // centring on the screen, and the information box they report with.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "slot_panel.h"
 
 #include "ui/dialogs/side_window_look.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SlotPanel: one panel of the game-slot dialog - a saved game's name (which the player may edit),
 // the product name, the date, credits and borrowed credits, and the panel's OK button.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures of the statistics window: the running game's counters and what follows from them,
 // computed in 64 bits so that no sum of 32-bit counters wraps.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // StatisticsWindow: the running game's spins, money and payoffs by source, and the overall payoff
 // percentage, as they stood when the window opened.
 #pragma once

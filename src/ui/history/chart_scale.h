@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ChartScale: a value axis over a range, widened to round numbers, with its tick values.
 #pragma once
 

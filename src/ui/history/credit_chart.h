@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CreditChart: the game so far at a glance - the credits after each kept spin, the bet per spin
 // in a band under them, bell-pool wins and free-spin series marked, both axes labelled.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HistoryWindow: the last ten spins of the running game recalled, newest first, under a chart of
 // the game so far. F1 opens its topic of the manual.
 #pragma once

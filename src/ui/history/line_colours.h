@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours of the eight paylines, as the machine's face marks them with its line badges.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RecallView: one recalled spin - the nine symbols it stopped on, small, with its paying lines
 // drawn across them in their colours, and beside them its words, heading first.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Artwork: the pictures the main window draws from, chosen by the screen's depth and width, with
 // the layout values that place the machine picture, and the same pictures drawn larger for screens
 // with more device pixels than logical ones.

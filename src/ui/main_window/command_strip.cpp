@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_strip.h"
 
 #include "machine_painter.h"
@@ -53,7 +54,8 @@ QColor captionColour(int number, const GameState& state)
     return Yellow;
 }
 
-CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window, std::function<void(int)> onCommand)
+CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window,
+                           std::function<void(int)> onCommand)
 {
     const QSize size = face.deviceIndependentSize().toSize();
     for (int number = 0; number < CommandCount; ++number) {
@@ -93,16 +95,19 @@ void CommandStrip::updateToggleHint(int number, const GameState& state)
     QString hint;
     switch (number) {
     case PayModeCommand:
-        hint = state.payMode ? QStringLiteral("Paymode is Count Off Credits") : QStringLiteral("Paymode is Instant Payoff");
+        hint = state.payMode ? QStringLiteral("Paymode is Count Off Credits")
+                             : QStringLiteral("Paymode is Instant Payoff");
         break;
     case AutoSpinCommand:
-        hint = QStringLiteral("Auto Spin Mode") + (state.autoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
+        hint = QStringLiteral("Auto Spin Mode") +
+               (state.autoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
         break;
     case SoundCommand:
         hint = state.sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off");
         break;
     case DoubleCommand:
-        hint = state.doubleOn ? QStringLiteral("Double or Nothing Game is On") : QStringLiteral("Double or Nothing Game is Off");
+        hint = state.doubleOn ? QStringLiteral("Double or Nothing Game is On")
+                              : QStringLiteral("Double or Nothing Game is Off");
         break;
     default:
         return;

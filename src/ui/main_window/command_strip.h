@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CommandStrip: the fourteen command buttons stacked in two columns above the spin button, each a
 // picture of the blank button face with its caption painted on, a hint, and a command number.
 #pragma once
@@ -6,13 +7,13 @@
 #include "picture_button.h"
 
 #include <QImage>
-
 #include <array>
 #include <functional>
 
 namespace zantaro {
 
-enum Command {
+enum Command
+{
     HelpCommand,
     PayModeCommand,
     PayChartCommand,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The counters and bonus displays of the main window: credits, bonus pool, bet, Lightning row,
 // fruit pyramid, winnings readout and the blinking free-spin count.
 #include "machine_painter.h"
@@ -7,15 +8,15 @@ namespace zantaro {
 
 namespace {
 
-template <typename T>
-const T& byClass(WidthClass widthClass, const T& small, const T& medium, const T& large)
+template <typename T> const T& byClass(WidthClass widthClass, const T& small, const T& medium, const T& large)
 {
     return widthClass == WidthClass::Small ? small : widthClass == WidthClass::Medium ? medium : large;
 }
 
 } // namespace
 
-QRect MachinePainter::drawCounter(std::int64_t value, int x, int y, bool yellow, bool rightAligned, bool tight)
+QRect MachinePainter::drawCounter(std::int64_t value, int x, int y, bool yellow, bool rightAligned,
+                                  bool tight)
 {
     QPainter painter(&m_buffer);
     const QRect touched = drawNumber(painter, m_artwork, value, x, y, {yellow, rightAligned, tight});
@@ -38,25 +39,26 @@ void MachinePainter::drawBonusPool()
 void MachinePainter::drawLinesPlayed()
 {
     const int right = m_layout.machineRight;
-    const QPoint at = byClass(m_layout.widthClass, QPoint(right + 10, 30), QPoint(right + 20, 30), QPoint(right + 5, 30));
+    const QPoint at =
+        byClass(m_layout.widthClass, QPoint(right + 10, 30), QPoint(right + 20, 30), QPoint(right + 5, 30));
     drawCounter(m_state.linesPlayed, at.x(), at.y(), true, false, true);
 }
 
 void MachinePainter::drawCoinsPerLine()
 {
     const int right = m_layout.machineRight;
-    const QPoint at =
-        byClass(m_layout.widthClass, QPoint(right + 85, 30), QPoint(right + 145, 30), QPoint(right + 130, 30));
+    const QPoint at = byClass(m_layout.widthClass, QPoint(right + 85, 30), QPoint(right + 145, 30),
+                              QPoint(right + 130, 30));
     drawCounter(m_state.coinsPerLine, at.x(), at.y(), true, false, true);
 }
 
 void MachinePainter::drawCoinsPlayed()
 {
     const int right = m_layout.machineRight;
-    const QPoint at =
-        byClass(m_layout.widthClass, QPoint(right + 140, 65), QPoint(right + 195, 78), QPoint(right + 227, 140));
-    drawCounter(static_cast<std::int64_t>(m_state.coinsPerLine) * m_state.linesPlayed, at.x(), at.y(), false, true,
-                false);
+    const QPoint at = byClass(m_layout.widthClass, QPoint(right + 140, 65), QPoint(right + 195, 78),
+                              QPoint(right + 227, 140));
+    drawCounter(static_cast<std::int64_t>(m_state.coinsPerLine) * m_state.linesPlayed, at.x(), at.y(), false,
+                true, false);
 }
 
 // Lit icons fill the row from the right; on small screens they overlap by 5 pixels.
@@ -130,7 +132,8 @@ void MachinePainter::drawWinningsReadout(bool show)
     if (show && m_state.winnings != 0) {
         if (medium) {
             const QFontMetrics metrics(windowFont(12), &m_buffer);
-            const QRect text = drawLabel(painter, label, 12, m_artwork.pictureLeft - 5 - metrics.horizontalAdvance(label), 10);
+            const QRect text = drawLabel(painter, label, 12,
+                                         m_artwork.pictureLeft - 5 - metrics.horizontalAdvance(label), 10);
             painter.end();
             touch(text);
             drawCounter(m_state.winnings, m_artwork.pictureLeft - 5, 10 + metrics.height(), true, true, true);
@@ -147,7 +150,8 @@ void MachinePainter::drawWinningsReadout(bool show)
         touch(fillBlack(painter, QRect(QPoint(m_artwork.pictureLeft - labelWidth - 5, 10),
                                        QPoint(m_artwork.pictureLeft - 2, 59))));
     } else {
-        touch(fillBlack(painter, QRect(QPoint(m_layout.machineRight + 1, 240), QPoint(m_buffer.width() - 1, 299))));
+        touch(fillBlack(painter,
+                        QRect(QPoint(m_layout.machineRight + 1, 240), QPoint(m_buffer.width() - 1, 299))));
     }
 }
 
@@ -159,7 +163,8 @@ void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
     const int size = labelPointSize(8, 12, 14);
     QPainter painter(&m_buffer);
     painter.setFont(windowFont(size));
-    const QRect bounds = painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, text);
+    const QRect bounds =
+        painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, text);
     painter.fillRect(bounds, Qt::black);
     painter.setPen(lit ? QColor(255, 0, 0) : QColor(0, 0, 0));
     painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
@@ -175,7 +180,8 @@ void MachinePainter::drawFreeSpinLabel()
     QPainter painter(&m_buffer);
     painter.setFont(windowFont(size));
     // The label's own place is cleared too: text drawn over itself would come out bolder.
-    const QRect labelBounds = painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, label);
+    const QRect labelBounds =
+        painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, label);
     touch(fillBlack(painter, m_freeSpinTextBounds.united(labelBounds)));
     touch(drawLabel(painter, label, size, at.x(), at.y()));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CueSound: the game's cues through the sound player; a synchronous cue holds the game for its
 // length while the window stays live.
 #pragma once

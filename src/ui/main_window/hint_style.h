@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // HintStyle: the application style with hints that show 50 ms after the pointer comes to rest.
 #pragma once
 

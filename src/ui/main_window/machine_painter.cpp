@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "machine_painter.h"
 
 #include "game/reels.h"
@@ -80,7 +81,8 @@ QRect MachinePainter::drawLabel(QPainter& painter, const QString& text, int poin
 {
     painter.setFont(windowFont(pointSize));
     painter.setPen(LabelYellow);
-    const QRect bounds = painter.fontMetrics().boundingRect(QRect(x, y, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+    const QRect bounds =
+        painter.fontMetrics().boundingRect(QRect(x, y, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
     painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
     return bounds;
 }
@@ -136,7 +138,8 @@ QRect MachinePainter::symbolRect(int wheel) const
     const int row = wheel / 3;
     const int size = m_artwork.cellSize;
     if (m_artwork.largeCells())
-        return QRect(m_artwork.pictureLeft + 79 + 124 * column, m_artwork.pictureTop + 94 + 173 * row, size, size);
+        return QRect(m_artwork.pictureLeft + 79 + 124 * column, m_artwork.pictureTop + 94 + 173 * row, size,
+                     size);
     return QRect(m_artwork.pictureLeft + 49 + 81 * column, m_artwork.pictureTop + 59 + 112 * row, size, size);
 }
 

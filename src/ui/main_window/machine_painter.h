@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MachinePainter: draws the machine, its counters, lamps and wheels into the main window's back
 // buffer - everything at once for a full repaint, or one item at a time as the game changes it -
 // and reports each rectangle it touched so the window can show it.
@@ -9,7 +10,6 @@
 
 #include <QImage>
 #include <QPainter>
-
 #include <array>
 #include <functional>
 
@@ -20,8 +20,8 @@ class MachinePainter
 public:
     using TouchedCallback = std::function<void(const QRect&)>;
 
-    MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout, int dotsPerInch,
-                   QImage& buffer, TouchedCallback touched);
+    MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout,
+                   int dotsPerInch, QImage& buffer, TouchedCallback touched);
 
     // The whole window in its fixed order; the blinking free-spin text is not part of it.
     void paintWholeWindow();

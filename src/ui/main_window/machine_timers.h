@@ -1,12 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MachineTimers: the main window's three timers - the bonus lamp's blink, the paying lines' flash
 // and the free-spin count's blink - switched by the game and running the machine's handlers.
 #pragma once
 
-#include "game/host.h"
 #include "game/game.h"
+#include "game/host.h"
 
 #include <QTimer>
-
 #include <array>
 
 namespace zantaro {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainWindow: the machine's window. It owns the game, draws it from the artwork into a back
 // buffer, takes the player's clicks and keys, and is the host that the spin runs in.
 #pragma once
@@ -5,9 +6,9 @@
 #include "artwork.h"
 #include "command_strip.h"
 #include "cue_sound.h"
+#include "game/game.h"
 #include "game/game_state.h"
 #include "game/host.h"
-#include "game/game.h"
 #include "game/random_generator.h"
 #include "game/saved_game_store.h"
 #include "machine_painter.h"
@@ -23,7 +24,6 @@
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
-
 #include <array>
 #include <functional>
 #include <memory>

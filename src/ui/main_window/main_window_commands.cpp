@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command strip's commands and the about box behind the logo.
 #include "main_window.h"
 #include "number_drawing.h"
@@ -51,7 +52,8 @@ void MainWindow::runCommand(int number)
             requestSpin();
         break;
     case ExitCommand:
-        if (QMessageBox::question(this, windowTitle(), QStringLiteral("Are you sure you want to exit the game?"),
+        if (QMessageBox::question(this, windowTitle(),
+                                  QStringLiteral("Are you sure you want to exit the game?"),
                                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             close();
         break;
@@ -98,9 +100,13 @@ std::function<void(int)> MainWindow::helpTopicOpener() const
 void MainWindow::showBorrowDialog()
 {
     // The dialog draws its numbers with the window's own digits.
-    const auto paintNumber = [this](QPainter& painter, std::int64_t value, int x, int y, bool yellow, bool rightAligned,
-                                   bool tight) { drawNumber(painter, m_artwork, value, x, y, {yellow, rightAligned, tight}); };
-    const auto moveCredits = [this](BorrowMode mode, std::int32_t amount) { return m_game.moveCredits(mode, amount); };
+    const auto paintNumber = [this](QPainter& painter, std::int64_t value, int x, int y, bool yellow,
+                                    bool rightAligned, bool tight) {
+        drawNumber(painter, m_artwork, value, x, y, {yellow, rightAligned, tight});
+    };
+    const auto moveCredits = [this](BorrowMode mode, std::int32_t amount) {
+        return m_game.moveCredits(mode, amount);
+    };
     BorrowDialog(state(), moveCredits, paintNumber, helpTopicOpener(), this).exec();
 }
 
@@ -114,7 +120,8 @@ void MainWindow::showGameSlotDialog()
     };
     const auto readSlot = [this](int slot) { return m_game.readSlot(m_store, slot, m_clock.today()); };
     const bool opening = !state().saveMode;
-    if (GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted && opening)
+    if (GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted &&
+        opening)
         startEmptyHistory();
 }
 
@@ -129,14 +136,17 @@ void MainWindow::openWebSite()
 {
     if (openWebPage(gameWebPage()))
         return;
-    QMessageBox::critical(this, windowTitle(), QStringLiteral("Could not find a web browser on your system!"));
-    QMessageBox::information(this, windowTitle(), QStringLiteral("Please visit Hollowmere at:  ") + homeWebPage());
+    QMessageBox::critical(this, windowTitle(),
+                          QStringLiteral("Could not find a web browser on your system!"));
+    QMessageBox::information(this, windowTitle(),
+                             QStringLiteral("Please visit Hollowmere at:  ") + homeWebPage());
 }
 
 void MainWindow::showAbout()
 {
     QMessageBox::information(this, windowTitle(),
-                             QString::fromLatin1(ProductName) + QStringLiteral(" Version ") + QString::fromLatin1(VersionText));
+                             QString::fromLatin1(ProductName) + QStringLiteral(" Version ") +
+                                 QString::fromLatin1(VersionText));
 }
 
 } // namespace zantaro

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of the running game: kept in its file beside the settings and shown in the history
 // window.
 #include "main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's own part of the game's host: the prompts (message boxes and the modal
 // double-or-nothing windows) and the storage of the running game.
 #include "main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the main window: the update reminder, then the running game stored for the next start;
 // the same without questions when the desktop or a signal ends the game.
 #include "game/update_reminder.h"
@@ -7,7 +8,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMessageBox>
-
 #include <cstdio>
 
 namespace zantaro {
@@ -61,8 +61,9 @@ void MainWindow::runUpdateReminder()
     const std::string path = settingsFile(UpdateReminderFileName);
     IniDocument file(m_files.read(path).value_or(std::string()));
     if (recordCloseAndCheckReminder(file, m_clock.today(), !m_quietClose)) {
-        const auto answer = QMessageBox::question(this, windowTitle(), QString::fromStdString(updateReminderQuestion()),
-                                                  QMessageBox::Yes | QMessageBox::No);
+        const auto answer =
+            QMessageBox::question(this, windowTitle(), QString::fromStdString(updateReminderQuestion()),
+                                  QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes)
             openWebPage(gameWebPage());
     }

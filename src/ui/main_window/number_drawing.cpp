@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_drawing.h"
 
 #include <QString>
-
 #include <cstdlib>
 
 namespace zantaro {
 
-QRect drawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y, NumberStyle style)
+QRect drawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y,
+                 NumberStyle style)
 {
     const bool small = artwork.screenWidth < 1000;
     const int cellWidth = small ? 16 : 32;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // drawNumber: a whole number drawn from the red or yellow digit sheets on its black backing.
 #pragma once
 
@@ -5,7 +6,6 @@
 
 #include <QPainter>
 #include <QRect>
-
 #include <cstdint>
 
 namespace zantaro {
@@ -19,6 +19,7 @@ struct NumberStyle
 
 // Draws value at (x, y) and returns the rectangle it covered, spare cell included. The digit
 // cells are 16 x 21 below 1000 pixels of screen width and 32 x 42 from there on.
-QRect drawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y, NumberStyle style);
+QRect drawNumber(QPainter& painter, const Artwork& artwork, std::int64_t value, int x, int y,
+                 NumberStyle style);
 
 } // namespace zantaro

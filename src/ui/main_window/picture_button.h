@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PictureButton: a picture that acts as a button - the command buttons and the logo.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spinning wheels: motion frames, the white blank behind a stopping symbol, the bounce of the
 // captured picture, and the hatched highlight of a winning line.
 #include "game/paytable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_layout.h"
 
 namespace zantaro {
@@ -61,7 +62,8 @@ WindowLayout layoutWindow(const Artwork& artwork)
     layout.linesMinusRect = minusAreaOf(linesPlus);
     layout.coinsMinusRect = minusAreaOf(coinsPlus);
 
-    layout.logoTopLeft = QPoint((artwork.pictureLeft - artwork.logo.width()) / 2, stop.bottom - artwork.logo.height());
+    layout.logoTopLeft =
+        QPoint((artwork.pictureLeft - artwork.logo.width()) / 2, stop.bottom - artwork.logo.height());
     layout.optionsTopLeft = QPoint(spin.left, spin.top - artwork.options.height() - 20);
     return layout;
 }

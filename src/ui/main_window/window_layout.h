@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WindowLayout: the rectangles of the drawn buttons and bet adjusters, the logo's place and the
 // command strip's anchor, computed once at start-up from the artwork.
 #pragma once

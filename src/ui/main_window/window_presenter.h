@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WindowPresenter: the game's presenter in the main window - each change the game reports is drawn
 // by the machine painter into the back buffer, the command captions by the command strip.
 #pragma once
@@ -29,10 +30,16 @@ public:
     void drawFreeSpinLabel() override { m_painter.drawFreeSpinLabel(); }
     void repaintWindow() override;
 
-    void drawMotionFrame(int wheel, int motionOffset) override { m_painter.drawMotionFrame(wheel, motionOffset); }
+    void drawMotionFrame(int wheel, int motionOffset) override
+    {
+        m_painter.drawMotionFrame(wheel, motionOffset);
+    }
     void fillWheelBlank(int wheel) override { m_painter.fillWheelBlank(wheel); }
     void captureWheel(int wheel) override { m_painter.captureWheel(wheel); }
-    void drawCapturedWheel(int wheel, int offsetDown) override { m_painter.drawCapturedWheel(wheel, offsetDown); }
+    void drawCapturedWheel(int wheel, int offsetDown) override
+    {
+        m_painter.drawCapturedWheel(wheel, offsetDown);
+    }
     void drawLineHighlight(int line) override { m_painter.drawLineHighlight(line); }
 
 private:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PyramidBoard: the rules of the Pyramid - the fifteen hidden labels and their shuffle, the two
 // hints about the "5X", what opening a square does to the winnings, the buttons' effect on the
 // game and the final tally. It knows no window system; a PyramidView shows what it changes.

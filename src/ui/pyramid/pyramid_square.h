@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PyramidSquare: one clickable square of the Pyramid - a closed or opened tile with the text
 // drawn on it - and the text styles of its number and of the labels behind it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pyramid_window.h"
 
 #include "built_in_pictures.h"

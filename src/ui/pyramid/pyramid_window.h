@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PyramidWindow: the Pyramid, fifteen hidden squares that multiply or wipe out the winnings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The borrow dialog: borrowing and paying back by the four amounts, its refusals and their texts,
 // the counts it paints with the machine's digits, its help.
 #include "modal_answers.h"

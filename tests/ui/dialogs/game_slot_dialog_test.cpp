@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game-slot dialog over the real saved-game store: what its panels show, and the exact order
 // of slot reads and writes with which it saves and opens games, never touching the running game
 // unless a slot is opened.
@@ -137,8 +138,7 @@ TEST_F(GameSlotDialogTest, savingIntoPanel3StoresTheRunningGameUnderTheNameTyped
     EXPECT_EQ(nameBoxCaption, "Name for this saved game?");
     EXPECT_EQ(nameBoxPrompt, "");
     EXPECT_EQ(nameBoxStart, "GameNo3");
-    EXPECT_EQ(store.calls,
-              openingCallsThen({{2, true, "Evening run"}}));
+    EXPECT_EQ(store.calls, openingCallsThen({{2, true, "Evening run"}}));
     const IniDocument file = store.file();
     EXPECT_EQ(file.value("GameNo3", "GameName"), "Evening run");
     EXPECT_EQ(file.value("GameNo3", "GameDate"), TodayText);
@@ -187,8 +187,7 @@ TEST_F(GameSlotDialogTest, openingPanel5MakesItsGameTheRunningGameAndStoresIt)
 
     child<QPushButton>(*dialog, "BitBtn4").click();
 
-    EXPECT_EQ(store.calls,
-              openingCallsThen({{4, false, ""}, {CurrentGameSlot, true, "CurrentGame"}}));
+    EXPECT_EQ(store.calls, openingCallsThen({{4, false, ""}, {CurrentGameSlot, true, "CurrentGame"}}));
     EXPECT_EQ(state.credits, 777);
     EXPECT_EQ(state.borrowed, 3000);
     EXPECT_EQ(state.spins, 12);

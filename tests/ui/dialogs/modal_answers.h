@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers a modal window that the code under test opens and waits on: a timer polls until a window
 // of the expected kind is the active modal one, then acts on it once. The poll ends with the
 // returned object, so an answer that found no window cannot act in a later test.

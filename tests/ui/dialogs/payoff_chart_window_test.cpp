@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The payoff chart window: it fits the chart picture exactly, and refuses to open on a picture that
 // is missing or is not a readable bitmap.
 #include "modal_answers.h"

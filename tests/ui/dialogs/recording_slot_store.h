@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RecordingSlotStore: the real saved-game store over an in-memory file, recording every slot read
 // and write of the running game that the game-slot dialog asks for, in order, and the slots it
 // reads for its panels.

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics window: the derived figures and their formats over the game's edge cases, and the
 // figure labels that grow to the left of a fixed right edge.
-#include "support/named_cases.h"
 #include "game/number_formats.h"
+#include "support/named_cases.h"
 #include "ui/dialogs/statistics_window.h"
 
 #include <QLabel>

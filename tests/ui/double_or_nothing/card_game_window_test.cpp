@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card table's window, offscreen: layout, turning cards with the mouse, the cards' pixels,
 // the pause after a losing card, the buttons and the ways the window closes.
 #include "built_in_pictures.h"

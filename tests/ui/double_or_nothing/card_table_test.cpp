@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the card table, headless: the deal, the hit areas, the cards' effects and the tally.
 #include "game_on_host.h"
 #include "support/named_cases.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two game windows opened modally by the payout's double-or-nothing loop, the way the main
 // window opens them: switching between the games, and the amount finally paid.
 #include "game/payout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GameOnHost: a game state, a fake host and the random generator joined in the context that the
 // game windows and their rules take.
 #pragma once

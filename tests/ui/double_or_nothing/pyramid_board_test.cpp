@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the Pyramid, headless: the shuffle, the hints, the squares' effects and the tally.
 #include "game_on_host.h"
 #include "support/recording_host.h"

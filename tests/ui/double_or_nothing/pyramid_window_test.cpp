@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Pyramid's window, offscreen: layout, opening squares with the mouse, the squares' pixels,
 // the hint boxes, the pause after "Lose", the buttons and the ways the window closes.
 #include "built_in_pictures.h"

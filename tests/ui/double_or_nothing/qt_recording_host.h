@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QtRecordingHost: the recording fake host for tests of real windows. Its waits move the fake
 // clock at once and let Qt handle what is pending, as the main window's nested loop would, so a
 // pause of the game passes without the wall clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the controls of a window under test by what the player sees on them.
 #pragma once
 

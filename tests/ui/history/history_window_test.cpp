@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window: the ten newest spins newest first, its help topic, and the statistics
 // window's button that opens it.
 #include "ui/dialogs/statistics_window.h"

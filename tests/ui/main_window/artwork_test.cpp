@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main_window/artwork.h"
 #include "ui/main_window/window_layout.h"
 #include "window_fixture.h"
@@ -5,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace zantaro::testing {
@@ -24,7 +24,10 @@ struct ArtworkDirectory
     }
     QString path() const { return dir.path() + QLatin1Char('/'); }
     void remove(const QString& name) const { QFile::remove(dir.filePath(name)); }
-    QImage picture(const QString& name) const { return QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32); }
+    QImage picture(const QString& name) const
+    {
+        return QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32);
+    }
 };
 
 struct BandCase

@@ -1,7 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_fixture.h"
 
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace zantaro::testing {
@@ -52,22 +52,25 @@ TEST_P(Toggles, flipTheirFlagAndShowItInCaptionColourAndHint)
     const bool on = game.state().*toggle.flag;
     EXPECT_EQ(game.hint(toggle.command), QString::fromLatin1(on ? toggle.hintWhenOn : toggle.hintWhenOff));
     EXPECT_TRUE(hasColour(game.caption(toggle.command), on && toggle.command == AutoSpinCommand ? White
-                                                        : on ? Yellow
+                                                        : on                                    ? Yellow
                                                              : toggle.offColour));
     game.click(toggle.command);
     EXPECT_EQ(game.state().*toggle.flag, initially);
-    EXPECT_EQ(game.hint(toggle.command), QString::fromLatin1(initially ? toggle.hintWhenOn : toggle.hintWhenOff));
+    EXPECT_EQ(game.hint(toggle.command),
+              QString::fromLatin1(initially ? toggle.hintWhenOn : toggle.hintWhenOff));
     EXPECT_TRUE(hasColour(game.caption(toggle.command), Yellow));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     CommandStrip, Toggles,
-    ::testing::Values(
-        ToggleCase{"payMode", PayModeCommand, &GameState::payMode, Grey, "Paymode is Count Off Credits", "Paymode is Instant Payoff"},
-        ToggleCase{"autoSpin", AutoSpinCommand, &GameState::autoSpin, Yellow, "Auto Spin Mode: On", "Auto Spin Mode: Off"},
-        ToggleCase{"sound", SoundCommand, &GameState::sound, Grey, "Sound is On", "Sound is Off"},
-        ToggleCase{"double", DoubleCommand, &GameState::doubleOn, Grey, "Double or Nothing Game is On",
-                   "Double or Nothing Game is Off"}),
+    ::testing::Values(ToggleCase{"payMode", PayModeCommand, &GameState::payMode, Grey,
+                                 "Paymode is Count Off Credits", "Paymode is Instant Payoff"},
+                      ToggleCase{"autoSpin", AutoSpinCommand, &GameState::autoSpin, Yellow,
+                                 "Auto Spin Mode: On", "Auto Spin Mode: Off"},
+                      ToggleCase{"sound", SoundCommand, &GameState::sound, Grey, "Sound is On",
+                                 "Sound is Off"},
+                      ToggleCase{"double", DoubleCommand, &GameState::doubleOn, Grey,
+                                 "Double or Nothing Game is On", "Double or Nothing Game is Off"}),
     [](const ::testing::TestParamInfo<ToggleCase>& info) { return std::string(info.param.name); });
 
 TEST(Commands, startWithTheirOwnHintsAndTwoColumnsGoingUpFromTheAnchor)
@@ -125,7 +128,8 @@ TEST(Commands, exitAnsweredYesClosesTheWindowAndStoresTheGame)
     game.click(ExitCommand);
     EXPECT_EQ(question, QStringLiteral("Are you sure you want to exit the game?"));
     EXPECT_FALSE(game.window->isVisible());
-    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("[CurrentGame]")));
+    EXPECT_TRUE(
+        game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("[CurrentGame]")));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FakeClock: a clock the test moves. Every wait jumps straight to its deadline after handling the
 // pending events, so a whole spin runs in no wall-clock time; a hook lets the test act mid-spin.
 #pragma once
@@ -5,7 +6,6 @@
 #include "platform/clock.h"
 
 #include <QCoreApplication>
-
 #include <functional>
 
 namespace zantaro::testing {
@@ -19,7 +19,10 @@ public:
     std::function<void()> onWait;
 
     std::chrono::milliseconds tickCount() override { return tick; }
-    std::int64_t millisecondsSinceMidnightUtc() override { return (timeOfDayAtStart + tick.count()) % 86'400'000; }
+    std::int64_t millisecondsSinceMidnightUtc() override
+    {
+        return (timeOfDayAtStart + tick.count()) % 86'400'000;
+    }
     CalendarDate today() override { return date; }
     void waitUntil(std::chrono::milliseconds deadline) override
     {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history of the running game in the main window: kept across a restart, emptied by a new
 // game, and opened with the key H.
 #include "game/reels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window over hostile settings: a directory that cannot be created, one that does not exist
 // yet, and a stored running game full of absurd values.
 #include "game/reels.h"
@@ -156,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StoredGameCase{
             {"negativeCredits"}, "Credits=-500\n", "You do not have enough credits for that bet,", -500, 0},
-        StoredGameCase{{"nineLinesOfAHundredCoinsPlayEightOfEight"}, "LinesPlayed=9\nCoinsPerLine=100\n", "", 936, 64},
+        StoredGameCase{
+            {"nineLinesOfAHundredCoinsPlayEightOfEight"}, "LinesPlayed=9\nCoinsPerLine=100\n", "", 936, 64},
         StoredGameCase{{"negativeLinesOfNegativeCoins"},
                        "LinesPlayed=-3\nCoinsPerLine=-3\n",
                        "You must place a bet first.",

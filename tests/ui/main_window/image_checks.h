@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel checks over a rectangle of an image.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running game stays whole whatever the player clicks mid-spin and however the game ends:
 // commands that change the whole game wait for the spin, closes pay the spin, no window or box is
 // opened once the program is closing, and the free-spin label comes back after a series.
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -64,7 +64,8 @@ TEST(Integrity, newGameAnsweredYesDuringAWinningSpinStartsAFreshGameAfterTheSpin
     EXPECT_EQ(game.state().totalBets, 0);
     EXPECT_EQ(game.sound.count(SoundCue::CountStep), 0); // the spin finished at once
     // The old game was stored whole, its spin paid, before the fresh one began.
-    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
+    EXPECT_TRUE(
+        game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
 }
 
 TEST(Integrity, loadGameDuringASpinOpensTheStoredGameUntouchedByTheSpin)
@@ -114,10 +115,12 @@ TEST(Integrity, aCloseWithoutQuestionsStoresTheBetAndLeavesADueReminderForTheNex
     game.window->closeWithoutQuestions();
 
     EXPECT_FALSE(game.window->isVisible());
-    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("CoinsPerLine=2")));
+    EXPECT_TRUE(
+        game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("CoinsPerLine=2")));
     const QString reminder = game.readSettingsFile(QStringLiteral("qxupdate.ini"));
     EXPECT_TRUE(reminder.contains(QStringLiteral("Uses=2")));
-    EXPECT_EQ(reminder.section(QStringLiteral("Update="), 1), reminderBefore.section(QStringLiteral("Update="), 1));
+    EXPECT_EQ(reminder.section(QStringLiteral("Update="), 1),
+              reminderBefore.section(QStringLiteral("Update="), 1));
 
     game.restart();
     QString question;
@@ -142,7 +145,8 @@ TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysT
 
     EXPECT_FALSE(game.window->isVisible());
     EXPECT_EQ(game.state().credits, 1392);
-    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
+    EXPECT_TRUE(
+        game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
 }
 
 TEST(Integrity, theFreeSpinLabelIsDrawnAgainWhenTheSeriesEnds)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "image_checks.h"
 #include "window_fixture.h"
 
@@ -61,9 +62,9 @@ TEST(CounterPainting, aSingleLightningIconOnASmallScreenHasItsLeftFivePixelsCove
     fixture.prepare([&](GameState& s) { s.lightning = 1; });
     fixture.window->presenter().drawLightningRow();
     const QImage& buffer = fixture.window->backBuffer();
-    EXPECT_TRUE(allBlack(buffer, QRect(98, 65, 32, 32)));   // the black slot, over columns 125 to 129
-    EXPECT_TRUE(anyLit(buffer, QRect(130, 65, 27, 32)));    // the rest of the icon
-    EXPECT_TRUE(allBlack(buffer, QRect(71, 65, 27, 32)));   // the third slot
+    EXPECT_TRUE(allBlack(buffer, QRect(98, 65, 32, 32))); // the black slot, over columns 125 to 129
+    EXPECT_TRUE(anyLit(buffer, QRect(130, 65, 27, 32)));  // the rest of the icon
+    EXPECT_TRUE(allBlack(buffer, QRect(71, 65, 27, 32))); // the third slot
 }
 
 TEST(CounterPainting, eachLampOfA256PixelBarIs32PixelsWideUnderTheMachine)
@@ -74,8 +75,8 @@ TEST(CounterPainting, eachLampOfA256PixelBarIs32PixelsWideUnderTheMachine)
     const QImage before = fixture.window->backBuffer();
     fixture.prepare([&](GameState& s) { s.lamps[3] = true; });
     fixture.window->presenter().drawLamp(3);
-    const QRect lamp(artwork.pictureLeft + 3 * 32 + 2 + 32, artwork.pictureTop + artwork.machinePicture.height(), 32,
-                     artwork.lampBar.height() / 2);
+    const QRect lamp(artwork.pictureLeft + 3 * 32 + 2 + 32,
+                     artwork.pictureTop + artwork.machinePicture.height(), 32, artwork.lampBar.height() / 2);
     EXPECT_TRUE(lamp.contains(differenceBounds(before, fixture.window->backBuffer())));
     EXPECT_FALSE(differenceBounds(before, fixture.window->backBuffer()).isEmpty());
 }
@@ -136,7 +137,8 @@ TEST(WheelPainting, aLineHighlightHatchesItsThreeWheelWindowsInRed)
     const QPoint corner(artwork.pictureLeft + 49 + 81, artwork.pictureTop + 45 + 112); // wheel 4's window
     EXPECT_EQ(buffer.pixel(corner), qRgb(255, 0, 0));
     EXPECT_EQ(buffer.pixel(corner + QPoint(64, 96)), qRgb(255, 0, 0));
-    EXPECT_NE(buffer.pixel(artwork.pictureLeft + 49 + 162, artwork.pictureTop + 45), qRgb(255, 0, 0)); // wheel 2
+    EXPECT_NE(buffer.pixel(artwork.pictureLeft + 49 + 162, artwork.pictureTop + 45),
+              qRgb(255, 0, 0)); // wheel 2
 }
 
 TEST(WheelPainting, clearingALineHighlightLeavesNoRedBehind)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/reels.h"
 #include "game/saved_game_store.h"
 #include "support/test_game.h"
@@ -5,7 +6,6 @@
 #include "window_fixture.h"
 
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace zantaro::testing {
@@ -124,9 +124,11 @@ TEST(Playing, keysAndAdjustersChangeTheBetWithinItsLimits)
     game.click(layout.linesPlusRect);
     EXPECT_EQ(game.state().linesPlayed, 8);
     // The right and bottom edges still count; the gap before the minus half does not.
-    QTest::mouseClick(game.window.get(), Qt::LeftButton, {}, QPoint(layout.coinsPlusRect.right, layout.coinsPlusRect.bottom));
+    QTest::mouseClick(game.window.get(), Qt::LeftButton, {},
+                      QPoint(layout.coinsPlusRect.right, layout.coinsPlusRect.bottom));
     EXPECT_EQ(game.state().coinsPerLine, 1);
-    QTest::mouseClick(game.window.get(), Qt::LeftButton, {}, QPoint(layout.coinsPlusRect.right + 3, layout.coinsPlusRect.top));
+    QTest::mouseClick(game.window.get(), Qt::LeftButton, {},
+                      QPoint(layout.coinsPlusRect.right + 3, layout.coinsPlusRect.top));
     EXPECT_EQ(game.state().coinsPerLine, 1);
 }
 
@@ -250,7 +252,8 @@ TEST(Playing, closingDuringAWinningSpinFinishesAndPaysItWithoutAnOfferBeforeTheG
     EXPECT_FALSE(game.window->isVisible());
     EXPECT_EQ(game.state().credits, 992 + 400);
     EXPECT_EQ(game.sound.count(SoundCue::CountStep), 0);
-    EXPECT_TRUE(game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
+    EXPECT_TRUE(
+        game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
 }
 
 TEST(Playing, theUpdateReminderAsksAtACloseMoreThan90DaysAfterTheFirst)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RecordingSoundPlayer: a silent sound player that remembers which cues started.
 #pragma once
 

@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_fixture.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 namespace zantaro::testing {
@@ -14,7 +14,8 @@ QString buildDirectory()
     return QStringLiteral(ZANTARO_BUILD_DIR "/");
 }
 
-WindowFixture::WindowFixture(ScreenFacts screen, QString programDirectory) : m_programDirectory(std::move(programDirectory))
+WindowFixture::WindowFixture(ScreenFacts screen, QString programDirectory)
+    : m_programDirectory(std::move(programDirectory))
 {
     restart(screen);
 }
@@ -22,7 +23,8 @@ WindowFixture::WindowFixture(ScreenFacts screen, QString programDirectory) : m_p
 void WindowFixture::restart(ScreenFacts screen)
 {
     window.reset();
-    window = std::make_unique<MainWindow>(MainWindowServices{clock, sound, screen, m_programDirectory, settings.path()});
+    window = std::make_unique<MainWindow>(
+        MainWindowServices{clock, sound, screen, m_programDirectory, settings.path()});
 }
 
 QString WindowFixture::readSettingsFile(const QString& name) const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WindowFixture: a real main window over a fake clock, a silent sound player, the generated
 // artwork of the build and a settings directory of its own.
 #pragma once
@@ -9,7 +10,6 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <functional>
 #include <memory>
 

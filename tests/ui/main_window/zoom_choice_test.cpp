@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The zoom chosen at start-up for the screens players have, over the drawn heights of the
 // generated artwork: the window with its frame stays inside the available area, and on
 // landscape screens the drawn layout spans at least 85% of the available height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window at zoom 1.5: drawn from the 2x pictures into a buffer of device pixels, and a
 // click lands where the player sees the spin button.
 #include "window_fixture.h"
