@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assets/generated_files.h"
-#include "built_in_pictures.h"
+#include "resources/built_in_pictures.h"
 
 #include <QSet>
 #include <gtest/gtest.h>

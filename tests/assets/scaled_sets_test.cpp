@@ -2,8 +2,8 @@
 // The 2x and 3x sets: every picture file beside the program and every built-in picture of the
 // main window, its dialogs and the Pyramid exists at exactly twice and three times its 1x size.
 #include "assets/generated_files.h"
-#include "built_in_pictures.h"
 #include "game/picture_names.h"
+#include "resources/built_in_pictures.h"
 
 #include <QDir>
 #include <QDirIterator>

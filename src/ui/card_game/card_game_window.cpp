@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card_game_window.h"
 
-#include "built_in_pictures.h"
+#include "resources/built_in_pictures.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card_painter.h"
 
-#include "built_in_pictures.h"
+#include "resources/built_in_pictures.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "borrow_dialog.h"
 
-#include "built_in_pictures.h"
+#include "resources/built_in_pictures.h"
 #include "ui/dialogs/side_window_look.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "artwork.h"
 
-#include "built_in_pictures.h"
 #include "game/picture_names.h"
+#include "resources/built_in_pictures.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pyramid_window.h"
 
-#include "built_in_pictures.h"
 #include "pyramid_square.h"
+#include "resources/built_in_pictures.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The card table's window, offscreen: layout, turning cards with the mouse, the cards' pixels,
 // the pause after a losing card, the buttons and the ways the window closes.
-#include "built_in_pictures.h"
 #include "game_on_host.h"
 #include "qt_recording_host.h"
+#include "resources/built_in_pictures.h"
 #include "ui/card_game/card_game_window.h"
 #include "window_lookup.h"
 

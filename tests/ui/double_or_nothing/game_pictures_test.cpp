@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in pictures of the two games: sizes, the card shape shared by face, mask, back and
 // joker, the back's palette, and the tiles' colours.
-#include "built_in_pictures.h"
+#include "resources/built_in_pictures.h"
 
 #include <QColor>
 #include <gtest/gtest.h>

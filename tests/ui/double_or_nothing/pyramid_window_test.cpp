@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Pyramid's window, offscreen: layout, opening squares with the mouse, the squares' pixels,
 // the hint boxes, the pause after "Lose", the buttons and the ways the window closes.
-#include "built_in_pictures.h"
 #include "game_on_host.h"
 #include "qt_recording_host.h"
+#include "resources/built_in_pictures.h"
 #include "ui/pyramid/pyramid_square.h"
 #include "ui/pyramid/pyramid_window.h"
 #include "window_lookup.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "built_in_pictures.h"
+#include "resources/built_in_pictures.h"
 
 #include "game/picture_names.h"
 
