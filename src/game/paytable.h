@@ -22,6 +22,22 @@ inline constexpr std::array<std::array<int, 3>, PaylineCount> Paylines{{
     {6, 4, 2}, // diagonals
 }};
 
+// The colour of each payline's badge on the machine's face, and of the line wherever it is drawn.
+struct LineColour
+{
+    std::uint8_t red, green, blue;
+};
+inline constexpr std::array<LineColour, PaylineCount> PaylineColours{{
+    {230, 30, 40},
+    {250, 210, 20},
+    {40, 190, 60},
+    {40, 110, 240},
+    {250, 130, 20},
+    {30, 200, 220},
+    {210, 60, 220},
+    {160, 230, 40},
+}};
+
 enum class PayTable
 {
     Regular,

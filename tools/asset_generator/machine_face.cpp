@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "machine_face.h"
 
+#include "game/paytable.h"
 #include "paint_kit.h"
 
 namespace zantaro::assets {
@@ -93,11 +94,8 @@ void paintWheelWindows(QPainter& painter, const FaceLayout& layout)
 
 void paintBadge(QPainter& painter, QPointF centre, qreal radius, int line)
 {
-    static const QColor lineColors[8] = {
-        QColor(230, 30, 40),  QColor(250, 210, 20), QColor(40, 190, 60),  QColor(40, 110, 240),
-        QColor(250, 130, 20), QColor(30, 200, 220), QColor(210, 60, 220), QColor(160, 230, 40),
-    };
-    const QColor color = lineColors[line - 1];
+    const LineColour& badge = PaylineColours[static_cast<std::size_t>(line - 1)];
+    const QColor color(badge.red, badge.green, badge.blue);
     painter.setPen(QPen(QColor(255, 244, 200), radius * 0.16));
     painter.setBrush(domeShading(centre, radius, color));
     painter.drawEllipse(centre, radius, radius);

@@ -3,7 +3,6 @@
 
 #include "game/paytable.h"
 #include "game/spin_recall_text.h"
-#include "line_colours.h"
 #include "ui/dialogs/side_window_look.h"
 
 #include <QPainter>
@@ -87,8 +86,8 @@ void RecallView::paintSymbols(QPainter& painter) const
     for (int line = 0; line < PaylineCount; ++line) {
         if (m_recall.linePays[line] <= 0)
             continue;
-        QColor colour = PaylineColours[line];
-        colour.setAlpha(200);
+        const LineColour& ink = PaylineColours[static_cast<std::size_t>(line)];
+        const QColor colour(ink.red, ink.green, ink.blue, 200);
         painter.setPen(QPen(colour, 4, Qt::SolidLine, Qt::RoundCap));
         const auto& wheels = Paylines[line];
         painter.drawPolyline(QPolygon{cellCentre(wheels[0]), cellCentre(wheels[1]), cellCentre(wheels[2])});

@@ -159,12 +159,8 @@ void MachinePainter::drawWinningsReadout(bool show)
 // (so invisible) when not.
 void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
 {
-    const QPoint at = freeSpinTextPosition();
-    const int size = labelPointSize(8, 12, 14);
     QPainter painter(&m_buffer);
-    painter.setFont(windowFont(size));
-    const QRect bounds =
-        painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, text);
+    const QRect bounds = freeSpinPlace(painter, text);
     painter.fillRect(bounds, Qt::black);
     painter.setPen(lit ? QColor(255, 0, 0) : QColor(0, 0, 0));
     painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
@@ -175,15 +171,19 @@ void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
 void MachinePainter::drawFreeSpinLabel()
 {
     const QString label = QStringLiteral("Win 3 FREE Spins:");
-    const QPoint at = freeSpinTextPosition();
-    const int size = labelPointSize(8, 12, 14);
     QPainter painter(&m_buffer);
-    painter.setFont(windowFont(size));
     // The label's own place is cleared too: text drawn over itself would come out bolder.
-    const QRect labelBounds =
-        painter.fontMetrics().boundingRect(QRect(at, QSize(0, 0)), Qt::AlignLeft | Qt::AlignTop, label);
-    touch(fillBlack(painter, m_freeSpinTextBounds.united(labelBounds)));
-    touch(drawLabel(painter, label, size, at.x(), at.y()));
+    touch(fillBlack(painter, m_freeSpinTextBounds.united(freeSpinPlace(painter, label))));
+    const QPoint at = freeSpinTextPosition();
+    touch(drawLabel(painter, label, labelPointSize(8, 12, 14), at.x(), at.y()));
+}
+
+// Sets the painter's font for the free-spin label's place and returns where the text lies there.
+QRect MachinePainter::freeSpinPlace(QPainter& painter, const QString& text) const
+{
+    painter.setFont(windowFont(labelPointSize(8, 12, 14)));
+    return painter.fontMetrics().boundingRect(QRect(freeSpinTextPosition(), QSize(0, 0)),
+                                              Qt::AlignLeft | Qt::AlignTop, text);
 }
 
 QPoint MachinePainter::freeSpinTextPosition() const

@@ -60,6 +60,7 @@ private:
     QRect fillBlack(QPainter& painter, const QRect& rect);
     int labelPointSize(int small, int medium, int large) const;
     QPoint freeSpinTextPosition() const;
+    QRect freeSpinPlace(QPainter& painter, const QString& text) const;
     void touch(const QRect& rect) { m_touched(rect); }
     // The buffer's pixels under a rectangle of the window.
     QRect devicePixels(const QRect& logical) const;
