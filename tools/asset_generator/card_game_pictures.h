@@ -7,7 +7,8 @@
 
 namespace zantaro::assets {
 
-// Writes the card game's pictures into the "card_game" folder under the resource directory.
+// Writes the card game's pictures into the "card_game" folder under the resource directory, at the
+// drawing scale (the larger sets named "@2x" and "@3x").
 void writeCardGamePictures(const QDir& resourceDir);
 
 } // namespace zantaro::assets

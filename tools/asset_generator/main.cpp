@@ -108,8 +108,6 @@ int main(int argc, char** argv)
     outputDir.mkpath(".");
     resourceDir.mkpath(".");
 
-    writeCardGamePictures(resourceDir);
-
     ArtworkWriter out(outputDir, resourceDir);
     writeIcons(out);
     writeSounds(out);
@@ -121,6 +119,7 @@ int main(int argc, char** argv)
         writeControlArtwork(out);
         writeDigitsAndGlyphs(out);
         writePyramidPictures(resourceDir);
+        writeCardGamePictures(resourceDir);
     }
     return out.allWritten() ? 0 : 1;
 }
