@@ -2,7 +2,6 @@
 #include "card_game_pictures.h"
 
 #include "court_figures.h"
-#include "game/picture_names.h"
 #include "paint_kit.h"
 #include "palette_reduction.h"
 #include "pyramid_pictures.h"
@@ -256,23 +255,18 @@ QImage pyramidGlyph()
 
 } // namespace
 
-void writeCardGamePictures(const QDir& resourceDir)
+void writeCardGamePictures(ArtworkWriter& out)
 {
-    resourceDir.mkpath("card_game");
-    const QDir dir(resourceDir.filePath("card_game"));
-    const auto path = [&dir](const char* name) {
-        return dir.filePath(QString::fromStdString(scaledPictureName(name, drawingScale())));
-    };
-    blankCard().save(path("Pos.png"));
-    cardMask().save(path("Neg.png"));
-    cardBack().save(path("back.png"));
-    jokerCard().save(path("Joker.png"));
-    courtFigures().save(path("Royal.png"));
-    suitSheet(15).save(path("Suits.png"));
-    suitSheet(11).save(path("SuitSm.png"));
-    rankSheet(SuitBlack).save(path("Black.png"));
-    rankSheet(SuitRed).save(path("Red.png"));
-    pyramidGlyph().save(path("PyramidGlyph.png"));
+    out.builtIn(blankCard(), "card_game/Pos.png");
+    out.builtIn(cardMask(), "card_game/Neg.png");
+    out.builtIn(cardBack(), "card_game/back.png");
+    out.builtIn(jokerCard(), "card_game/Joker.png");
+    out.builtIn(courtFigures(), "card_game/Royal.png");
+    out.builtIn(suitSheet(15), "card_game/Suits.png");
+    out.builtIn(suitSheet(11), "card_game/SuitSm.png");
+    out.builtIn(rankSheet(SuitBlack), "card_game/Black.png");
+    out.builtIn(rankSheet(SuitRed), "card_game/Red.png");
+    out.builtIn(pyramidGlyph(), "card_game/PyramidGlyph.png");
 }
 
 } // namespace zantaro::assets

@@ -118,8 +118,8 @@ int main(int argc, char** argv)
         writeMachineArtwork(out);
         writeControlArtwork(out);
         writeDigitsAndGlyphs(out);
-        writePyramidPictures(resourceDir);
-        writeCardGamePictures(resourceDir);
+        writePyramidPictures(out);
+        writeCardGamePictures(out);
     }
     return out.allWritten() ? 0 : 1;
 }
