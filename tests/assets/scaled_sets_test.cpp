@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The 2x and 3x sets: every picture file beside the program and every built-in picture of the
-// main window, its dialogs and the Pyramid exists at exactly twice and three times its 1x size.
+// main window, its dialogs and the two double-or-nothing games exists at exactly twice and three
+// times its 1x size.
 #include "assets/generated_files.h"
 #include "game/picture_names.h"
 #include "resources/built_in_pictures.h"
@@ -45,8 +46,8 @@ TEST(ScaledSets, everyPictureFileHasItsTwiceAndThreeTimesSizeSets)
 TEST(ScaledSets, everyBuiltInPictureOfTheWindowsHasItsTwiceAndThreeTimesSizeSets)
 {
     int checked = 0;
-    for (const QString& folder :
-         {QStringLiteral(":/pictures"), QStringLiteral(":/dialogs"), QStringLiteral(":/pyramid")}) {
+    for (const QString& folder : {QStringLiteral(":/pictures"), QStringLiteral(":/dialogs"),
+                                  QStringLiteral(":/pyramid"), QStringLiteral(":/card_game")}) {
         QDirIterator pictures(folder);
         while (pictures.hasNext()) {
             const QString path = pictures.next();
@@ -57,7 +58,7 @@ TEST(ScaledSets, everyBuiltInPictureOfTheWindowsHasItsTwiceAndThreeTimesSizeSets
             }
         }
     }
-    EXPECT_EQ(checked, 18);
+    EXPECT_EQ(checked, 28);
 }
 
 } // namespace

@@ -23,31 +23,37 @@ const QColor Outline(150, 150, 150);
 const QColor SuitRed(205, 20, 35);
 const QColor SuitBlack(20, 20, 20);
 
-// Whether a pixel lies on the card: the rectangle less its four rounded corners. Every card
-// picture cuts its corners with this one test, so the mask fits the faces pixel for pixel.
-bool onCard(int x, int y)
+// Whether a pixel of a card drawn at `scale` lies on the card: the rectangle less its four
+// rounded corners. Every card picture cuts its corners with this one test, so the mask fits the
+// faces pixel for pixel at every scale.
+bool onCard(int x, int y, int scale)
 {
-    const double px = x + 0.5;
-    const double py = y + 0.5;
+    const double px = (x + 0.5) / scale;
+    const double py = (y + 0.5) / scale;
     const double cx = std::clamp(px, CornerRadius, CardWidth - CornerRadius);
     const double cy = std::clamp(py, CornerRadius, CardHeight - CornerRadius);
     return std::hypot(px - cx, py - cy) <= CornerRadius;
 }
 
-bool onCardEdge(int x, int y)
+// The rim is one design pixel wide: `scale` pixels of the picture.
+bool onCardEdge(int x, int y, int scale)
 {
-    return onCard(x, y) && !(onCard(x - 1, y) && onCard(x + 1, y) && onCard(x, y - 1) && onCard(x, y + 1) &&
-                             x > 0 && y > 0 && x < CardWidth - 1 && y < CardHeight - 1);
+    const int right = CardWidth * scale - scale;
+    const int bottom = CardHeight * scale - scale;
+    return onCard(x, y, scale) &&
+           !(onCard(x - scale, y, scale) && onCard(x + scale, y, scale) && onCard(x, y - scale, scale) &&
+             onCard(x, y + scale, scale) && x >= scale && y >= scale && x < right && y < bottom);
 }
 
 // Black outside the corners and a grey rim along the card's edge, over whatever was drawn.
 void cutCorners(QImage& card)
 {
-    for (int y = 0; y < CardHeight; ++y) {
-        for (int x = 0; x < CardWidth; ++x) {
-            if (!onCard(x, y))
+    const int scale = drawingScale();
+    for (int y = 0; y < card.height(); ++y) {
+        for (int x = 0; x < card.width(); ++x) {
+            if (!onCard(x, y, scale))
                 card.setPixel(x, y, qRgb(0, 0, 0));
-            else if (onCardEdge(x, y))
+            else if (onCardEdge(x, y, scale))
                 card.setPixel(x, y, Outline.rgb());
         }
     }
@@ -55,18 +61,18 @@ void cutCorners(QImage& card)
 
 QImage blankCard()
 {
-    QImage card(CardWidth, CardHeight, QImage::Format_RGB32);
-    card.fill(Qt::white);
+    QImage card = canvas(QSize(CardWidth, CardHeight), Qt::white);
     cutCorners(card);
     return card;
 }
 
 QImage cardMask()
 {
-    QImage mask(CardWidth, CardHeight, QImage::Format_RGB32);
-    for (int y = 0; y < CardHeight; ++y) {
-        for (int x = 0; x < CardWidth; ++x)
-            mask.setPixel(x, y, onCard(x, y) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
+    const int scale = drawingScale();
+    QImage mask = canvas(QSize(CardWidth, CardHeight), Qt::white);
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x)
+            mask.setPixel(x, y, onCard(x, y, scale) ? qRgb(0, 0, 0) : qRgb(255, 255, 255));
     }
     return mask;
 }
@@ -123,12 +129,10 @@ QPainterPath suitShape(int suit)
 template <typename DrawCell>
 QImage spriteSheet(int cells, QSize cell, int sheetHeight, int turnedTop, DrawCell drawCell)
 {
-    QImage sheet(cells * cell.width(), sheetHeight, QImage::Format_RGB32);
-    sheet.fill(Qt::white);
+    QImage sheet = canvas(QSize(cells * cell.width(), sheetHeight), Qt::white);
     QPainter sheetPainter(&sheet);
     for (int index = 0; index < cells; ++index) {
-        QImage upright(cell, QImage::Format_RGB32);
-        upright.fill(Qt::white);
+        QImage upright = canvas(cell, Qt::white);
         QPainter painter(&upright);
         painter.setRenderHint(QPainter::Antialiasing);
         drawCell(painter, index);
@@ -241,8 +245,7 @@ QImage jokerCard()
 
 QImage pyramidGlyph()
 {
-    QImage glyph(32, 32, QImage::Format_ARGB32_Premultiplied);
-    glyph.fill(Qt::transparent);
+    QImage glyph = transparentCanvas(QSize(32, 32));
     QPainter painter(&glyph);
     const QColor green(20, 160, 60);
     for (const QRect& tile : {QRect(10, 4, 12, 12), QRect(3, 17, 12, 12), QRect(17, 17, 12, 12)})
@@ -252,20 +255,18 @@ QImage pyramidGlyph()
 
 } // namespace
 
-void writeCardGamePictures(const QDir& resourceDir)
+void writeCardGamePictures(ArtworkWriter& out)
 {
-    resourceDir.mkpath("card_game");
-    const QDir dir(resourceDir.filePath("card_game"));
-    blankCard().save(dir.filePath("Pos.png"));
-    cardMask().save(dir.filePath("Neg.png"));
-    cardBack().save(dir.filePath("back.png"));
-    jokerCard().save(dir.filePath("Joker.png"));
-    courtFigures().save(dir.filePath("Royal.png"));
-    suitSheet(15).save(dir.filePath("Suits.png"));
-    suitSheet(11).save(dir.filePath("SuitSm.png"));
-    rankSheet(SuitBlack).save(dir.filePath("Black.png"));
-    rankSheet(SuitRed).save(dir.filePath("Red.png"));
-    pyramidGlyph().save(dir.filePath("PyramidGlyph.png"));
+    out.builtIn(blankCard(), "card_game/Pos.png");
+    out.builtIn(cardMask(), "card_game/Neg.png");
+    out.builtIn(cardBack(), "card_game/back.png");
+    out.builtIn(jokerCard(), "card_game/Joker.png");
+    out.builtIn(courtFigures(), "card_game/Royal.png");
+    out.builtIn(suitSheet(15), "card_game/Suits.png");
+    out.builtIn(suitSheet(11), "card_game/SuitSm.png");
+    out.builtIn(rankSheet(SuitBlack), "card_game/Black.png");
+    out.builtIn(rankSheet(SuitRed), "card_game/Red.png");
+    out.builtIn(pyramidGlyph(), "card_game/PyramidGlyph.png");
 }
 
 } // namespace zantaro::assets

@@ -3,11 +3,12 @@
 // rank signs, and the glyph of its Pyramid button.
 #pragma once
 
-#include <QDir>
+#include "artwork_writer.h"
 
 namespace zantaro::assets {
 
-// Writes the card game's pictures into the "card_game" folder under the resource directory.
-void writeCardGamePictures(const QDir& resourceDir);
+// Writes the card game's pictures as built-in pictures under "card_game/", at the drawing scale
+// (the larger sets named "@2x" and "@3x").
+void writeCardGamePictures(ArtworkWriter& out);
 
 } // namespace zantaro::assets

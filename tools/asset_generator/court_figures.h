@@ -3,6 +3,8 @@
 // (the Royal sheet) and the jester on the joker. Only card_game_pictures.cpp includes it.
 #pragma once
 
+#include "paint_kit.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -169,37 +171,41 @@ inline void drawCourtHalf(QPainter& painter, Court court, bool redSuit)
 
 } // namespace figures
 
-// One figure, 47 by 74: two halves turned against each other inside a thin gold frame.
+// One figure, 47 by 74: two halves turned against each other inside a thin gold frame. The
+// frame's lines are filled rather than stroked, so each stays one design pixel wide at every
+// drawing scale.
 inline QImage courtFigure(Court court, bool redSuit)
 {
     const int half = FigureHeight / 2;
-    QImage top(FigureWidth, half, QImage::Format_RGB32);
-    top.fill(figures::Cream);
+    QImage top = canvas(QSize(FigureWidth, half), figures::Cream);
     QPainter halfPainter(&top);
     halfPainter.setRenderHint(QPainter::Antialiasing);
     figures::drawCourtHalf(halfPainter, court, redSuit);
     halfPainter.end();
 
-    QImage figure(FigureWidth, FigureHeight, QImage::Format_RGB32);
+    QImage figure = canvas(QSize(FigureWidth, FigureHeight), figures::Cream);
     QPainter painter(&figure);
-    painter.drawImage(0, 0, top);
-    painter.drawImage(0, half, top.mirrored(true, true));
-    painter.setPen(figures::Gold.darker(130));
-    painter.drawLine(1, half, FigureWidth - 2, half);
-    painter.setPen(QColor(60, 60, 90));
-    painter.drawRect(0, 0, FigureWidth - 1, FigureHeight - 1);
+    painter.drawImage(QPoint(0, 0), top);
+    painter.drawImage(QPoint(0, half), top.mirrored(true, true));
+    painter.fillRect(QRect(1, half, FigureWidth - 2, 1), figures::Gold.darker(130));
+    const QColor frame(60, 60, 90);
+    painter.fillRect(QRect(0, 0, FigureWidth, 1), frame);
+    painter.fillRect(QRect(0, FigureHeight - 1, FigureWidth, 1), frame);
+    painter.fillRect(QRect(0, 0, 1, FigureHeight), frame);
+    painter.fillRect(QRect(FigureWidth - 1, 0, 1, FigureHeight), frame);
     return figure;
 }
 
 // The Royal sheet: King, Queen and Jack across, figures for black suits above those for red.
 inline QImage courtFigures()
 {
-    QImage sheet(3 * FigureWidth, 2 * FigureHeight, QImage::Format_RGB32);
+    QImage sheet = canvas(QSize(3 * FigureWidth, 2 * FigureHeight), figures::Cream);
     QPainter painter(&sheet);
     const Court order[] = {Court::King, Court::Queen, Court::Jack};
     for (int column = 0; column < 3; ++column) {
         for (int row = 0; row < 2; ++row)
-            painter.drawImage(column * FigureWidth, row * FigureHeight, courtFigure(order[column], row == 1));
+            painter.drawImage(QPoint(column * FigureWidth, row * FigureHeight),
+                              courtFigure(order[column], row == 1));
     }
     return sheet;
 }

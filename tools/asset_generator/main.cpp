@@ -108,8 +108,6 @@ int main(int argc, char** argv)
     outputDir.mkpath(".");
     resourceDir.mkpath(".");
 
-    writeCardGamePictures(resourceDir);
-
     ArtworkWriter out(outputDir, resourceDir);
     writeIcons(out);
     writeSounds(out);
@@ -120,7 +118,8 @@ int main(int argc, char** argv)
         writeMachineArtwork(out);
         writeControlArtwork(out);
         writeDigitsAndGlyphs(out);
-        writePyramidPictures(resourceDir);
+        writePyramidPictures(out);
+        writeCardGamePictures(out);
     }
     return out.allWritten() ? 0 : 1;
 }

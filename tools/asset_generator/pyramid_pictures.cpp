@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pyramid_pictures.h"
 
-#include "game/picture_names.h"
 #include "paint_kit.h"
 
 #include <QImage>
@@ -89,16 +88,11 @@ void drawBevelledTile(QPainter& painter, const QRect& tile, const QColor& base, 
     painter.drawRect(tile.adjusted(0, 0, -1, -1));
 }
 
-void writePyramidPictures(const QDir& resourceDir)
+void writePyramidPictures(ArtworkWriter& out)
 {
-    resourceDir.mkpath("pyramid");
-    const QDir dir(resourceDir.filePath("pyramid"));
-    const auto path = [&dir](const char* name) {
-        return dir.filePath(QString::fromStdString(scaledPictureName(name, drawingScale())));
-    };
-    tile(QColor(20, 150, 60)).save(path("BlueBox.png"));
-    tile(QColor(190, 25, 25)).save(path("Red.png"));
-    cardGameGlyph().save(path("CardGameGlyph.png"));
+    out.builtIn(tile(QColor(20, 150, 60)), "pyramid/BlueBox.png");
+    out.builtIn(tile(QColor(190, 25, 25)), "pyramid/Red.png");
+    out.builtIn(cardGameGlyph(), "pyramid/CardGameGlyph.png");
 }
 
 } // namespace zantaro::assets

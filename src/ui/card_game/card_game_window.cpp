@@ -36,8 +36,10 @@ QLabel* addLabel(QWidget* parent, const QRect& geometry, const QColor& colour, i
 CardGameWindow::CardGameWindow(GameContext& context, std::function<void(int helpTopic)> showHelpTopic,
                                QWidget* parent)
     : QDialog(parent), m_context(context), m_showHelpTopic(std::move(showHelpTopic)), m_table(context),
-      m_tablePicture(ClientSize, QImage::Format_RGB32)
+      m_painter(devicePixelRatioF()), m_tablePicture(ClientSize * m_painter.scale(), QImage::Format_RGB32)
 {
+    // The table is laid out in its own pixels and drawn at the scale of the cards' pictures.
+    m_tablePicture.setDevicePixelRatio(m_painter.scale());
     setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     QPalette palette = this->palette();
@@ -52,7 +54,8 @@ CardGameWindow::CardGameWindow(GameContext& context, std::function<void(int help
     QPushButton* help = addButton(QStringLiteral("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton),
                                   QRect(312, 366, 96, 42));
     QPushButton* pyramid = addButton(QStringLiteral("&Pyramid"),
-                                     QIcon(QPixmap::fromImage(builtInPicture("card_game/PyramidGlyph.png"))),
+                                     QIcon(QPixmap::fromImage(builtInPictureFor(
+                                         QStringLiteral("card_game/PyramidGlyph.png"), devicePixelRatioF()))),
                                      QRect(418, 366, 96, 42));
     pyramid->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
@@ -98,10 +101,13 @@ void CardGameWindow::done(int result)
     QDialog::done(result);
 }
 
-void CardGameWindow::paintEvent(QPaintEvent* event)
+void CardGameWindow::paintEvent(QPaintEvent*)
 {
+    // The whole table, clipped to the region to paint: at a zoom between two picture sets the
+    // table is shrunk smoothly, and a partial repaint matches a full one pixel for pixel.
     QPainter painter(this);
-    painter.drawImage(event->rect(), m_tablePicture, event->rect());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRectF(rect()), m_tablePicture);
 }
 
 void CardGameWindow::mouseReleaseEvent(QMouseEvent* event)

@@ -26,7 +26,7 @@ public:
                    QWidget* parent = nullptr);
 
     const CardTable& table() const { return m_table; }
-    // The table as drawn, without the labels and buttons.
+    // The table as drawn, without the labels and buttons, at the cards' picture scale.
     const QImage& tablePicture() const { return m_tablePicture; }
 
     // Closing waits for a losing card's pause to end; the tally is made once, however it closes.

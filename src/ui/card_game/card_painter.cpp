@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card_painter.h"
 
+#include "game/picture_names.h"
 #include "resources/built_in_pictures.h"
 
 #include <QPainter>
@@ -9,10 +10,10 @@ namespace zantaro {
 
 namespace {
 
-QImage loadPicture(const char* name)
+QImage loadPicture(const char* name, qreal devicePixelRatio)
 {
     // Raster operations combine the pixels bit by bit; an opaque 32-bit format keeps them exact.
-    return builtInPicture(QStringLiteral("card_game/") + QLatin1String(name))
+    return builtInPictureFor(QStringLiteral("card_game/") + QLatin1String(name), devicePixelRatio)
         .convertToFormat(QImage::Format_RGB32);
 }
 
@@ -22,10 +23,13 @@ std::vector<QRect> joined(std::vector<QRect> first, const std::vector<QRect>& se
     return first;
 }
 
-// Copies a rectangle of a sprite sheet, stretching pixel by pixel where the target is larger.
+// Copies a rectangle of a sprite sheet, stretching pixel by pixel where the target is larger. Both
+// rectangles are in card pixels; the sheet's own pixel ratio says how many of its pixels that is.
 void copyRect(QPainter& painter, const QImage& sheet, const QRect& source, const QRect& target)
 {
-    painter.drawImage(target, sheet, source);
+    const qreal ratio = sheet.devicePixelRatio();
+    painter.drawImage(QRectF(target), sheet,
+                      QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
 }
 
 constexpr int RoyalWidth = 47;
@@ -64,16 +68,21 @@ std::vector<QRect> pipTargets(int value)
     }
 }
 
-CardPainter::CardPainter()
-    : m_Pos(loadPicture("Pos.png")), m_Neg(loadPicture("Neg.png")), m_back(loadPicture("back.png")),
-      m_Joker(loadPicture("Joker.png")), m_Royal(loadPicture("Royal.png")), m_Suits(loadPicture("Suits.png")),
-      m_SuitSm(loadPicture("SuitSm.png")), m_Black(loadPicture("Black.png")), m_Red(loadPicture("Red.png"))
+CardPainter::CardPainter(qreal devicePixelRatio)
+    : m_scale(sharpScaleFor(devicePixelRatio)), m_Pos(loadPicture("Pos.png", devicePixelRatio)),
+      m_Neg(loadPicture("Neg.png", devicePixelRatio)), m_back(loadPicture("back.png", devicePixelRatio)),
+      m_Joker(loadPicture("Joker.png", devicePixelRatio)),
+      m_Royal(loadPicture("Royal.png", devicePixelRatio)),
+      m_Suits(loadPicture("Suits.png", devicePixelRatio)),
+      m_SuitSm(loadPicture("SuitSm.png", devicePixelRatio)),
+      m_Black(loadPicture("Black.png", devicePixelRatio)), m_Red(loadPicture("Red.png", devicePixelRatio))
 {
 }
 
 QImage CardPainter::cardFace(int cardNumber) const
 {
-    QImage scratch(ScratchWidth, ScratchHeight, QImage::Format_RGB32);
+    QImage scratch(ScratchWidth * m_scale, ScratchHeight * m_scale, QImage::Format_RGB32);
+    scratch.setDevicePixelRatio(m_scale);
     scratch.fill(Qt::black);
     QPainter painter(&scratch);
     copyRect(painter, m_Pos, edges(0, 0, 73, 98), edges(0, 0, 73, 98));
@@ -127,10 +136,11 @@ void CardPainter::layCard(QPainter& table, const QImage& face, int x, int y) con
     // The mask clears the card's shape and keeps the table around it; the face, black outside
     // its corners, then fills only the cleared shape.
     const QRect card(0, 0, 73, 98);
+    const QRect target(x, y, card.width(), card.height());
     table.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    table.drawImage(QPoint(x, y), m_Neg, card);
+    copyRect(table, m_Neg, card, target);
     table.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
-    table.drawImage(QPoint(x, y), face, card);
+    copyRect(table, face, card, target);
     table.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
