@@ -8,7 +8,9 @@ namespace zantaro {
 
 void MainWindow::showHistory()
 {
-    HistoryWindow(m_game.history(), m_artwork.symbolSheet, helpTopicOpener(), this).exec();
+    HistoryWindow(m_game.history(), sharpestPicture(m_artwork, &ArtworkPictures::symbolSheet),
+                  helpTopicOpener(), this)
+        .exec();
 }
 
 void MainWindow::storeHistory()
