@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game.h"
 
+#include <array>
+
 namespace zantaro {
 
 Game::Game(GameHost host, GameState start) : m_state(std::move(start)), m_machine(m_state, host, m_random) {}
@@ -12,37 +14,28 @@ std::optional<std::string> Game::moveCredits(BorrowMode mode, std::int32_t amoun
 
 void Game::toggle(GameOption option)
 {
-    switch (option) {
-    case GameOption::Sound:
-        m_state.sound = !m_state.sound;
-        break;
-    case GameOption::Double:
-        m_state.doubleOn = !m_state.doubleOn;
-        break;
-    case GameOption::PayMode:
-        m_state.payMode = !m_state.payMode;
-        break;
-    case GameOption::AutoSpin:
-        m_state.autoSpin = !m_state.autoSpin;
-        break;
-    }
+    // The flag of each option, in GameOption order.
+    static constexpr std::array<bool GameState::*, 4> Flags{&GameState::sound, &GameState::doubleOn,
+                                                            &GameState::payMode, &GameState::autoSpin};
+    bool& flag = m_state.*Flags[static_cast<std::size_t>(option)];
+    flag = !flag;
 }
 
 void Game::openSlot(SavedGameStore& store, int slot, const CalendarDate& today)
 {
-    store.saveLoadGame(m_state, slot, false, {}, today);
+    store.load(m_state, slot, today);
 }
 
 void Game::storeSlot(SavedGameStore& store, int slot, std::string_view name, const CalendarDate& today) const
 {
-    GameState stored = m_state; // the store reads the fields it writes; the running game stays as it is
-    store.saveLoadGame(stored, slot, true, name, today);
+    store.save(m_state, slot, name, today);
 }
 
 GameState Game::readSlot(SavedGameStore& store, int slot, const CalendarDate& today) const
 {
+    // A slot holds the stored fields only; the rest of the game is the running one's.
     GameState stored = m_state;
-    store.saveLoadGame(stored, slot, false, {}, today);
+    store.load(stored, slot, today);
     return stored;
 }
 

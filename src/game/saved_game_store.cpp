@@ -106,17 +106,26 @@ std::string SavedGameStore::sectionName(int slot)
 void SavedGameStore::saveLoadGame(GameState& state, int slot, bool save, std::string_view name,
                                   const CalendarDate& today)
 {
-    const std::string section = sectionName(slot);
+    if (save)
+        this->save(state, slot, name, today);
+    else
+        load(state, slot, today);
+}
+
+void SavedGameStore::save(const GameState& state, int slot, std::string_view name, const CalendarDate& today)
+{
     IniDocument document(m_files.read(m_path).value_or(std::string()));
-    if (!save) {
-        readSlot(document, section, state, today);
-        return;
-    }
     // All 27 keys go into the text first and the file is replaced once, so a failed write leaves
     // the previous file whole instead of a slot that is half old and half new.
-    writeSlot(document, section, state, name, today);
+    writeSlot(document, sectionName(slot), state, name, today);
     if (!m_files.replace(m_path, document.text()))
         throw SaveFileError(m_path);
+}
+
+void SavedGameStore::load(GameState& state, int slot, const CalendarDate& today)
+{
+    const IniDocument document(m_files.read(m_path).value_or(std::string()));
+    readSlot(document, sectionName(slot), state, today);
 }
 
 } // namespace zantaro

@@ -37,6 +37,9 @@ public:
     // state, with a fresh game's values for whatever the slot lacks.
     void saveLoadGame(GameState& state, int slot, bool save, std::string_view name,
                       const CalendarDate& today);
+    // The two halves of saveLoadGame.
+    void save(const GameState& state, int slot, std::string_view name, const CalendarDate& today);
+    void load(GameState& state, int slot, const CalendarDate& today);
 
     // "GameNo1" to "GameNo8" for slots 0 to 7, "CurrentGame" for CurrentGameSlot.
     static std::string sectionName(int slot);

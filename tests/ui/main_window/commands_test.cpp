@@ -97,8 +97,10 @@ TEST(Commands, summaryBeforeAnySpinAsksForASpinFirst)
 TEST(Commands, newGameAnsweredNoChangesNothingAndYesStartsAFreshGameKeepingTheBet)
 {
     CommandsFixture game;
-    game.prepare([&](GameState& s) { s.credits = 321; });
-    game.prepare([&](GameState& s) { s.coinsPerLine = 3; });
+    game.prepare([&](GameState& s) {
+        s.credits = 321;
+        s.coinsPerLine = 3;
+    });
     answerNextMessageBox(QMessageBox::No);
     game.click(NewGameCommand);
     EXPECT_EQ(game.state().credits, 321);

@@ -26,10 +26,9 @@ struct SevensFixture : WindowFixture
         prepare([](GameState& game) {
             game.doubleOn = false;
             game.payMode = false;
-            for (Strip& strip : game.reelStrips)
-                strip.fill(Seven);
         });
-        clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp) - clock.tick.count();
+        fillStrips(Seven);
+        endNextSpinOnLamp(NothingLamp);
     }
     GameHistory& history() { return window->game().history(); }
 };

@@ -26,10 +26,9 @@ struct MidSpinFixture : WindowFixture
         prepare([](GameState& game) {
             game.doubleOn = false;
             game.payMode = true;
-            for (Strip& strip : game.reelStrips)
-                strip.fill(Seven);
         });
-        clock.timeOfDayAtStart = clockValueForFinalLamp(NothingLamp);
+        fillStrips(Seven);
+        endNextSpinOnLamp(NothingLamp);
     }
     void atHalfASecond(const std::function<void()>& act)
     {
@@ -152,14 +151,13 @@ TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysT
 TEST(Integrity, theFreeSpinLabelIsDrawnAgainWhenTheSeriesEnds)
 {
     MidSpinFixture game;
-    game.prepare([&](GameState& s) { s.payMode = false; });
+    game.fillStrips(Grape);
     game.prepare([](GameState& s) {
-        for (Strip& strip : s.reelStrips)
-            strip.fill(Grape);
+        s.payMode = false;
+        s.melons = 0;
+        s.apples = 0;
+        s.grapes = 1;
     });
-    game.prepare([&](GameState& s) { s.melons = 0; });
-    game.prepare([&](GameState& s) { s.apples = 0; });
-    game.prepare([&](GameState& s) { s.grapes = 1; });
     bool blinked = false;
     game.clock.onWait = [&] {
         if (!blinked && game.state().freeSpinMode) {

@@ -41,8 +41,10 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
 {
     WindowFixture fixture(Large);
     const int end = fixture.window->layout().machineRight + 227;
-    fixture.prepare([&](GameState& s) { s.linesPlayed = 8; });
-    fixture.prepare([&](GameState& s) { s.coinsPerLine = 8; });
+    fixture.prepare([&](GameState& s) {
+        s.linesPlayed = 8;
+        s.coinsPerLine = 8;
+    });
     const QImage before = fixture.window->backBuffer();
     fixture.window->presenter().drawCoinsPlayed();
     const QImage& buffer = fixture.window->backBuffer();

@@ -27,20 +27,8 @@ struct PlayingFixture : WindowFixture
             game.payMode = false;
         });
     }
-    void endNextSpinOnLamp(int lamp)
-    {
-        clock.timeOfDayAtStart = clockValueForFinalLamp(lamp) - clock.tick.count();
-    }
     void click(const HitRect& rect) { QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(rect)); }
     void press(Qt::Key key) { QTest::keyClick(window.get(), key); }
-    // Every wheel shows the symbol wherever it stops.
-    void fillStrips(std::uint8_t symbol)
-    {
-        prepare([symbol](GameState& game) {
-            for (Strip& strip : game.reelStrips)
-                strip.fill(symbol);
-        });
-    }
 };
 
 TEST(Playing, aClickOnTheSpinButtonTakesTheBetAndTurnsTheWheelsFor101Frames)
@@ -141,8 +129,10 @@ TEST(Playing, betsThatCannotBePlayedAreRefusedWithTheirMessages)
     game.press(Qt::Key_Return);
     EXPECT_EQ(text, QStringLiteral("You must place a bet first."));
 
-    game.prepare([&](GameState& s) { s.coinsPerLine = 8; });
-    game.prepare([&](GameState& s) { s.credits = 63; });
+    game.prepare([&](GameState& s) {
+        s.coinsPerLine = 8;
+        s.credits = 63;
+    });
     answerNextMessageBox(QMessageBox::Ok, &text);
     game.click(game.window->layout().spinRect);
     EXPECT_EQ(text, QStringLiteral("You do not have enough credits for that bet,"));
@@ -168,9 +158,11 @@ TEST(Playing, freeSpinsPlayOnTheirOwnStripsAndTheNormalStripsComeBackAtTheNextSp
 {
     PlayingFixture game;
     game.fillStrips(Grape);
-    game.prepare([&](GameState& s) { s.melons = 0; });
-    game.prepare([&](GameState& s) { s.apples = 0; });
-    game.prepare([&](GameState& s) { s.grapes = 1; });
+    game.prepare([&](GameState& s) {
+        s.melons = 0;
+        s.apples = 0;
+        s.grapes = 1;
+    });
     game.endNextSpinOnLamp(NothingLamp);
     game.press(Qt::Key_Return);
     EXPECT_GE(game.state().numberOfBarRolls, 3);
@@ -190,8 +182,10 @@ TEST(Playing, autoSpinKeepsSpinningWithoutLampBlinkAndTheStoredGameFollowsEveryS
 {
     PlayingFixture game;
     game.fillStrips(BlankL);
-    game.prepare([&](GameState& s) { s.spins = 24; });
-    game.prepare([&](GameState& s) { s.autoSpin = true; });
+    game.prepare([&](GameState& s) {
+        s.spins = 24;
+        s.autoSpin = true;
+    });
     bool blinkedDuringAutoSpin = false;
     game.clock.onWait = [&] {
         blinkedDuringAutoSpin |= game.window->isTimerActive(GameTimer::LampBlink);
@@ -230,8 +224,10 @@ TEST(Playing, aStoredRunningGameResumesAndClosingStoresItAgain)
 TEST(Playing, closingDuringAWinningSpinFinishesAndPaysItWithoutAnOfferBeforeTheGameIsStored)
 {
     PlayingFixture game;
-    game.prepare([&](GameState& s) { s.payMode = true; });
-    game.prepare([&](GameState& s) { s.doubleOn = true; });
+    game.prepare([&](GameState& s) {
+        s.payMode = true;
+        s.doubleOn = true;
+    });
     bool windowOpened = false;
     const ModalAnswer refuseAnyWindow = ModalAnswer::to<QDialog>([&](QDialog& dialog) {
         windowOpened = true;

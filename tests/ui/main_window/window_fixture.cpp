@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_fixture.h"
 
+#include "support/test_game.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
@@ -25,6 +27,19 @@ void WindowFixture::restart(ScreenFacts screen)
     window.reset();
     window = std::make_unique<MainWindow>(
         MainWindowServices{clock, sound, screen, m_programDirectory, settings.path()});
+}
+
+void WindowFixture::fillStrips(std::uint8_t symbol) const
+{
+    prepare([symbol](GameState& game) {
+        for (Strip& strip : game.reelStrips)
+            strip.fill(symbol);
+    });
+}
+
+void WindowFixture::endNextSpinOnLamp(int lamp)
+{
+    clock.timeOfDayAtStart = clockValueForFinalLamp(lamp) - clock.tick.count();
 }
 
 QString WindowFixture::readSettingsFile(const QString& name) const

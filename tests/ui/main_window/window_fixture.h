@@ -54,6 +54,10 @@ struct WindowFixture
         change(game);
         window->game().open(game);
     }
+    // Every wheel shows the symbol wherever it stops.
+    void fillStrips(std::uint8_t symbol) const;
+    // The next spin's reseed gives the lamp, whatever the clock has done so far.
+    void endNextSpinOnLamp(int lamp);
 
 private:
     QString m_programDirectory;
