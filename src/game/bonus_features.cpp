@@ -100,9 +100,7 @@ void checkBellPool(GameContext& context)
     appendCapped(state.spinReport, DecimalText(won).view());
     appendCapped(state.spinReport, "\r\n");
     addSaturated(state.bellPoolWon, won);
-    std::int32_t recalled = 0;
-    addSaturated(recalled, won);
-    context.note(SpinEventKind::BellPoolWon, recalled);
+    context.note(SpinEventKind::BellPoolWon, saturated32(won));
     state.bellPool = FreshBellPool;
     context.host.presenter.repaintWindow();
 }

@@ -24,6 +24,7 @@ void Game::toggle(GameOption option)
 void Game::openSlot(SavedGameStore& store, int slot, const CalendarDate& today)
 {
     store.load(m_state, slot, today);
+    m_machine.history().clear();
 }
 
 void Game::storeSlot(SavedGameStore& store, int slot, std::string_view name, const CalendarDate& today) const

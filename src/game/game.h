@@ -72,8 +72,10 @@ public:
     void flashWinningLine() { m_machine.flashWinningLine(); }
     void blinkFreeSpinCount() { m_machine.blinkFreeSpinCount(); }
 
-    // The recalls and chart of the running game, which a new game empties.
-    GameHistory& history() { return m_machine.history(); }
+    // The recalls and chart of the running game, which a new game and an opened slot empty.
+    const GameHistory& history() const { return m_machine.history(); }
+    // The history kept from an earlier run of the running game.
+    void openHistory(GameHistory history) { m_machine.history() = std::move(history); }
 
     // What a double-or-nothing window plays on; it changes the winnings through a
     // DoubleOrNothingRound.

@@ -50,14 +50,19 @@ struct GameContext
     }
 };
 
+// A 64-bit amount as a 32-bit one, stopped at the 32-bit limits instead of wrapped.
+inline std::int32_t saturated32(std::int64_t value)
+{
+    constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t highest = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(value < lowest ? lowest : value > highest ? highest : value);
+}
+
 // Adds to a 32-bit money or counter field, stopping at the 32-bit limits instead of wrapping:
 // a stored game may hold any value, and a wrapped balance would lose the player's credits.
 inline void addSaturated(std::int32_t& field, std::int64_t amount)
 {
-    constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min();
-    constexpr std::int64_t highest = std::numeric_limits<std::int32_t>::max();
-    const std::int64_t sum = static_cast<std::int64_t>(field) + amount;
-    field = static_cast<std::int32_t>(sum < lowest ? lowest : sum > highest ? highest : sum);
+    field = saturated32(static_cast<std::int64_t>(field) + amount);
 }
 
 } // namespace zantaro

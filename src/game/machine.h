@@ -51,6 +51,7 @@ public:
     GameContext& context() { return m_context; }
     // The recalls and chart of the running game; a new game starts it empty.
     GameHistory& history() { return m_history; }
+    const GameHistory& history() const { return m_history; }
 
 private:
     bool acceptBet();

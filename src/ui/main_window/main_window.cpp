@@ -43,7 +43,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
                                                     [this](int number) { runCommand(number); });
 
     saveLoadGame(CurrentGameSlot, false, {});
-    m_game.history() = m_historyFile.read();
+    m_game.openHistory(m_historyFile.read());
     repaintWindow();
 }
 

@@ -115,7 +115,6 @@ private:
     void storeRunningGame();
     void storeHistory();
     // A new game or a loaded slot: its history starts empty, in memory and in its file.
-    void startEmptyHistory();
     QString helpFile() const;
     std::function<void(int)> helpTopicOpener() const;
     void pressAt(int x, int y);

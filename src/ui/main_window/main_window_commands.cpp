@@ -122,7 +122,7 @@ void MainWindow::showGameSlotDialog()
     const bool opening = !state().saveMode;
     if (GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted &&
         opening)
-        startEmptyHistory();
+        storeHistory(); // an opened slot starts an empty history
 }
 
 void MainWindow::flipToggle(int number, GameOption option)

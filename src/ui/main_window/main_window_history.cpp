@@ -18,10 +18,4 @@ void MainWindow::storeHistory()
     m_historyFile.store(m_game.history());
 }
 
-void MainWindow::startEmptyHistory()
-{
-    m_game.history().clear();
-    storeHistory();
-}
-
 } // namespace zantaro

@@ -30,7 +30,7 @@ struct SevensFixture : WindowFixture
         fillStrips(Seven);
         endNextSpinOnLamp(NothingLamp);
     }
-    GameHistory& history() { return window->game().history(); }
+    const GameHistory& history() { return window->game().history(); }
 };
 
 TEST(MainWindowHistory, aPaidSpinIsStillRecalledAfterARestart)
