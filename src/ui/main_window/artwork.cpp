@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "artwork.h"
 
+#include "device_pixels.h"
 #include "game/picture_names.h"
 #include "resources/built_in_pictures.h"
 
@@ -169,6 +170,13 @@ void drawPicture(QPainter& painter, const Artwork& artwork, QImage ArtworkPictur
         return;
     }
     const qreal ratio = artwork.sharpRatio;
+    if (target.size() == source.size() && hasWholePixelRatio(painter) &&
+        painter.device()->devicePixelRatioF() == ratio) {
+        const int scale = qRound(ratio);
+        blitDevicePixels(painter, target.topLeft() * scale, sharp,
+                         QRect(source.topLeft() * scale, source.size() * scale));
+        return;
+    }
     painter.drawImage(QRectF(target), sharp,
                       QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
 }

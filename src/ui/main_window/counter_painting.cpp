@@ -18,7 +18,7 @@ template <typename T> const T& byClass(WidthClass widthClass, const T& small, co
 QRect MachinePainter::drawCounter(std::int64_t value, int x, int y, bool yellow, bool rightAligned,
                                   bool tight)
 {
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     const QRect touched = drawNumber(painter, m_artwork, value, x, y, {yellow, rightAligned, tight});
     touch(touched);
     return touched;
@@ -68,7 +68,7 @@ void MachinePainter::drawLightningRow()
     const int iconHeight = m_artwork.bonus.height() / 4;
     QPoint slot = byClass(m_layout.widthClass, QPoint(125, 65), QPoint(190, 80), QPoint(200, 100));
     const int litStep = m_layout.widthClass == WidthClass::Small ? iconWidth - 5 : iconWidth;
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     QRect touched;
     for (int icon = 1; icon <= 3; ++icon) {
         const QRect target(slot, QSize(iconWidth, iconHeight));
@@ -107,7 +107,7 @@ void MachinePainter::drawBonusPyramid()
         {x0 + 2 * size, y0 + 2 * size, 3, m_state.grapes >= 2},
         {x0 + 3 * size, y0 + 2 * size, 3, m_state.grapes >= 3},
     };
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     QRect touched;
     for (const Slot& slot : fruitSlots) {
         const QRect target(slot.x, slot.y, size, size);
@@ -128,10 +128,10 @@ void MachinePainter::drawWinningsReadout(bool show)
         return; // small screens have no room for the readout
     const bool medium = screenWidth <= 999;
     const QString label = QStringLiteral("Winnings:");
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     if (show && m_state.winnings != 0) {
         if (medium) {
-            const QFontMetrics metrics(windowFont(12), &m_buffer);
+            const QFontMetrics metrics(windowFont(12), painter.device());
             const QRect text = drawLabel(painter, label, 12,
                                          m_artwork.pictureLeft - 5 - metrics.horizontalAdvance(label), 10);
             painter.end();
@@ -146,12 +146,12 @@ void MachinePainter::drawWinningsReadout(bool show)
         return;
     }
     if (medium) {
-        const int labelWidth = QFontMetrics(windowFont(12), &m_buffer).horizontalAdvance(label);
+        const int labelWidth = QFontMetrics(windowFont(12), painter.device()).horizontalAdvance(label);
         touch(fillBlack(painter, QRect(QPoint(m_artwork.pictureLeft - labelWidth - 5, 10),
                                        QPoint(m_artwork.pictureLeft - 2, 59))));
     } else {
-        touch(fillBlack(painter,
-                        QRect(QPoint(m_layout.machineRight + 1, 240), QPoint(m_buffer.width() - 1, 299))));
+        touch(fillBlack(
+            painter, QRect(QPoint(m_layout.machineRight + 1, 240), QPoint(m_canvas.bounds().right(), 299))));
     }
 }
 
@@ -159,7 +159,7 @@ void MachinePainter::drawWinningsReadout(bool show)
 // (so invisible) when not.
 void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
 {
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     const QRect bounds = freeSpinPlace(painter, text);
     painter.fillRect(bounds, Qt::black);
     painter.setPen(lit ? QColor(255, 0, 0) : QColor(0, 0, 0));
@@ -171,7 +171,7 @@ void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
 void MachinePainter::drawFreeSpinLabel()
 {
     const QString label = QStringLiteral("Win 3 FREE Spins:");
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     // The label's own place is cleared too: text drawn over itself would come out bolder.
     touch(fillBlack(painter, m_freeSpinTextBounds.united(freeSpinPlace(painter, label))));
     const QPoint at = freeSpinTextPosition();

@@ -20,8 +20,8 @@ QFont windowFont(int pointSize)
 }
 
 MachinePainter::MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout,
-                               int dotsPerInch, QImage& buffer, TouchedCallback touched)
-    : m_state(state), m_artwork(artwork), m_layout(layout), m_dotsPerInch(dotsPerInch), m_buffer(buffer),
+                               int dotsPerInch, Canvas& canvas, TouchedCallback touched)
+    : m_state(state), m_artwork(artwork), m_layout(layout), m_dotsPerInch(dotsPerInch), m_canvas(canvas),
       m_touched(std::move(touched))
 {
 }
@@ -29,8 +29,8 @@ MachinePainter::MachinePainter(const GameState& state, const Artwork& artwork, c
 void MachinePainter::paintWholeWindow()
 {
     {
-        QPainter painter(&m_buffer);
-        painter.fillRect(m_buffer.rect(), Qt::black); // the window-frame colour behind everything
+        CanvasPainter painter(m_canvas);
+        painter.fillRect(m_canvas.bounds(), Qt::black); // the window-frame colour behind everything
         const QImage& machine = m_artwork.machinePicture;
         drawPicture(painter, m_artwork, &ArtworkPictures::machinePicture,
                     QRect(QPoint(m_artwork.pictureLeft, m_artwork.pictureTop), machine.size()),
@@ -39,7 +39,7 @@ void MachinePainter::paintWholeWindow()
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         drawWheelCell(wheel);
     {
-        QPainter painter(&m_buffer);
+        CanvasPainter painter(m_canvas);
         const QRect buttonFace(0, 0, m_artwork.spinBtn.width(), m_artwork.spinBtn.height());
         drawPicture(painter, m_artwork, &ArtworkPictures::stopBtn, m_layout.stopRect.pictureRect(),
                     buttonFace);
@@ -54,14 +54,14 @@ void MachinePainter::paintWholeWindow()
     drawLightningRow();
     drawBonusPyramid();
     {
-        QPainter painter(&m_buffer);
+        CanvasPainter painter(m_canvas);
         drawAdjusters(painter);
     }
     drawCoinsPlayed();
     drawWinningsReadout(true);
     for (int lamp = 0; lamp < LampCount; ++lamp)
         drawLamp(lamp);
-    touch(m_buffer.rect());
+    touch(m_canvas.bounds());
 }
 
 int MachinePainter::labelPointSize(int small, int medium, int large) const
@@ -149,7 +149,7 @@ void MachinePainter::drawWheelCell(int wheel)
     const int size = m_artwork.cellSize;
     const QRect source((code % 4) * size, (code / 4) * size, size, size);
     const QRect target = symbolRect(wheel);
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     drawPicture(painter, m_artwork, &ArtworkPictures::symbolSheet, target, source);
     touch(target);
 }
@@ -161,7 +161,7 @@ void MachinePainter::drawLamp(int lamp)
     const QRect source(lamp * lampWidth, m_state.lamps[lamp] ? 0 : lampHeight, lampWidth, lampHeight);
     const int left = m_artwork.pictureLeft + lamp * lampWidth + 2 + (m_artwork.screenWidth < 1000 ? 32 : 0);
     const QRect target(left, m_artwork.pictureTop + m_artwork.machinePicture.height(), lampWidth, lampHeight);
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     drawPicture(painter, m_artwork, &ArtworkPictures::lampBar, target, source);
     touch(target);
 }

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// MachinePainter: draws the machine, its counters, lamps and wheels into the main window's back
-// buffer - everything at once for a full repaint, or one item at a time as the game changes it -
-// and reports each rectangle it touched so the window can show it.
+// MachinePainter: draws the machine, its counters, lamps and wheels on the main window's canvas -
+// everything at once for a full repaint, or one item at a time as the game changes it - and
+// reports each rectangle it touched so the window can show it.
 #pragma once
 
 #include "artwork.h"
+#include "canvas.h"
 #include "game/game_state.h"
 #include "window_layout.h"
 
@@ -21,7 +22,7 @@ public:
     using TouchedCallback = std::function<void(const QRect&)>;
 
     MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout,
-                   int dotsPerInch, QImage& buffer, TouchedCallback touched);
+                   int dotsPerInch, Canvas& canvas, TouchedCallback touched);
 
     // The whole window in its fixed order; the blinking free-spin text is not part of it.
     void paintWholeWindow();
@@ -62,14 +63,14 @@ private:
     QPoint freeSpinTextPosition() const;
     QRect freeSpinPlace(QPainter& painter, const QString& text) const;
     void touch(const QRect& rect) { m_touched(rect); }
-    // The buffer's pixels under a rectangle of the window.
-    QRect devicePixels(const QRect& logical) const;
+    // The device pixels under a rectangle of the window.
+    static QRect devicePixels(const QRect& logical, qreal ratio);
 
     const GameState& m_state;
     const Artwork& m_artwork;
     const WindowLayout& m_layout;
     const int m_dotsPerInch;
-    QImage& m_buffer;
+    Canvas& m_canvas;
     TouchedCallback m_touched;
     std::array<QImage, WheelCount> m_captures;
     QRect m_freeSpinTextBounds;

@@ -17,8 +17,8 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_programDirectory(services.programDirectory), m_settingsDirectory(services.settingsDirectory),
       m_store(m_files, settingsFile(SavedGameFileName)),
       m_game(GameHost(m_clock, m_presenter, m_timers, m_cueSound, *this, *this)), m_artwork(builtInArtwork()),
-      m_painter(m_game.state(), m_artwork, m_layout, services.screen.dotsPerInch, m_buffer,
-                [this](const QRect& rect) { update(rect); }),
+      m_painter(m_game.state(), m_artwork, m_layout, services.screen.dotsPerInch, m_canvas,
+                [this](const QRect& rect) { m_canvas.touched(rect); }),
       m_presenter(m_painter, [this] { m_commandStrip->drawCommandCaptions(m_game.state()); }),
       m_cueSound(m_sound, m_clock), m_timers(m_game)
 {
@@ -27,14 +27,12 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 
     m_artworkComplete = loadArtwork(m_artwork, m_programDirectory, m_screen);
-    // Qt scales the window by the start-up zoom; the buffer and the pictures follow its pixels.
+    // Qt scales the window by the start-up zoom; the pictures follow its pixels.
     const qreal ratio = devicePixelRatioF();
     if (ratio > 1.0)
         loadSharpArtwork(m_artwork, m_programDirectory, m_screen, ratio);
     m_layout = layoutWindow(m_artwork);
     placeWindow();
-    m_buffer = QImage(qCeil(width() * ratio), qCeil(height() * ratio), QImage::Format_RGB32);
-    m_buffer.setDevicePixelRatio(ratio);
     m_logo = new PictureButton(0, sharpestPicture(m_artwork, &ArtworkPictures::logo), this);
     m_logo->move(m_layout.logoTopLeft);
     connect(m_logo, &PictureButton::clicked, this, [this] { showAbout(); });
@@ -81,11 +79,11 @@ bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool
     }
 }
 
+// Qt asks for a paint when the window is first shown or its picture was lost: everything is drawn
+// from the game as it stands. Every other change is drawn as the game reports it.
 void MainWindow::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
-    // The buffer has the window's device pixels; the painter's clip is the region to repaint.
-    painter.drawImage(QPointF(0, 0), m_buffer);
+    m_canvas.paintEvent([this] { m_painter.paintWholeWindow(); });
 }
 
 void MainWindow::mousePressEvent(QMouseEvent* event)

@@ -18,6 +18,7 @@
 #include "platform/history_file.h"
 #include "platform/screen_facts.h"
 #include "platform/sound_player.h"
+#include "window_canvas.h"
 #include "window_layout.h"
 #include "window_presenter.h"
 
@@ -52,7 +53,10 @@ public:
     Game& game() { return m_game; }
     const Artwork& artwork() const { return m_artwork; }
     const WindowLayout& layout() const { return m_layout; }
-    const QImage& backBuffer() const { return m_buffer; }
+    // The window's pixels as shown (device pixels); null until the window has been painted.
+    QImage shownPixels() const { return m_canvas.pixels(); }
+    // True once the window has been painted: from then on each change is drawn as it happens.
+    bool painted() const { return m_canvas.painted(); }
     bool isTimerActive(GameTimer timer) const { return m_timers.isActive(timer); }
     CommandStrip& commandStrip() { return *m_commandStrip; }
     PictureButton& logo() { return *m_logo; }
@@ -134,7 +138,7 @@ private:
     Artwork m_artwork;
     bool m_artworkComplete = false;
     WindowLayout m_layout;
-    QImage m_buffer;
+    WindowCanvas m_canvas{*this};
     MachinePainter m_painter;
     std::unique_ptr<CommandStrip> m_commandStrip;
     PictureButton* m_logo = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The spinning wheels: motion frames, the white blank behind a stopping symbol, the bounce of the
 // captured picture, and the hatched highlight of a winning line.
+#include "device_pixels.h"
 #include "game/paytable.h"
 #include "game/reels.h"
 #include "machine_painter.h"
@@ -54,7 +55,7 @@ void MachinePainter::drawMotionFrame(int wheel, int motionOffset)
     const QRect target(m_artwork.pictureLeft + g.motionLeft + (wheel % 3) * g.columnStep, window.top(),
                        m_artwork.cellSize, g.windowHeight);
     const int firstRows = std::min(g.windowHeight, MotionStripRows - motionOffset);
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     drawPicture(painter, m_artwork, &ArtworkPictures::motionStrip,
                 QRect(target.left(), target.top(), target.width(), firstRows),
                 QRect(0, motionOffset, target.width(), firstRows));
@@ -70,31 +71,35 @@ void MachinePainter::drawMotionFrame(int wheel, int motionOffset)
 void MachinePainter::fillWheelBlank(int wheel)
 {
     const QRect blank = wheelWindowRect(wheel);
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     painter.fillRect(blank, Qt::white);
     touch(blank);
 }
 
-// The capture keeps the buffer's device pixels, so the bounce moves them without resampling.
+// The capture keeps the window's device pixels, so the bounce moves them without resampling.
 void MachinePainter::captureWheel(int wheel)
 {
-    m_captures[wheel] = m_buffer.copy(devicePixels(bounceRect(wheel)));
+    const CanvasPainter painter(m_canvas);
+    m_captures[wheel] =
+        painter.copyPixels(devicePixels(bounceRect(wheel), painter.device()->devicePixelRatioF()));
 }
 
 void MachinePainter::drawCapturedWheel(int wheel, int offsetDown)
 {
     const QRect target = bounceRect(wheel).translated(0, offsetDown);
     const QImage& capture = m_captures[wheel];
-    const qreal ratio = m_buffer.devicePixelRatio();
-    QPainter painter(&m_buffer);
-    painter.drawImage(QRectF(QPointF(devicePixels(target).topLeft()) / ratio, QSizeF(capture.size()) / ratio),
-                      capture);
+    CanvasPainter painter(m_canvas);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    const QPoint topLeft = devicePixels(target, ratio).topLeft();
+    if (hasWholePixelRatio(painter))
+        blitDevicePixels(painter, topLeft, capture, capture.rect());
+    else
+        painter.drawImage(QRectF(QPointF(topLeft) / ratio, QSizeF(capture.size()) / ratio), capture);
     touch(target);
 }
 
-QRect MachinePainter::devicePixels(const QRect& logical) const
+QRect MachinePainter::devicePixels(const QRect& logical, qreal ratio)
 {
-    const qreal ratio = m_buffer.devicePixelRatio();
     return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
 }
 
@@ -104,7 +109,7 @@ void MachinePainter::drawLineHighlight(int line)
 {
     const bool small = m_artwork.screenWidth < 1000;
     const QSize box = small ? QSize(65, 97) : QSize(99, 150);
-    QPainter painter(&m_buffer);
+    CanvasPainter painter(m_canvas);
     painter.setPen(QColor(255, 0, 0));
     painter.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
     for (const int wheel : Paylines[line]) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // WindowPresenter: the game's presenter in the main window - each change the game reports is drawn
-// by the machine painter into the back buffer, the command captions by the command strip.
+// by the machine painter on the window's canvas, the command captions by the command strip.
 #pragma once
 
 #include "game/host.h"

@@ -168,11 +168,11 @@ TEST(Integrity, theFreeSpinLabelIsDrawnAgainWhenTheSeriesEnds)
     game.spin();
     ASSERT_TRUE(blinked);
     const QRect label(0, 195, 220, 30); // "Win 3 FREE Spins:" on a large screen, at (10, 200)
-    const QImage afterSeries = game.window->backBuffer().copy(label);
+    const QImage afterSeries = game.window->shownPixels().copy(label);
 
     game.window->repaintWindow();
 
-    EXPECT_EQ(afterSeries, game.window->backBuffer().copy(label));
+    EXPECT_EQ(afterSeries, game.window->shownPixels().copy(label));
 }
 
 void spinWithoutABet()

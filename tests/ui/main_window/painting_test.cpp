@@ -18,7 +18,7 @@ TEST(CounterPainting, creditsFallingFrom100To99LeaveNoTraceOfTheThirdDigit)
     fixture.window->presenter().drawCredits();
     fixture.prepare([&](GameState& s) { s.credits = 99; });
     fixture.window->presenter().drawCredits();
-    const QImage& buffer = fixture.window->backBuffer();
+    const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(anyLit(buffer, QRect(5, 30, 64, 42)));
     EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
 }
@@ -30,11 +30,11 @@ TEST(CounterPainting, creditsFallingFrom1000To99KeepTheFourthDigitUntilTheNextFu
     fixture.window->presenter().drawCredits();
     fixture.prepare([&](GameState& s) { s.credits = 99; });
     fixture.window->presenter().drawCredits();
-    const QImage& buffer = fixture.window->backBuffer();
+    const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
     EXPECT_TRUE(anyLit(buffer, QRect(5 + 96, 30, 32, 42)));
     fixture.window->repaintWindow();
-    EXPECT_TRUE(allBlack(fixture.window->backBuffer(), QRect(5 + 96, 30, 32, 42)));
+    EXPECT_TRUE(allBlack(fixture.window->shownPixels(), QRect(5 + 96, 30, 32, 42)));
 }
 
 TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBeforeIt)
@@ -45,17 +45,17 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
         s.linesPlayed = 8;
         s.coinsPerLine = 8;
     });
-    const QImage before = fixture.window->backBuffer();
+    const QImage before = fixture.window->shownPixels();
     fixture.window->presenter().drawCoinsPlayed();
-    const QImage& buffer = fixture.window->backBuffer();
+    const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(anyLit(buffer, QRect(end - 32, 140, 32, 42)));
     EXPECT_TRUE(anyLit(buffer, QRect(end - 64, 140, 32, 42)));
     EXPECT_LE(differenceBounds(before, buffer).right(), end - 1); // nothing at or right of x
 
     fixture.prepare([&](GameState& s) { s.coinsPerLine = 1; });
     fixture.window->presenter().drawCoinsPlayed();
-    EXPECT_TRUE(allBlack(buffer, QRect(end - 64, 140, 32, 42)));
-    EXPECT_TRUE(anyLit(buffer, QRect(end - 32, 140, 32, 42)));
+    EXPECT_TRUE(allBlack(fixture.window->shownPixels(), QRect(end - 64, 140, 32, 42)));
+    EXPECT_TRUE(anyLit(fixture.window->shownPixels(), QRect(end - 32, 140, 32, 42)));
 }
 
 TEST(CounterPainting, aSingleLightningIconOnASmallScreenHasItsLeftFivePixelsCoveredByTheBlackSlot)
@@ -63,7 +63,7 @@ TEST(CounterPainting, aSingleLightningIconOnASmallScreenHasItsLeftFivePixelsCove
     WindowFixture fixture(Small);
     fixture.prepare([&](GameState& s) { s.lightning = 1; });
     fixture.window->presenter().drawLightningRow();
-    const QImage& buffer = fixture.window->backBuffer();
+    const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(allBlack(buffer, QRect(98, 65, 32, 32))); // the black slot, over columns 125 to 129
     EXPECT_TRUE(anyLit(buffer, QRect(130, 65, 27, 32)));  // the rest of the icon
     EXPECT_TRUE(allBlack(buffer, QRect(71, 65, 27, 32))); // the third slot
@@ -74,23 +74,23 @@ TEST(CounterPainting, eachLampOfA256PixelBarIs32PixelsWideUnderTheMachine)
     WindowFixture fixture(Medium);
     const Artwork& artwork = fixture.window->artwork();
     ASSERT_EQ(artwork.lampBar.width(), 256);
-    const QImage before = fixture.window->backBuffer();
+    const QImage before = fixture.window->shownPixels();
     fixture.prepare([&](GameState& s) { s.lamps[3] = true; });
     fixture.window->presenter().drawLamp(3);
     const QRect lamp(artwork.pictureLeft + 3 * 32 + 2 + 32,
                      artwork.pictureTop + artwork.machinePicture.height(), 32, artwork.lampBar.height() / 2);
-    EXPECT_TRUE(lamp.contains(differenceBounds(before, fixture.window->backBuffer())));
-    EXPECT_FALSE(differenceBounds(before, fixture.window->backBuffer()).isEmpty());
+    EXPECT_TRUE(lamp.contains(differenceBounds(before, fixture.window->shownPixels())));
+    EXPECT_FALSE(differenceBounds(before, fixture.window->shownPixels()).isEmpty());
 }
 
 TEST(WinningsReadout, isNeitherDrawnNorClearedOnA700PixelScreen)
 {
     WindowFixture fixture({700, 600, 32, 96});
-    const QImage before = fixture.window->backBuffer();
+    const QImage before = fixture.window->shownPixels();
     fixture.prepare([&](GameState& s) { s.winnings = 50; });
     fixture.window->presenter().drawWinningsReadout(true);
     fixture.window->presenter().drawWinningsReadout(false);
-    EXPECT_EQ(fixture.window->backBuffer(), before);
+    EXPECT_EQ(fixture.window->shownPixels(), before);
 }
 
 TEST(WinningsReadout, standsLeftOfTheMachineOnMediumScreensAndAZeroClearsIt)
@@ -100,10 +100,10 @@ TEST(WinningsReadout, standsLeftOfTheMachineOnMediumScreensAndAZeroClearsIt)
     const QRect area(pictureLeft - 100, 10, 98, 50);
     fixture.prepare([&](GameState& s) { s.winnings = 50; });
     fixture.window->presenter().drawWinningsReadout(true);
-    EXPECT_TRUE(anyLit(fixture.window->backBuffer(), area));
+    EXPECT_TRUE(anyLit(fixture.window->shownPixels(), area));
     fixture.prepare([&](GameState& s) { s.winnings = 0; });
     fixture.window->presenter().drawWinningsReadout(true);
-    EXPECT_TRUE(allBlack(fixture.window->backBuffer(), QRect(pictureLeft - 60, 10, 58, 50)));
+    EXPECT_TRUE(allBlack(fixture.window->shownPixels(), QRect(pictureLeft - 60, 10, 58, 50)));
 }
 
 TEST(WinningsReadout, standsRightOfTheMachineOnLargeScreensAndIsClearedToTheWindowEdge)
@@ -112,17 +112,18 @@ TEST(WinningsReadout, standsRightOfTheMachineOnLargeScreensAndIsClearedToTheWind
     const int right = fixture.window->layout().machineRight;
     fixture.prepare([&](GameState& s) { s.winnings = 1234; });
     fixture.window->presenter().drawWinningsReadout(true);
-    const QImage& buffer = fixture.window->backBuffer();
+    const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(anyLit(buffer, QRect(right + 115, 243, 4 * 32, 42)));
     fixture.window->presenter().drawWinningsReadout(false);
-    EXPECT_TRUE(allBlack(buffer, QRect(right + 1, 240, buffer.width() - right - 1, 60)));
+    EXPECT_TRUE(
+        allBlack(fixture.window->shownPixels(), QRect(right + 1, 240, buffer.width() - right - 1, 60)));
 }
 
 TEST(WheelPainting, theStartUpWheelsShowTheirSymbolsFromTheSheet)
 {
     WindowFixture fixture(Large);
     const Artwork& artwork = fixture.window->artwork();
-    const QImage& buffer = fixture.window->backBuffer();
+    const QImage buffer = fixture.window->shownPixels();
     // Wheel 7 shows the Wild, the sheet's first sprite; wheel 0 a melon, code 2.
     EXPECT_EQ(buffer.copy(artwork.pictureLeft + 79 + 124, artwork.pictureTop + 94 + 2 * 173, 96, 96),
               artwork.symbolSheet.copy(0, 0, 96, 96));
@@ -135,7 +136,7 @@ TEST(WheelPainting, aLineHighlightHatchesItsThreeWheelWindowsInRed)
     WindowFixture fixture(Medium);
     const Artwork& artwork = fixture.window->artwork();
     fixture.window->presenter().drawLineHighlight(6); // the diagonal 0, 4, 8
-    const QImage& buffer = fixture.window->backBuffer();
+    const QImage buffer = fixture.window->shownPixels();
     const QPoint corner(artwork.pictureLeft + 49 + 81, artwork.pictureTop + 45 + 112); // wheel 4's window
     EXPECT_EQ(buffer.pixel(corner), qRgb(255, 0, 0));
     EXPECT_EQ(buffer.pixel(corner + QPoint(64, 96)), qRgb(255, 0, 0));
@@ -147,13 +148,13 @@ TEST(WheelPainting, clearingALineHighlightLeavesNoRedBehind)
 {
     for (const ScreenFacts& screen : {Medium, Large}) {
         WindowFixture fixture(screen);
-        const QImage before = fixture.window->backBuffer();
+        const QImage before = fixture.window->shownPixels();
         fixture.window->presenter().drawLineHighlight(7); // the diagonal 6, 4, 2
         for (const int wheel : {6, 4, 2}) {
             fixture.window->presenter().fillWheelBlank(wheel);
             fixture.window->presenter().drawWheelCell(wheel);
         }
-        EXPECT_EQ(differenceBounds(before, fixture.window->backBuffer()), QRect()) << screen.width;
+        EXPECT_EQ(differenceBounds(before, fixture.window->shownPixels()), QRect()) << screen.width;
     }
 }
 

@@ -27,6 +27,10 @@ void WindowFixture::restart(ScreenFacts screen)
     window.reset();
     window = std::make_unique<MainWindow>(
         MainWindowServices{clock, sound, screen, m_programDirectory, settings.path()});
+    // Shown and painted once, as at start-up: from then on every change is drawn as it happens.
+    window->show();
+    while (!window->painted())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void WindowFixture::fillStrips(std::uint8_t symbol) const

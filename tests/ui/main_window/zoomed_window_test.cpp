@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window at zoom 1.5: drawn from the 2x pictures into a buffer of device pixels, and a
+// The main window at zoom 1.5: drawn from the 2x pictures in the window's device pixels, and a
 // click lands where the player sees the spin button.
 #include "window_fixture.h"
 
@@ -46,13 +46,13 @@ struct ZoomedFixture : testing::WindowFixture
     void clickDevicePixel(QPoint pixel) { QTest::mouseClick(window.get(), Qt::LeftButton, {}, pixel / Zoom); }
 };
 
-TEST(ZoomedWindow, drawsFromTheTwiceSizePicturesShrunkOnceIntoABufferOfDevicePixels)
+TEST(ZoomedWindow, drawsFromTheTwiceSizePicturesShrunkOnceInTheWindowsDevicePixels)
 {
     ZoomedFixture game;
     EXPECT_DOUBLE_EQ(game.window->devicePixelRatioF(), Zoom);
     EXPECT_EQ(game.window->artwork().sharp.machinePicture.size(), QSize(750, 960));
     EXPECT_EQ(game.window->artwork().sharp.spinBtn.size(), QSize(186, 108));
-    EXPECT_EQ(game.window->backBuffer().size(),
+    EXPECT_EQ(game.window->shownPixels().size(),
               QSize(qCeil(game.window->width() * Zoom), qCeil(game.window->height() * Zoom)));
     EXPECT_EQ(game.window->size(), QSize(1270, 680));
 }

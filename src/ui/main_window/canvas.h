@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Canvas: where the machine painter draws - the window's own pixels, or nowhere while they cannot
+// be shown - and CanvasPainter, a painter on it for one drawing step.
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+namespace zantaro {
+
+class Canvas
+{
+public:
+    virtual ~Canvas() = default;
+    // The device to draw on now, or null when nothing drawn now could be seen. Each call is
+    // followed by one endDrawing().
+    virtual QPaintDevice* beginDrawing() = 0;
+    virtual void endDrawing() = 0;
+    // The whole drawing area, in the window's logical pixels.
+    virtual QRect bounds() const = 0;
+};
+
+// On a canvas with no device the steps paint into a scratch pixel, so every step runs alike and
+// reports what it touched whether or not it can be seen.
+class CanvasPainter : public QPainter
+{
+public:
+    explicit CanvasPainter(Canvas& canvas);
+    ~CanvasPainter();
+    CanvasPainter(const CanvasPainter&) = delete;
+    CanvasPainter& operator=(const CanvasPainter&) = delete;
+
+    // A copy of the device pixels under `pixels`; null where the device keeps no pixels.
+    QImage copyPixels(const QRect& pixels) const;
+
+private:
+    Canvas& m_canvas;
+    QImage m_scratch;
+};
+
+} // namespace zantaro

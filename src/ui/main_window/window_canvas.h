@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// WindowCanvas: the main window as the machine painter's canvas. Between paint events the painter
+// draws straight into the window's backing store, so the window keeps no second copy of its
+// pixels, and what it touched is shown once per turn of the event loop; in a paint event it draws
+// on the window.
+#pragma once
+
+#include "canvas.h"
+
+#include <QRegion>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace zantaro {
+
+class WindowCanvas : public Canvas
+{
+public:
+    explicit WindowCanvas(QWidget& window);
+
+    QPaintDevice* beginDrawing() override;
+    void endDrawing() override;
+    QRect bounds() const override { return m_window.rect(); }
+
+    // Runs `paint` for a paint event of the window, drawing on the window itself.
+    void paintEvent(const std::function<void()>& paint);
+    // The painter touched a rectangle of the window: it is shown at the next turn of the loop.
+    void touched(const QRect& rect);
+    // True once the window has been painted, so its backing store holds the whole picture.
+    bool painted() const { return m_painted; }
+    // The window's pixels as they are now, in device pixels; null before the first paint.
+    QImage pixels() const;
+
+private:
+    void showTouched();
+
+    QWidget& m_window;
+    bool m_painted = false;
+    bool m_inPaintEvent = false;
+    // Per open drawing step, innermost last: whether it began a paint of the backing store.
+    std::vector<bool> m_storePaints;
+    QRegion m_touched;
+};
+
+} // namespace zantaro
