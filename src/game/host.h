@@ -66,7 +66,7 @@ enum class GameTimer
     LampBlink,
     LineFlash,
     FreeSpinBlink
-}; // Timer1, Timer4, Timer5
+};
 
 // The window's three timers, which the game switches on and off.
 class TimerSwitch

@@ -14,9 +14,9 @@ inline constexpr std::chrono::milliseconds QuickFinishStage = 20ms; // between s
 inline constexpr std::chrono::milliseconds AutoSpinPause = 500ms;   // between spins of auto spin
 inline constexpr std::chrono::milliseconds CountStep = 100ms;       // between steps of counting off
 inline constexpr std::chrono::milliseconds GameLossPause = 1000ms;  // after a lost double-or-nothing
-inline constexpr std::chrono::milliseconds LampBlink = 200ms;       // Timer1
-inline constexpr std::chrono::milliseconds LineFlash = 400ms;       // Timer4
-inline constexpr std::chrono::milliseconds FreeSpinBlink = 300ms;   // Timer5
+inline constexpr std::chrono::milliseconds LampBlink = 200ms;       // the bonus lamp between spins
+inline constexpr std::chrono::milliseconds LineFlash = 400ms;       // the first winning line
+inline constexpr std::chrono::milliseconds FreeSpinBlink = 300ms;   // the free-spin count
 inline constexpr std::chrono::milliseconds HintDelay = 50ms;        // before a command hint shows
 
 } // namespace zantaro::timings
