@@ -15,7 +15,8 @@ CanvasPainter::CanvasPainter(Canvas& canvas) : m_canvas(canvas)
 
 CanvasPainter::~CanvasPainter()
 {
-    end();
+    if (isActive()) // a step may have ended its painter early to open another
+        end();
     m_canvas.endDrawing();
 }
 
