@@ -61,8 +61,12 @@ void WindowCanvas::showTouched()
             child->repaint();
     }
     QWindow* window = m_window.windowHandle();
-    if (window && window->isExposed())
-        m_window.backingStore()->flush(touched, window);
+    if (!window || !window->isExposed())
+        return;
+    // Rectangle by rectangle: an X server without shared memory is sent the bounds of each flush,
+    // and the bounds of all of them would be most of the window.
+    for (const QRect& rect : touched)
+        m_window.backingStore()->flush(rect, window);
 }
 
 QImage WindowCanvas::pixels() const
