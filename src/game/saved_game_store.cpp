@@ -100,7 +100,7 @@ SavedGameStore::SavedGameStore(TextFileAccess& files, std::string path)
 
 std::string SavedGameStore::sectionName(int slot)
 {
-    return slot == CurrentGameSlot ? std::string("CurrentGame") : "GameNo" + std::to_string(slot + 1);
+    return slot == CurrentGameSlot ? std::string(RunningGameName) : "GameNo" + std::to_string(slot + 1);
 }
 
 void SavedGameStore::saveLoadGame(GameState& state, int slot, bool save, std::string_view name,

@@ -16,6 +16,8 @@ namespace zantaro {
 inline constexpr const char* SavedGameFileName = "Zantaro.ini";
 // Slots 0 to 7 are the player's named games; this one holds the running game between runs.
 inline constexpr int CurrentGameSlot = 8;
+// The running game's slot is stored under this name, which is also its section's.
+inline constexpr const char* RunningGameName = "CurrentGame";
 // What a read keeps of the stored name and date, in characters.
 inline constexpr std::size_t MaxGameNameLength = 30;
 inline constexpr std::size_t MaxGameDateLength = 10;

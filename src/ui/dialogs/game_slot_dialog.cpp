@@ -13,7 +13,6 @@ namespace zantaro {
 namespace {
 
 constexpr QSize ClientSize(616, 360);
-const std::string RunningGameName = "CurrentGame";
 
 } // namespace
 

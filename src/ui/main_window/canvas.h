@@ -18,6 +18,8 @@ public:
     virtual void endDrawing() = 0;
     // The whole drawing area, in the window's logical pixels.
     virtual QRect bounds() const = 0;
+    // A drawing step touched this rectangle, in logical pixels: it is to be shown.
+    virtual void touched(const QRect& rect) = 0;
 };
 
 // On a canvas with no device the steps paint into a scratch pixel, so every step runs alike and

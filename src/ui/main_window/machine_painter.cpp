@@ -20,9 +20,8 @@ QFont windowFont(int pointSize)
 }
 
 MachinePainter::MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout,
-                               int dotsPerInch, Canvas& canvas, TouchedCallback touched)
-    : m_state(state), m_artwork(artwork), m_layout(layout), m_dotsPerInch(dotsPerInch), m_canvas(canvas),
-      m_touched(std::move(touched))
+                               int dotsPerInch, Canvas& canvas)
+    : m_state(state), m_artwork(artwork), m_layout(layout), m_dotsPerInch(dotsPerInch), m_canvas(canvas)
 {
 }
 

@@ -12,17 +12,14 @@
 #include <QImage>
 #include <QPainter>
 #include <array>
-#include <functional>
 
 namespace zantaro {
 
 class MachinePainter
 {
 public:
-    using TouchedCallback = std::function<void(const QRect&)>;
-
     MachinePainter(const GameState& state, const Artwork& artwork, const WindowLayout& layout,
-                   int dotsPerInch, Canvas& canvas, TouchedCallback touched);
+                   int dotsPerInch, Canvas& canvas);
 
     // The whole window in its fixed order; the blinking free-spin text is not part of it.
     void paintWholeWindow();
@@ -62,7 +59,7 @@ private:
     int labelPointSize(int small, int medium, int large) const;
     QPoint freeSpinTextPosition() const;
     QRect freeSpinPlace(QPainter& painter, const QString& text) const;
-    void touch(const QRect& rect) { m_touched(rect); }
+    void touch(const QRect& rect) { m_canvas.touched(rect); }
     // The device pixels under a rectangle of the window.
     static QRect devicePixels(const QRect& logical, qreal ratio);
 
@@ -71,7 +68,6 @@ private:
     const WindowLayout& m_layout;
     const int m_dotsPerInch;
     Canvas& m_canvas;
-    TouchedCallback m_touched;
     std::array<QImage, WheelCount> m_captures;
     QRect m_freeSpinTextBounds;
 };

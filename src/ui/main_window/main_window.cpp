@@ -5,10 +5,7 @@
 #include "platform/zoom_choice.h"
 
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QtMath>
 
 namespace zantaro {
 
@@ -17,8 +14,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_programDirectory(services.programDirectory), m_settingsDirectory(services.settingsDirectory),
       m_store(m_files, settingsFile(SavedGameFileName)),
       m_game(GameHost(m_clock, m_presenter, m_timers, m_cueSound, *this, *this)), m_artwork(builtInArtwork()),
-      m_painter(m_game.state(), m_artwork, m_layout, services.screen.dotsPerInch, m_canvas,
-                [this](const QRect& rect) { m_canvas.touched(rect); }),
+      m_painter(m_game.state(), m_artwork, m_layout, services.screen.dotsPerInch, m_canvas),
       m_presenter(m_painter, [this] { m_commandStrip->drawCommandCaptions(m_game.state()); }),
       m_cueSound(m_sound, m_clock), m_timers(m_game)
 {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// MainWindow: the machine's window. It owns the game, draws it from the artwork into a back
-// buffer, takes the player's clicks and keys, and is the host that the spin runs in.
+// MainWindow: the machine's window. It owns the game, draws it from the artwork straight into the
+// window's pixels, takes the player's clicks and keys, and is the host that the spin runs in.
 #pragma once
 
 #include "artwork.h"
@@ -9,7 +9,6 @@
 #include "game/game.h"
 #include "game/game_state.h"
 #include "game/host.h"
-#include "game/random_generator.h"
 #include "game/saved_game_store.h"
 #include "machine_painter.h"
 #include "machine_timers.h"
@@ -23,9 +22,7 @@
 #include "window_presenter.h"
 
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -117,8 +114,8 @@ private:
     // Stores the running game in "CurrentGame" between the player's own saves (after a paid spin,
     // auto spin's periodic save, opening the game slots); a failure is told once until one succeeds.
     void storeRunningGame();
+    // Writes the game's history to its file (after a paid spin, a new game or an opened slot).
     void storeHistory();
-    // A new game or a loaded slot: its history starts empty, in memory and in its file.
     QString helpFile() const;
     std::function<void(int)> helpTopicOpener() const;
     void pressAt(int x, int y);

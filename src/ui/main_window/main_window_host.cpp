@@ -35,7 +35,7 @@ void MainWindow::spinSettled()
 
 void MainWindow::storeRunningGame()
 {
-    m_runningStoreFailing = !saveLoadGame(CurrentGameSlot, true, "CurrentGame", !m_runningStoreFailing);
+    m_runningStoreFailing = !saveLoadGame(CurrentGameSlot, true, RunningGameName, !m_runningStoreFailing);
 }
 
 } // namespace zantaro

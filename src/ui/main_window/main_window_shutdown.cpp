@@ -25,7 +25,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     m_closing = true;
     runUpdateReminder();
-    saveLoadGame(CurrentGameSlot, true, "CurrentGame");
+    saveLoadGame(CurrentGameSlot, true, RunningGameName);
     m_closing = false;
     event->accept();
 }
@@ -46,7 +46,7 @@ void MainWindow::storeForSessionEnd()
     if (m_game.isSpinRequestRunning())
         m_game.finishAtOnce(); // the spin pays and is stored as it settles
     else
-        saveLoadGame(CurrentGameSlot, true, "CurrentGame", !m_quietClose);
+        saveLoadGame(CurrentGameSlot, true, RunningGameName, !m_quietClose);
 }
 
 void MainWindow::bringToFront()

@@ -25,8 +25,8 @@ public:
 
     // Runs `paint` for a paint event of the window, drawing on the window itself.
     void paintEvent(const std::function<void()>& paint);
-    // The painter touched a rectangle of the window: it is shown at the next turn of the loop.
-    void touched(const QRect& rect);
+    // Shown at the next turn of the event loop.
+    void touched(const QRect& rect) override;
     // True once the window has been painted, so its backing store holds the whole picture.
     bool painted() const { return m_painted; }
     // The window's pixels as they are now, in device pixels; null before the first paint.
