@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar_date.h"
 
-#include <algorithm>
+#include "number_formats.h"
+
 #include <charconv>
 #include <cstdint>
 
@@ -44,14 +45,6 @@ int daysInMonth(int year, int month)
 {
     constexpr int Lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return month == 2 && isLeapYear(year) ? 29 : Lengths[month - 1];
-}
-
-void appendDigits(std::string& text, int value, int width)
-{
-    char digits[12];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, width - (end - digits))), '0');
-    text.append(digits, end);
 }
 
 std::string formatted(const CalendarDate& date, int year, int yearWidth)

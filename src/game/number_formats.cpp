@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_formats.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -16,6 +17,14 @@ std::string padLeft(std::string text, int width)
 }
 
 } // namespace
+
+void appendDigits(std::string& text, int value, int width)
+{
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, width - (end - digits))), '0');
+    text.append(digits, end);
+}
 
 std::string groupedNumber(std::int64_t value, int width)
 {

@@ -14,4 +14,7 @@ std::string groupedNumber(std::int64_t value, int width);
 // "%<width>.<decimals>f": 100 at width 7 with 2 decimals is " 100.00".
 std::string fixedPoint(double value, int width, int decimals);
 
+// Appends "%0<width>d": 7 at width 2 is "07".
+void appendDigits(std::string& text, int value, int width);
+
 } // namespace zantaro

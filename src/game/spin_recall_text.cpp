@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spin_recall_text.h"
 
+#include "number_formats.h"
 #include "paytable.h"
 
 namespace zantaro {
@@ -12,16 +13,16 @@ std::string number(std::int64_t value)
     return std::string(DecimalText(value).view());
 }
 
-std::string twoDigits(std::int64_t value)
-{
-    return (value < 10 ? "0" : "") + number(value);
-}
-
 std::string clockText(std::int64_t millisecondsSinceMidnight)
 {
-    const std::int64_t seconds = (millisecondsSinceMidnight / 1000) % 86400;
-    return twoDigits(seconds / 3600) + ":" + twoDigits(seconds / 60 % 60) + ":" + twoDigits(seconds % 60) +
-           " UTC";
+    const int seconds = static_cast<int>((millisecondsSinceMidnight / 1000) % 86400);
+    std::string text;
+    appendDigits(text, seconds / 3600, 2);
+    text += ':';
+    appendDigits(text, seconds / 60 % 60, 2);
+    text += ':';
+    appendDigits(text, seconds % 60, 2);
+    return text + " UTC";
 }
 
 std::string plural(std::int64_t count, const char* word)
