@@ -5,7 +5,10 @@
 
 namespace zantaro {
 
-Game::Game(GameHost host, GameState start) : m_state(std::move(start)), m_machine(m_state, host, m_random) {}
+Game::Game(GameHost host, GameState start) : m_state(std::move(start)), m_machine(m_state, host, m_random)
+{
+    m_machine.recordHistory(m_history);
+}
 
 std::optional<std::string> Game::moveCredits(BorrowMode mode, std::int32_t amount)
 {
@@ -24,7 +27,7 @@ void Game::toggle(GameOption option)
 void Game::openSlot(SavedGameStore& store, int slot, const CalendarDate& today)
 {
     store.load(m_state, slot, today);
-    m_machine.history().clear();
+    m_history.clear();
 }
 
 void Game::storeSlot(SavedGameStore& store, int slot, std::string_view name, const CalendarDate& today) const

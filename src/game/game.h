@@ -73,9 +73,9 @@ public:
     void blinkFreeSpinCount() { m_machine.blinkFreeSpinCount(); }
 
     // The recalls and chart of the running game, which a new game and an opened slot empty.
-    const GameHistory& history() const { return m_machine.history(); }
+    const GameHistory& history() const { return m_history; }
     // The history kept from an earlier run of the running game.
-    void openHistory(GameHistory history) { m_machine.history() = std::move(history); }
+    void openHistory(GameHistory history) { m_history = std::move(history); }
 
     // What a double-or-nothing window plays on; it changes the winnings through a
     // DoubleOrNothingRound.
@@ -84,6 +84,7 @@ public:
 private:
     GameState m_state;
     RandomGenerator m_random;
+    GameHistory m_history;
     Machine m_machine;
 };
 

@@ -134,15 +134,20 @@ void Machine::spinOnce()
 
     m_animation.run(motionOffsets);
 
-    SpinRecall recall = beginRecall(state, m_context.reseededAt);
-    m_context.recall = &recall;
+    SpinRecall recall;
+    if (m_history) {
+        recall = beginRecall(state, m_context.reseededAt);
+        m_context.recall = &recall;
+    }
     if (state.freeSpinMode)
         evaluateFreeSpin(m_context);
     else
         evaluateSpin(m_context);
-    m_context.recall = nullptr;
-    completeRecall(recall, state);
-    m_history.record(std::move(recall));
+    if (m_history) {
+        m_context.recall = nullptr;
+        completeRecall(recall, state);
+        m_history->record(std::move(recall));
+    }
     host.storage.spinSettled();
     state.spinning = false;
 }
@@ -222,7 +227,8 @@ void Machine::removeCoin()
 void Machine::newGame()
 {
     resetGame(m_context.state);
-    m_history.clear();
+    if (m_history)
+        m_history->clear();
     m_context.host.presenter.repaintWindow();
 }
 

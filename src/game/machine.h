@@ -49,9 +49,9 @@ public:
     // Forgets the commands waiting for the running spin command (the program is closing).
     void dropWaitingCommands() { m_waitingCommands.clear(); }
     GameContext& context() { return m_context; }
-    // The recalls and chart of the running game; a new game starts it empty.
-    GameHistory& history() { return m_history; }
-    const GameHistory& history() const { return m_history; }
+    // Notes each spin in `history` (the running game's, which a new game empties). Without one, as
+    // in the simulator, spins are evaluated without noting what they did.
+    void recordHistory(GameHistory& history) { m_history = &history; }
 
 private:
     bool acceptBet();
@@ -63,7 +63,7 @@ private:
 
     GameContext m_context;
     WheelAnimation m_animation;
-    GameHistory m_history;
+    GameHistory* m_history = nullptr;
     bool m_requestRunning = false;
     bool m_freeSpinTextLit = false;
     std::deque<std::function<void()>> m_waitingCommands;

@@ -41,8 +41,8 @@ TEST_P(KnownSpin, isRecalledAsTheEvaluationPaidIt)
 
     game.machine.requestSpin();
 
-    ASSERT_EQ(game.machine.history().recalls().size(), 1u);
-    const SpinRecall& recall = game.machine.history().recalls().back();
+    ASSERT_EQ(game.history.recalls().size(), 1u);
+    const SpinRecall& recall = game.history.recalls().back();
     EXPECT_EQ(recall.clockValue, clock);
     EXPECT_FALSE(recall.freeSpin);
     EXPECT_EQ(recall.bet, 8);
@@ -102,11 +102,11 @@ TEST(SpinHistory, recallsAFreeSpinSeriesInTheOrderItWasPlayed)
 
     game.machine.requestSpin();
 
-    const auto& recalls = game.machine.history().recalls();
+    const auto& recalls = game.history.recalls();
     ASSERT_EQ(recalls.size(), 4u);
     EXPECT_FALSE(recalls[0].freeSpin);
     EXPECT_EQ(recalls[0].events.back(), (SpinEvent{SpinEventKind::FruitRefill, FreeSpinsPerFruitRefill}));
-    const auto& chart = game.machine.history().chart();
+    const auto& chart = game.history.chart();
     ASSERT_EQ(chart.size(), 4u);
     for (std::size_t spin = 0; spin < 4; ++spin) {
         EXPECT_EQ(recalls[spin].freeSpin, spin > 0) << "spin " << spin;
@@ -125,7 +125,7 @@ TEST(SpinHistory, recallsADoubleOrNothingRoundWithItsStakeAndResult)
 
     game.machine.requestSpin();
 
-    const SpinRecall& recall = game.machine.history().recalls().back();
+    const SpinRecall& recall = game.history.recalls().back();
     EXPECT_TRUE(recall.doubleOrNothingPlayed);
     EXPECT_EQ(recall.doubleOrNothingStake, recall.linePays[0]);
     EXPECT_EQ(recall.doubleOrNothingResult, 2 * recall.linePays[0]);
@@ -150,10 +150,10 @@ TEST(SpinHistory, aNewGameStartsAnEmptyHistory)
 {
     testing::LosingGame game;
     game.machine.requestSpin();
-    ASSERT_EQ(game.machine.history().recalls().size(), 1u);
+    ASSERT_EQ(game.history.recalls().size(), 1u);
     game.machine.newGame();
-    EXPECT_TRUE(game.machine.history().recalls().empty());
-    EXPECT_TRUE(game.machine.history().chart().empty());
+    EXPECT_TRUE(game.history.recalls().empty());
+    EXPECT_TRUE(game.history.chart().empty());
 }
 
 } // namespace

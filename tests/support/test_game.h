@@ -21,7 +21,10 @@ struct TestGame
     GameState state = startupGameState();
     RecordingHost host;
     RandomGenerator random;
+    GameHistory history;
     Machine machine{state, host, random};
+
+    TestGame() { machine.recordHistory(history); }
 
     GameContext& context() { return machine.context(); }
 
