@@ -18,8 +18,6 @@ public:
     // Opening the window: no replay asked for yet, the winnings at the start noted.
     explicit DoubleOrNothingRound(GameState& state);
 
-    std::int32_t winningsAtOpen() const { return m_winningsAtOpen; }
-
     // Winnings times the multiplier, then divided by the divisor. The product stops at the
     // largest amount instead of wrapping into a negative or a smaller one.
     void scaleWinnings(std::int32_t multiplier, std::int32_t divisor = 1);

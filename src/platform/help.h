@@ -15,6 +15,7 @@ inline constexpr int BorrowButtons = 41005;
 inline constexpr int CardGame = 41006;
 inline constexpr int GameSlots = 41008;
 inline constexpr int PayChart = 41010;
+inline constexpr int History = 41012;
 } // namespace HelpTopic
 
 // The help file of this installation: "Zantaro.hlp" in the program's directory.

@@ -13,8 +13,10 @@ QImage builtInPicture(const QString& path)
 QImage builtInPictureFor(const QString& path, double devicePixelRatio)
 {
     const int scale = sharpScaleFor(devicePixelRatio);
+    if (scale == 1)
+        return builtInPicture(path);
     QImage sharp = builtInPicture(QString::fromStdString(scaledPictureName(path.toStdString(), scale)));
-    if (scale == 1 || sharp.isNull())
+    if (sharp.isNull())
         return builtInPicture(path);
     sharp.setDevicePixelRatio(scale);
     return sharp;

@@ -91,7 +91,6 @@ public:
 
     const CardSlot& slot(int index) const { return m_deck[static_cast<std::size_t>(index)]; }
     bool handOver() const { return m_handOver; }
-    std::int32_t startWinnings() const { return m_round.winningsAtOpen(); }
     // A card is being turned: its cue or the pause after a losing card is still running.
     bool turning() const { return m_turning; }
 

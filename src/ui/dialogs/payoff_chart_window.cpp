@@ -37,11 +37,12 @@ PayoffChartWindow::PayoffChartWindow(const QString& programDirectory, std::funct
 
     // A screen of more device pixels shows the larger chart when it is there at its exact size.
     QPixmap shown = QPixmap::fromImage(chart);
-    const int scale = sharpScaleFor(devicePixelRatioF());
-    const QImage sharp = readBitmap(QString::fromStdString(scaledPictureName(path.toStdString(), scale)));
-    if (scale > 1 && sharp.size() == chart.size() * scale) {
-        shown = QPixmap::fromImage(sharp);
-        shown.setDevicePixelRatio(scale);
+    if (const int scale = sharpScaleFor(devicePixelRatioF()); scale > 1) {
+        const QImage sharp = readBitmap(QString::fromStdString(scaledPictureName(path.toStdString(), scale)));
+        if (sharp.size() == chart.size() * scale) {
+            shown = QPixmap::fromImage(sharp);
+            shown.setDevicePixelRatio(scale);
+        }
     }
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));

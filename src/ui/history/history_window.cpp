@@ -106,7 +106,7 @@ HistoryWindow::HistoryWindow(const GameHistory& history, const QImage& symbolShe
 
     QPushButton* help =
         addGlyphButton(this, QStringLiteral("Help"), QStyle::SP_DialogHelpButton, layout.help);
-    connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(HistoryHelpTopic); });
+    connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(helpTopic()); });
     QPushButton* ok = addGlyphButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, layout.ok);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);

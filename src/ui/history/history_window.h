@@ -4,14 +4,13 @@
 #pragma once
 
 #include "game/game_history.h"
+#include "platform/help.h"
 #include "ui/dialogs/help_key_dialog.h"
 
 #include <QImage>
 #include <functional>
 
 namespace zantaro {
-
-inline constexpr int HistoryHelpTopic = 41012;
 
 class HistoryWindow : public HelpKeyDialog
 {
@@ -22,7 +21,7 @@ public:
                   std::function<void(int helpTopic)> showHelpTopic, QWidget* parent = nullptr);
 
 protected:
-    int helpTopic() const override { return HistoryHelpTopic; }
+    int helpTopic() const override { return HelpTopic::History; }
 
 private:
     const GameHistory m_history;

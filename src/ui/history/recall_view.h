@@ -28,7 +28,7 @@ private:
     void paintSymbols(QPainter& painter) const;
 
     const SpinRecall m_recall;
-    const QImage& m_symbolSheet;
+    const QImage m_symbolSheet; // implicitly shared: the window's sheet, not a copy of its pixels
     QString m_heading;
     QStringList m_lines;
 };

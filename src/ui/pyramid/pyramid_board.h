@@ -62,7 +62,6 @@ public:
     int secondHintSquare() const { return m_secondHintSquare; }
     const std::string& firstHintText() const { return m_firstHintText; }
     const std::string& secondHintText() const { return m_secondHintText; }
-    std::int32_t winningsAtOpen() const { return m_round.winningsAtOpen(); }
     // A square is being opened: its cue, the pause after "Lose" or a hint is still running.
     bool opening() const { return m_opening; }
 

@@ -37,7 +37,7 @@ TEST(HistoryWindow, F1AndHelpOpenItsTopicOfTheManual)
     for (QPushButton* button : window.findChildren<QPushButton*>())
         if (button->text() == QStringLiteral("Help"))
             button->click();
-    EXPECT_EQ(topics, (std::vector<int>{HistoryHelpTopic, HistoryHelpTopic}));
+    EXPECT_EQ(topics, (std::vector<int>{HelpTopic::History, HelpTopic::History}));
 }
 
 TEST(HistoryWindow, theStatisticsWindowsHistoryButtonOpensIt)
