@@ -2,6 +2,7 @@
 // The names of the larger picture sets: the generator writes them and the game finds them.
 #pragma once
 
+#include <algorithm>
 #include <string>
 
 namespace zantaro {
@@ -23,9 +24,12 @@ inline std::string scaledPictureName(const std::string& name, int scale)
 {
     if (scale == 1)
         return name;
-    const std::size_t dot = name.rfind('.');
-    const std::string suffix = "@" + std::to_string(scale) + "x";
-    return dot == std::string::npos ? name + suffix : name.substr(0, dot) + suffix + name.substr(dot);
+    std::string scaled = name;
+    std::string suffix(1, '@');
+    suffix += std::to_string(scale);
+    suffix += 'x';
+    scaled.insert(std::min(name.rfind('.'), name.size()), suffix);
+    return scaled;
 }
 
 } // namespace zantaro
