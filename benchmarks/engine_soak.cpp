@@ -119,7 +119,7 @@ SoakResult runSoak(const SoakOptions& options)
     simulator::SilentHost view;
     simulator::ReplayHost host(view, clock, counter);
     RandomGenerator random;
-    Machine machine(state, host, random);
+    Machine machine(state, host.host(), random);
 
     const auto start = std::chrono::steady_clock::now();
     for (std::int64_t spin = 1; spin <= options.spins; ++spin) {

@@ -44,7 +44,7 @@ std::optional<std::string> play(const PlayOptions& options, GameHost view, const
     Recorder recorder(state, sink);
     ReplayHost host(view, clock, recorder);
     RandomGenerator random;
-    Machine machine(state, host, random);
+    Machine machine(state, host.host(), random);
     for (std::int64_t spin = 0; spin < options.spins; ++spin) {
         machine.requestSpin();
         if (recorder.refusal())

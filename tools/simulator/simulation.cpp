@@ -73,7 +73,7 @@ SimulationResult simulate(const SimulationOptions& options)
     SilentHost view;
     ReplayHost host(view, *clock, tally);
     RandomGenerator random;
-    Machine machine(state, host, random);
+    Machine machine(state, host.host(), random);
     const std::int32_t bet = SimulatedBet.lines * SimulatedBet.coins;
 
     // Processor time, not wall time: the speed of one core, whatever else the machine runs.
