@@ -36,7 +36,7 @@ ChartPoint chartPointOf(const SpinRecall& recall)
     const bool bellPoolWon =
         std::any_of(recall.events.begin(), recall.events.end(),
                     [](const SpinEvent& event) { return event.kind == SpinEventKind::BellPoolWon; });
-    const std::int64_t betPerSpin = static_cast<std::int64_t>(recall.linesPlayed) * recall.coinsPerLine;
+    const std::int64_t betPerSpin = betOf(recall.linesPlayed, recall.coinsPerLine);
     return {recall.creditsAfter,
             static_cast<std::int32_t>(std::clamp<std::int64_t>(betPerSpin, 0, INT32_MAX)), bellPoolWon,
             recall.freeSpin};

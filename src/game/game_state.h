@@ -101,6 +101,12 @@ struct GameState
     std::uint8_t shownSymbol(int wheel) const { return reelStrips[wheel][wheelPos[wheel]]; }
 };
 
+// The bet of a regular spin: coins per line times lines played, in 64 bits so no product wraps.
+inline std::int64_t betOf(std::int64_t linesPlayed, std::int64_t coinsPerLine)
+{
+    return coinsPerLine * linesPlayed;
+}
+
 // The start-up values of a new program run, in the order start-up gives them, including the
 // normal strips and resetGame; the running game stored in "CurrentGame" is loaded over this.
 GameState startupGameState();

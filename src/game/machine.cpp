@@ -69,7 +69,7 @@ void Machine::runBetweenSpins(std::function<void()> command)
 bool Machine::acceptBet()
 {
     GameState& state = m_context.state;
-    const std::int64_t bet = static_cast<std::int64_t>(state.coinsPerLine) * state.linesPlayed;
+    const std::int64_t bet = betOf(state.linesPlayed, state.coinsPerLine);
     // A loaded game may hold a negative count of lines and of coins; their product is no bet,
     // since no line would be played for it.
     if (bet <= 0 || state.linesPlayed < 0)
@@ -117,7 +117,7 @@ void Machine::spinOnce()
     if (state.freeSpinMode) {
         host.timers.setTimerActive(GameTimer::FreeSpinBlink, true);
     } else {
-        const std::int64_t bet = static_cast<std::int64_t>(state.coinsPerLine) * state.linesPlayed;
+        const std::int64_t bet = betOf(state.linesPlayed, state.coinsPerLine);
         addSaturated(state.credits, -bet);
         addSaturated(state.totalBets, bet);
     }
@@ -196,7 +196,7 @@ void Machine::addLine()
 void Machine::addCoin()
 {
     GameState& state = m_context.state;
-    const std::int64_t newBet = (static_cast<std::int64_t>(state.coinsPerLine) + 1) * state.linesPlayed;
+    const std::int64_t newBet = betOf(state.linesPlayed, std::int64_t{state.coinsPerLine} + 1);
     if (!acceptBetChange(state.coinsPerLine < MaxBetFactor && newBet <= state.credits))
         return;
     state.coinsPerLine += 1;

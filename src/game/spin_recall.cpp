@@ -13,7 +13,7 @@ SpinRecall beginRecall(const GameState& state, std::int64_t clockValue)
     recall.linesPlayed = state.linesPlayed;
     recall.coinsPerLine = state.coinsPerLine;
     if (!state.freeSpinMode) {
-        const std::int64_t bet = static_cast<std::int64_t>(state.coinsPerLine) * state.linesPlayed;
+        const std::int64_t bet = betOf(state.linesPlayed, state.coinsPerLine);
         recall.bet = static_cast<std::int32_t>(std::clamp<std::int64_t>(bet, 0, INT32_MAX));
     }
     return recall;

@@ -57,8 +57,7 @@ void MachinePainter::drawCoinsPlayed()
     const int right = m_layout.machineRight;
     const QPoint at = byClass(m_layout.widthClass, QPoint(right + 140, 65), QPoint(right + 195, 78),
                               QPoint(right + 227, 140));
-    drawCounter(static_cast<std::int64_t>(m_state.coinsPerLine) * m_state.linesPlayed, at.x(), at.y(), false,
-                true, false);
+    drawCounter(betOf(m_state.linesPlayed, m_state.coinsPerLine), at.x(), at.y(), false, true, false);
 }
 
 // Lit icons fill the row from the right; on small screens they overlap by 5 pixels.
