@@ -185,7 +185,7 @@ bool Machine::acceptBetChange(bool allowed)
 void Machine::addLine()
 {
     GameState& state = m_context.state;
-    const std::int64_t newBet = (static_cast<std::int64_t>(state.linesPlayed) + 1) * state.coinsPerLine;
+    const std::int64_t newBet = betOf(std::int64_t{state.linesPlayed} + 1, state.coinsPerLine);
     if (!acceptBetChange(state.linesPlayed < MaxBetFactor && newBet <= state.credits))
         return;
     state.linesPlayed += 1;
