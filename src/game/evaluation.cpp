@@ -60,7 +60,8 @@ void evaluate(GameContext& context, PayTable table)
     state.highlightTicks = 0;
 
     applyLampOutcome(context);
-    // A loaded game may hold any number of lines; only the eight that exist are read.
+    // Loading keeps the lines within 0..8, but a game can be handed in whole; only the eight lines
+    // that exist are read.
     const int lines = std::clamp<std::int32_t>(state.linesPlayed, 0, PaylineCount);
     for (int line = 1; line <= lines; ++line)
         evaluateLine(context, table, line);

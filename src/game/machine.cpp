@@ -70,8 +70,8 @@ bool Machine::acceptBet()
 {
     GameState& state = m_context.state;
     const std::int64_t bet = betOf(state.linesPlayed, state.coinsPerLine);
-    // A loaded game may hold a negative count of lines and of coins; their product is no bet,
-    // since no line would be played for it.
+    // Loading keeps lines and coins within 0..8, but a game can be handed in whole: a negative
+    // count of lines and of coins makes a positive product that is no bet, since no line is played.
     if (bet <= 0 || state.linesPlayed < 0)
         m_context.host.prompts.showMessage("You must place a bet first.");
     else if (bet > state.credits)
