@@ -103,15 +103,6 @@ std::string SavedGameStore::sectionName(int slot)
     return slot == CurrentGameSlot ? std::string(RunningGameName) : "GameNo" + std::to_string(slot + 1);
 }
 
-void SavedGameStore::saveLoadGame(GameState& state, int slot, bool save, std::string_view name,
-                                  const CalendarDate& today)
-{
-    if (save)
-        this->save(state, slot, name, today);
-    else
-        load(state, slot, today);
-}
-
 void SavedGameStore::save(const GameState& state, int slot, std::string_view name, const CalendarDate& today)
 {
     IniDocument document(m_files.read(m_path).value_or(std::string()));

@@ -34,13 +34,10 @@ class SavedGameStore
 public:
     SavedGameStore(TextFileAccess& files, std::string path);
 
-    // save: writes the stored fields into the slot, under the given name and today's date, all at
-    // once; throws SaveFileError when the file cannot be written. Otherwise reads the slot into the
-    // state, with a fresh game's values for whatever the slot lacks.
-    void saveLoadGame(GameState& state, int slot, bool save, std::string_view name,
-                      const CalendarDate& today);
-    // The two halves of saveLoadGame.
+    // Writes the stored fields into the slot, under the given name and today's date, all at once;
+    // throws SaveFileError when the file cannot be written.
     void save(const GameState& state, int slot, std::string_view name, const CalendarDate& today);
+    // Reads the slot into the state, with a fresh game's values for whatever the slot lacks.
     void load(GameState& state, int slot, const CalendarDate& today);
 
     // "GameNo1" to "GameNo8" for slots 0 to 7, "CurrentGame" for CurrentGameSlot.

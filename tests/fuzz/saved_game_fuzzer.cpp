@@ -20,7 +20,7 @@ const CalendarDate Today{2031, 2, 28};
 std::string canonicalText(GameState state)
 {
     testing::MemoryFileAccess files;
-    SavedGameStore(files, Path).saveLoadGame(state, 0, true, state.gameName, Today);
+    SavedGameStore(files, Path).save(state, 0, state.gameName, Today);
     return files.files[Path];
 }
 
@@ -28,7 +28,7 @@ std::string canonicalText(GameState state)
 void readAllSlots(SavedGameStore& store, GameState& state)
 {
     for (int slot = 0; slot <= CurrentGameSlot; ++slot) {
-        store.saveLoadGame(state, slot, false, {}, Today);
+        store.load(state, slot, Today);
         FUZZ_CHECK(leadingCharacters(state.gameName, MaxGameNameLength) == state.gameName);
         FUZZ_CHECK(leadingCharacters(state.gameDate, MaxGameDateLength) == state.gameDate);
     }
@@ -37,7 +37,7 @@ void readAllSlots(SavedGameStore& store, GameState& state)
 std::string slotText(SavedGameStore& store, int slot)
 {
     GameState state = startupGameState();
-    store.saveLoadGame(state, slot, false, {}, Today);
+    store.load(state, slot, Today);
     return canonicalText(state);
 }
 
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     GameState state = startupGameState();
     readAllSlots(store, state);
-    store.saveLoadGame(state, CurrentGameSlot, true, "CurrentGame", Today);
+    store.save(state, CurrentGameSlot, "CurrentGame", Today);
 
     GameState reread = startupGameState();
     readAllSlots(store, reread);

@@ -21,7 +21,7 @@ void loadCurrentGame(GameState& state, const std::string& section)
 {
     MemoryFileAccess files;
     files.files[Path] = "[CurrentGame]\n" + section;
-    SavedGameStore(files, Path).saveLoadGame(state, CurrentGameSlot, false, {}, Today);
+    SavedGameStore(files, Path).load(state, CurrentGameSlot, Today);
 }
 
 // A damaged or hand-edited "CurrentGame" section, and what the next spin request does with it on
@@ -105,11 +105,11 @@ TEST(HostileSavedGame, aGameSavedIntoAnOversizedFileReadsBack)
     SavedGameStore store(files, Path);
     GameState saved = startupGameState();
     saved.credits = 4321;
-    store.saveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
-    store.saveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
+    store.save(saved, CurrentGameSlot, "CurrentGame", Today);
+    store.save(saved, CurrentGameSlot, "CurrentGame", Today);
 
     GameState loaded = startupGameState();
-    store.saveLoadGame(loaded, CurrentGameSlot, false, {}, Today);
+    store.load(loaded, CurrentGameSlot, Today);
     EXPECT_EQ(loaded.credits, 4321);
     const std::string& text = files.files[Path];
     EXPECT_EQ(text.find("[CurrentGame]"), 0u);

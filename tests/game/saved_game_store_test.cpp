@@ -94,7 +94,7 @@ TEST_F(SavedGameStoreTest, aSlotNeverWrittenReadsAsAFreshGameNamedAfterItsSectio
 {
     files.files[Path] = "[GameNo1]\nCredits=5\n[GameNo2]\nCredits=6\n";
     GameState state = playedGame();
-    store.saveLoadGame(state, 2, false, "", Today);
+    store.load(state, 2, Today);
     EXPECT_EQ(storedValues(state), FreshGame);
     EXPECT_EQ(state.gameName, "GameNo3");
     EXPECT_EQ(state.gameDate, "03/07/24");
@@ -105,7 +105,7 @@ TEST_F(SavedGameStoreTest, aSlotNeverWrittenReadsAsAFreshGameNamedAfterItsSectio
 TEST_F(SavedGameStoreTest, aMissingFileReadsAsAFreshGame)
 {
     GameState state = playedGame();
-    store.saveLoadGame(state, CurrentGameSlot, false, "", Today);
+    store.load(state, CurrentGameSlot, Today);
     EXPECT_EQ(storedValues(state), FreshGame);
     EXPECT_EQ(state.gameName, "CurrentGame");
 }
@@ -113,7 +113,7 @@ TEST_F(SavedGameStoreTest, aMissingFileReadsAsAFreshGame)
 TEST_F(SavedGameStoreTest, aSaveIntoAnEmptyFileWritesTheKeysInTheirOrder)
 {
     GameState state = playedGame();
-    store.saveLoadGame(state, 0, true, "My game", Today);
+    store.save(state, 0, "My game", Today);
     EXPECT_EQ(files.files[Path],
               "[GameNo1]\nGameName=My game\nGameDate=03/07/24\nCredits=-2147483648\n"
               "Borrowed=2147483647\nMelons=-1\nApples=0\nGrapes=7\nLightning=11\nBellPool=1234\n"
@@ -128,9 +128,9 @@ TEST_F(SavedGameStoreTest, aSaveIntoAnEmptyFileWritesTheKeysInTheirOrder)
 TEST_F(SavedGameStoreTest, theCurrentGameRoundTripRestoresAllTwentyFiveValues)
 {
     GameState saved = playedGame();
-    store.saveLoadGame(saved, CurrentGameSlot, true, "CurrentGame", Today);
+    store.save(saved, CurrentGameSlot, "CurrentGame", Today);
     GameState loaded;
-    store.saveLoadGame(loaded, CurrentGameSlot, false, "", Today.addDays(5));
+    store.load(loaded, CurrentGameSlot, Today.addDays(5));
     EXPECT_EQ(storedValues(loaded), storedValues(saved));
     EXPECT_EQ(loaded.gameName, "CurrentGame");
     EXPECT_EQ(loaded.gameDate, "03/07/24");
@@ -140,9 +140,9 @@ TEST_F(SavedGameStoreTest, aLongNameIsWrittenWholeAndReadBackCutToThirtyCharacte
 {
     const std::string name = "0123456789abcdefghijklmnopqrstuvwxyzABCD";
     GameState state;
-    store.saveLoadGame(state, 4, true, name, Today);
+    store.save(state, 4, name, Today);
     EXPECT_NE(files.files[Path].find("GameName=" + name + "\n"), std::string::npos);
-    store.saveLoadGame(state, 4, false, "", Today);
+    store.load(state, 4, Today);
     EXPECT_EQ(state.gameName, name.substr(0, 30));
 }
 
@@ -155,7 +155,7 @@ TEST_F(SavedGameStoreTest, nameAndDateAreCutByCharactersNotBytes)
                         "\nGameDate=\xE2\x82\xAC"
                         "2024-03-07-extra\n";
     GameState state;
-    store.saveLoadGame(state, 0, false, "", Today);
+    store.load(state, 0, Today);
     EXPECT_EQ(state.gameName, accented.substr(0, 60));
     EXPECT_EQ(state.gameDate, "\xE2\x82\xAC"
                               "2024-03-0");
@@ -164,10 +164,10 @@ TEST_F(SavedGameStoreTest, nameAndDateAreCutByCharactersNotBytes)
 TEST_F(SavedGameStoreTest, anEmptyNameReadsBackEmpty)
 {
     GameState state;
-    store.saveLoadGame(state, 1, true, "", Today);
+    store.save(state, 1, "", Today);
     EXPECT_NE(files.files[Path].find("GameName=\n"), std::string::npos);
     state.gameName = "something";
-    store.saveLoadGame(state, 1, false, "", Today);
+    store.load(state, 1, Today);
     EXPECT_EQ(state.gameName, "");
 }
 
@@ -176,7 +176,7 @@ TEST_F(SavedGameStoreTest, valuesAreTakenAsStoredOrAsTheirDefaultWhenNoNumber)
     files.files[Path] = "[GameNo1]\nCredits=0x1F4\nBorrowed=12abc\nCoinsPerLine=7\nLinesPlayed=0\nSpins=-5\n"
                         "Sound=2\nDouble=0\nPayMode=yes\n";
     GameState state;
-    store.saveLoadGame(state, 0, false, "", Today);
+    store.load(state, 0, Today);
     EXPECT_EQ(state.credits, 500);
     EXPECT_EQ(state.borrowed, 1000);
     EXPECT_EQ(state.coinsPerLine, 7);
@@ -194,7 +194,7 @@ TEST_F(SavedGameStoreTest, aFailedWriteThrowsAndLeavesTheOldFileWhole)
     files.refuseWrites = true;
     GameState state = playedGame();
     try {
-        store.saveLoadGame(state, CurrentGameSlot, true, "CurrentGame", Today);
+        store.save(state, CurrentGameSlot, "CurrentGame", Today);
         FAIL() << "no error";
     } catch (const SaveFileError& error) {
         EXPECT_STREQ(error.what(), ("Unable to write to " + Path).c_str());
@@ -219,7 +219,7 @@ TEST_F(SavedGameStoreTest, aLoadedBetIsBroughtIntoWhatTheAdjustersReach)
         SCOPED_TRACE(c.stored);
         files.files[Path] = std::string("[CurrentGame]\n") + c.stored;
         GameState state;
-        store.saveLoadGame(state, CurrentGameSlot, false, "", Today);
+        store.load(state, CurrentGameSlot, Today);
         EXPECT_EQ(state.linesPlayed, c.lines);
         EXPECT_EQ(state.coinsPerLine, c.coins);
     }
@@ -231,7 +231,7 @@ TEST_F(SavedGameStoreTest, aSaveLeavesOtherSectionsKeysAndCommentsAlone)
         "; my games\r\n[GameNo1]\r\nCredits=5\r\n\r\n[gameno3]\r\ncredits = 1\r\nExtra=keep\r\n"
         "\r\n[Other]\r\nx=y\r\n";
     GameState state = playedGame();
-    store.saveLoadGame(state, 2, true, "Mine", Today);
+    store.save(state, 2, "Mine", Today);
     EXPECT_EQ(
         files.files[Path],
         "; my games\r\n[GameNo1]\r\nCredits=5\r\n\r\n[gameno3]\r\ncredits = -2147483648\r\nExtra=keep\r\n"

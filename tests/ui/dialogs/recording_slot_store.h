@@ -43,7 +43,10 @@ public:
         return [this](int slot, bool save, const std::string& name) {
             calls.push_back({slot, save, save ? name : std::string()});
             try {
-                m_store.saveLoadGame(m_state, slot, save, name, Today);
+                if (save)
+                    m_store.save(m_state, slot, name, Today);
+                else
+                    m_store.load(m_state, slot, Today);
             } catch (const SaveFileError&) {
                 // The window tells the player; the dialog goes on as after any failed write.
             }
@@ -56,16 +59,13 @@ public:
         return [this](int slot) {
             peeks.push_back(slot);
             GameState stored;
-            m_store.saveLoadGame(stored, slot, false, {}, Today);
+            m_store.load(stored, slot, Today);
             return stored;
         };
     }
 
     // Writes a game into a slot before the dialog opens, without recording it.
-    void store(int slot, GameState game, const std::string& name)
-    {
-        m_store.saveLoadGame(game, slot, true, name, Today);
-    }
+    void store(int slot, GameState game, const std::string& name) { m_store.save(game, slot, name, Today); }
 
     IniDocument file() const
     {
