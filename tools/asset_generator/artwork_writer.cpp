@@ -2,6 +2,7 @@
 #include "artwork_writer.h"
 
 #include "game/picture_names.h"
+#include "paint_kit.h"
 #include "palette_reduction.h"
 
 #include <QFile>
@@ -46,7 +47,8 @@ void ArtworkWriter::rawFile(const QByteArray& contents, const QString& name)
 
 QString ArtworkWriter::scaled(const QString& name) const
 {
-    return QString::fromStdString(scaledPictureName(name.toStdString(), m_scale));
+    // Pictures drawn at a larger scale carry it in their names ("@2x", "@3x").
+    return QString::fromStdString(scaledPictureName(name.toStdString(), drawingScale()));
 }
 
 void ArtworkWriter::check(bool written, const QString& path)

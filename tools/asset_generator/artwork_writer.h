@@ -24,9 +24,6 @@ public:
     // Any other file beside the programs, such as a wave file.
     void rawFile(const QByteArray& contents, const QString& name);
 
-    // Names written from now on carry "@2x" or "@3x" for a larger set; 1 writes the plain names.
-    void setScale(int scale) { m_scale = scale; }
-
     bool allWritten() const { return m_allWritten; }
 
 private:
@@ -36,7 +33,6 @@ private:
     QDir m_outputDir;
     QDir m_resourceDir;
     bool m_allWritten = true;
-    int m_scale = 1;
 };
 
 } // namespace zantaro::assets

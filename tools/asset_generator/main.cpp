@@ -114,7 +114,6 @@ int main(int argc, char** argv)
     // Every picture at 1x under its own name, then the larger sets for high-density screens.
     for (int scale = 1; scale <= zantaro::LargestPictureScale; ++scale) {
         setDrawingScale(scale);
-        out.setScale(scale);
         writeMachineArtwork(out);
         writeControlArtwork(out);
         writeDigitsAndGlyphs(out);
