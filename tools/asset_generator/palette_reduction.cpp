@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <cstring>
 #include <vector>
 
 namespace zantaro::assets {
@@ -131,6 +132,9 @@ QImage mapped(const QImage& picture, const QList<QRgb>& palette, bool dither)
     const QImage source = picture.convertToFormat(QImage::Format_RGB32);
     const int width = source.width();
     QImage result(source.size(), QImage::Format_Indexed8);
+    // Rows are padded to four bytes and the BMP writer writes the padding too: zeroed, not left as
+    // whatever the allocation held, so the same picture gives the same file.
+    std::memset(result.bits(), 0, static_cast<std::size_t>(result.sizeInBytes()));
     result.setColorTable(palette);
     QHash<QRgb, int> exact;
     for (int i = palette.size() - 1; i >= 0; --i)
@@ -182,16 +186,20 @@ QImage reducedTo256Colours(const QImage& picture)
             ++histogram[line[x] | 0xff000000u];
     }
 
+    // The most used colours first, equal counts in colour order: a QHash iterates in an order
+    // seeded afresh in every process, and the files must come out the same on every build.
+    std::vector<std::pair<int, QRgb>> byCount;
+    for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
+        byCount.emplace_back(it.value(), it.key());
+    std::sort(byCount.begin(), byCount.end(),
+              [](auto& a, auto& b) { return a.first != b.first ? a.first > b.first : a.second < b.second; });
+
     QList<QRgb> palette;
     std::vector<WeightedColor> rest;
     if (histogram.size() <= PaletteSize) {
-        for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
-            palette.append(it.key());
+        for (const auto& [count, color] : byCount)
+            palette.append(color);
     } else {
-        std::vector<std::pair<int, QRgb>> byCount;
-        for (auto it = histogram.cbegin(); it != histogram.cend(); ++it)
-            byCount.emplace_back(it.value(), it.key());
-        std::sort(byCount.begin(), byCount.end(), [](auto& a, auto& b) { return a.first > b.first; });
         const int flatArea = std::max(16, int(source.width() * source.height() / FlatAreaShare));
         for (const auto& [count, color] : byCount) {
             // Black and white are the window's and the reel windows' colours: always exact.
