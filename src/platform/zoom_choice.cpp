@@ -41,7 +41,7 @@ QSize windowSize(QSize logicalScreen, int drawnHeight)
 {
     // The layout centres the machine and its right band on the screen width; the window is that
     // width less the 10 pixels the layout always kept free.
-    return QSize(logicalScreen.width() - 10, drawnHeight);
+    return QSize(logicalScreen.width() - 10, drawnHeight + LayoutMargin);
 }
 
 double chooseZoom(QSize available, QMargins frame, const DrawnHeight& drawnHeight)

@@ -19,10 +19,15 @@ inline constexpr int NarrowestLogicalScreen = 640;
 // generous allowance stands in for it.
 inline constexpr QMargins FrameAllowance(4, 32, 4, 4);
 
+// The blank edge the drawn layout keeps at its left and top (the first counters and labels stand
+// 5 pixels in), kept at its right and bottom too.
+inline constexpr int LayoutMargin = 5;
+
 // The logical screen the layout measures at `zoom`: Qt rounds the scaled size the same way.
 QSize logicalScreen(QSize available, double zoom);
 
-// The window's client size for a logical screen: the layout's width rule and its drawn height.
+// The window's client size for a logical screen: the layout's width rule, and its drawn height
+// with the layout's margin below.
 QSize windowSize(QSize logicalScreen, int drawnHeight);
 
 // The smallest zoom at which the drawn layout spans 85% of the available height while the framed

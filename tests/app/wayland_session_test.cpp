@@ -47,8 +47,7 @@ TEST(WaylandSession, theGameStartsPaintsSpinsOpensItsWindowsAndStoresItsGameOnCl
     // The compositor's 1920 x 1080 output gets the zoom of such a screen.
     EXPECT_DOUBLE_EQ(game.window->devicePixelRatioF(), 1.5);
 
-    QTest::mouseClick(game.window.get(), Qt::LeftButton, {},
-                      game.window->layout().spinRect.pictureRect().center());
+    game.clickLayout(game.window->layout().spinRect.pictureRect().center());
     EXPECT_EQ(game.state().spins, 1);
     // The spin drew straight into the compositor's buffer: at least the credits changed.
     EXPECT_NE(game.window->shownPixels(), before);

@@ -64,6 +64,11 @@ bool loadIfPresent(QImage& picture, const QString& path)
     return true;
 }
 
+const char* blankFaceFile(const ScreenFacts& screen)
+{
+    return screen.bitsPerPixel >= 16 ? "Box.bmp" : "Box256.bmp";
+}
+
 ArtworkPictures builtInPictures(int scale)
 {
     const auto picture = [scale](const char* name) {
@@ -104,7 +109,7 @@ bool loadPictures(ArtworkPictures& pictures, const QString& programDirectory, co
 
     // Replacement pictures: a missing one keeps the built-in picture and is not reported.
     const bool fullColour = screen.bitsPerPixel >= 16;
-    loadIfPresent(pictures.options, path(fullColour ? "Box.bmp" : "Box256.bmp"));
+    loadIfPresent(pictures.options, path(blankFaceFile(screen)));
     loadIfPresent(pictures.spinBtn, path(fullColour ? "Spin.bmp" : "Spin256.bmp"));
     loadIfPresent(pictures.stopBtn, path(fullColour ? "Stop.bmp" : "Stop256.bmp"));
     loadIfPresent(pictures.logo, path(fullColour ? "Logo.bmp" : "Logo256.bmp"));
@@ -143,6 +148,11 @@ bool loadArtwork(Artwork& artwork, const QString& programDirectory, const Screen
 void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen,
                       qreal devicePixelRatio)
 {
+    // A set loaded for another ratio goes first, so two sets are never held at once.
+    artwork.sharp = {};
+    artwork.sharpRatio = 1.0;
+    if (devicePixelRatio <= 1.0)
+        return;
     const int scale = sharpScaleFor(devicePixelRatio);
     ArtworkPictures sharp = builtInPictures(scale);
     loadPictures(sharp, programDirectory, screen, scale);
@@ -170,15 +180,22 @@ void drawPicture(QPainter& painter, const Artwork& artwork, QImage ArtworkPictur
         return;
     }
     const qreal ratio = artwork.sharpRatio;
-    if (target.size() == source.size() && hasWholePixelRatio(painter) &&
-        painter.device()->devicePixelRatioF() == ratio) {
-        const int scale = qRound(ratio);
-        blitDevicePixels(painter, target.topLeft() * scale, sharp,
+    const int scale = wholePixelRatio(painter);
+    if (target.size() == source.size() && scale > 0 && scale == ratio) {
+        blitDevicePixels(painter, devicePixels(painter, target), sharp,
                          QRect(source.topLeft() * scale, source.size() * scale));
         return;
     }
     painter.drawImage(QRectF(target), sharp,
                       QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
+}
+
+QImage largestBlankFace(const Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen)
+{
+    QImage face = builtInPicture(scaledName(QStringLiteral("pictures/Options.png"), LargestPictureScale));
+    loadIfPresent(face, programDirectory +
+                            scaledName(QString::fromLatin1(blankFaceFile(screen)), LargestPictureScale));
+    return face.size() == artwork.options.size() * LargestPictureScale ? face : artwork.options;
 }
 
 QImage sharpestPicture(const Artwork& artwork, QImage ArtworkPictures::*picture)

@@ -67,7 +67,8 @@ bool loadArtwork(Artwork& artwork, const QString& programDirectory, const Screen
 
 // Loads the picture set nearest at or above the device pixel ratio (their names carry "@2x" or
 // "@3x") and shrinks it once to that ratio, so every later copy is one to one. A picture of
-// another size than the set's scale times its 1x picture is left out.
+// another size than the set's scale times its 1x picture is left out. At a ratio of 1 or below
+// the 1x pictures are drawn alone.
 void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen,
                       qreal devicePixelRatio);
 
@@ -78,6 +79,10 @@ void drawPicture(QPainter& painter, const Artwork& artwork, QImage ArtworkPictur
 
 // A picture for a control of its own: the sharp one, carrying its pixel ratio, when there is one.
 QImage sharpestPicture(const Artwork& artwork, QImage ArtworkPictures::*picture);
+
+// The command buttons' blank face from the largest picture set, or the 1x face when that set has
+// none of the right size; each button shows it shrunk to its own pixels.
+QImage largestBlankFace(const Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen);
 
 // The drawn layout's height (lowest item: the lamp row under the machine picture) for a screen,
 // read from the sizes of the files without loading them.

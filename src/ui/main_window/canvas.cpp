@@ -11,6 +11,7 @@ CanvasPainter::CanvasPainter(Canvas& canvas) : m_canvas(canvas)
         device = &m_scratch;
     }
     begin(device);
+    setWorldTransform(m_canvas.view());
 }
 
 CanvasPainter::~CanvasPainter()

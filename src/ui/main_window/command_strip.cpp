@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_strip.h"
 
-#include "machine_painter.h"
-
-#include <QPainter>
+#include "caption_fit.h"
 
 namespace zantaro {
 
@@ -54,38 +52,36 @@ QColor captionColour(int number, const GameState& state)
     return Yellow;
 }
 
-CommandStrip::CommandStrip(const QImage& face, QPoint anchor, QWidget* window,
-                           std::function<void(int)> onCommand)
+CommandStrip::CommandStrip(QImage blankFace, QWidget* window, std::function<void(int)> onCommand)
+    : m_blankFace(std::move(blankFace))
 {
-    const QSize size = face.deviceIndependentSize().toSize();
     for (int number = 0; number < CommandCount; ++number) {
-        auto* button = new PictureButton(number, face, window);
-        button->move(anchor.x() + (number / 7) * size.width(), anchor.y() - (number % 7) * size.height());
+        auto* button = new PictureButton(number, window);
         button->setToolTip(QString::fromLatin1(Commands[static_cast<std::size_t>(number)].hint));
         QObject::connect(button, &PictureButton::clicked, window, onCommand);
         m_buttons[static_cast<std::size_t>(number)] = button;
     }
 }
 
-// Each caption is drawn centred on a fresh copy of the blank face, so a caption that changes
-// colour leaves no fringe of the old one.
+void CommandStrip::place(const WindowLayout& layout, const WindowView& view, qreal devicePixelRatio)
+{
+    for (PictureButton* button : m_buttons)
+        button->place(view.toWindow(commandButtonRect(layout, button->number())), m_blankFace);
+    const qreal scale = devicePixelRatio * view.scale();
+    const QSize buttonPixels = (QSizeF(layout.commandButtonSize) * scale).toSize();
+    m_captionPixels = captionPixelSize(buttonPixels, scale * layout.captionScale);
+}
+
+// Each caption is drawn centred on a fresh copy of the blank face, in the device pixels the button
+// covers, so it is hinted to the screen's own pixels and a caption that changes colour leaves no
+// fringe of the old one.
 void CommandStrip::drawCommandCaptions(const GameState& state)
 {
-    // Small captions read best drawn crisply, without antialiased edges.
-    QFont font = windowFont(8);
-    font.setStyleStrategy(QFont::NoAntialias);
     for (PictureButton* button : m_buttons) {
         QImage& picture = button->picture();
         picture = button->face().copy();
-        QPainter painter(&picture);
-        painter.setFont(font);
-        painter.setPen(captionColour(button->number(), state));
-        const QString caption = commandCaption(button->number());
-        const QSize text = painter.fontMetrics().size(Qt::TextSingleLine, caption);
-        const QRect place((button->width() - text.width()) / 2, (button->height() - text.height()) / 2,
-                          text.width(), text.height());
-        painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, caption);
-        painter.end();
+        paintCaption(picture, commandCaption(button->number()), captionColour(button->number(), state),
+                     m_captionPixels);
         button->update();
     }
 }

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CommandStrip: the fourteen command buttons stacked in two columns above the spin button, each a
-// picture of the blank button face with its caption painted on, a hint, and a command number.
+// picture of the blank button face with its caption painted on in the device pixels it covers, a
+// hint, and a command number.
 #pragma once
 
 #include "game/game_state.h"
 #include "picture_button.h"
+#include "window_layout.h"
+#include "window_view.h"
 
 #include <QImage>
 #include <array>
@@ -34,17 +37,24 @@ enum Command
 class CommandStrip
 {
 public:
-    // Buttons go up from the anchor: 0 to 6 in the left column, 7 to 13 in the right one.
-    CommandStrip(const QImage& face, QPoint anchor, QWidget* window, std::function<void(int)> onCommand);
+    // `blankFace` is the blank face at its largest; each button shows it shrunk to its own pixels.
+    CommandStrip(QImage blankFace, QWidget* window, std::function<void(int)> onCommand);
 
+    // Puts the buttons where the view shows the layout's strip, at `devicePixelRatio`, and sizes
+    // the captions for them; the captions are painted again by drawCommandCaptions.
+    void place(const WindowLayout& layout, const WindowView& view, qreal devicePixelRatio);
     // Paints every caption in the colour of its toggle's state.
     void drawCommandCaptions(const GameState& state);
     // A toggle's hint tells the state its flag is now in.
     void updateToggleHint(int number, const GameState& state);
 
     PictureButton& button(int number) { return *m_buttons[static_cast<std::size_t>(number)]; }
+    // The captions' font size in device pixels.
+    int captionPixels() const { return m_captionPixels; }
 
 private:
+    QImage m_blankFace;
+    int m_captionPixels = 0;
     std::array<PictureButton*, CommandCount> m_buttons{};
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copies pictures one device pixel to one device pixel on a painter whose device is scaled by a
-// whole-number pixel ratio, so the raster engine copies rows instead of resampling them.
+// whole-number pixel ratio, so the raster engine copies rows instead of resampling them, and finds
+// the device pixels under what the painter draws.
 #pragma once
 
 #include <QImage>
@@ -8,11 +9,16 @@
 
 namespace zantaro {
 
-// True when a logical pixel covers a whole number of device pixels on the painter's device.
-bool hasWholePixelRatio(const QPainter& painter);
+// The whole number of device pixels a pixel the painter draws covers across, when its edges also
+// fall on device pixel edges; 0 otherwise.
+int wholePixelRatio(const QPainter& painter);
 
-// Copies `source` (device pixels of `picture`) to `deviceTopLeft` (device pixels of the painter's
+// The device pixels under a rectangle the painter draws.
+QRect devicePixels(const QPainter& painter, const QRect& rect);
+
+// Copies `source` (device pixels of `picture`) to `deviceTarget` (device pixels of the painter's
 // device), within the painter's clip.
-void blitDevicePixels(QPainter& painter, QPoint deviceTopLeft, const QImage& picture, const QRect& source);
+void blitDevicePixels(QPainter& painter, const QRect& deviceTarget, const QImage& picture,
+                      const QRect& source);
 
 } // namespace zantaro

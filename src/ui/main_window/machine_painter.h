@@ -60,15 +60,19 @@ private:
     QPoint freeSpinTextPosition() const;
     QRect freeSpinPlace(QPainter& painter, const QString& text) const;
     void touch(const QRect& rect) { m_canvas.touched(rect); }
-    // The device pixels under a rectangle of the window.
-    static QRect devicePixels(const QRect& logical, qreal ratio);
 
     const GameState& m_state;
     const Artwork& m_artwork;
     const WindowLayout& m_layout;
     const int m_dotsPerInch;
     Canvas& m_canvas;
-    std::array<QImage, WheelCount> m_captures;
+    // A wheel's device pixels as the bounce starts, and where the layout lay on the device then.
+    struct WheelCapture
+    {
+        QImage pixels;
+        QTransform deviceTransform;
+    };
+    std::array<WheelCapture, WheelCount> m_captures;
     QRect m_freeSpinTextBounds;
 };
 

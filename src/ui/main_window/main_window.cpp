@@ -23,22 +23,20 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 
     m_artworkComplete = loadArtwork(m_artwork, m_programDirectory, m_screen);
-    // Qt scales the window by the start-up zoom; the pictures follow its pixels.
-    const qreal ratio = devicePixelRatioF();
-    if (ratio > 1.0)
-        loadSharpArtwork(m_artwork, m_programDirectory, m_screen, ratio);
-    m_layout = layoutWindow(m_artwork);
-    placeWindow();
-    m_logo = new PictureButton(0, sharpestPicture(m_artwork, &ArtworkPictures::logo), this);
-    m_logo->move(m_layout.logoTopLeft);
+    // Qt scales the window by the start-up zoom; the view loads the pictures for its pixels.
+    m_layout = layoutWindow(m_artwork, devicePixelRatioF());
+    m_logo = new PictureButton(0, this);
     connect(m_logo, &PictureButton::clicked, this, [this] { showAbout(); });
-    m_commandStrip = std::make_unique<CommandStrip>(sharpestPicture(m_artwork, &ArtworkPictures::options),
-                                                    m_layout.optionsTopLeft, this,
-                                                    [this](int number) { runCommand(number); });
+    m_commandStrip = std::make_unique<CommandStrip>(largestBlankFace(m_artwork, m_programDirectory, m_screen),
+                                                    this, [this](int number) { runCommand(number); });
+    placeWindow();
 
     saveLoadGame(CurrentGameSlot, false, {});
     m_game.openHistory(m_historyFile.read());
+    applyView();
     repaintWindow();
+    if (rememberedFullScreen())
+        setFullScreen(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -49,15 +47,19 @@ std::string MainWindow::settingsFile(const char* name) const
 }
 
 // Everything in the window is placed from the screen's width; the window is as tall as the drawn
-// layout, cannot be resized, and stands centred in the screen's available area.
+// layout, grows but does not shrink, and stands centred in the screen's available area. A window
+// that may grow is one the window manager lets fill the screen.
 void MainWindow::placeWindow()
 {
-    const int height = m_layout.drawnBottom > 0 ? m_layout.drawnBottom : m_screen.height;
-    const QSize size = windowSize(QSize(m_screen.width, m_screen.height), height);
-    setFixedSize(size);
+    QSize size = windowSize(QSize(m_screen.width, m_screen.height), m_layout.drawnBottom);
+    if (m_layout.drawnBottom <= 0)
+        size.setHeight(m_screen.height); // no machine picture to measure by
+    setMinimumSize(size);
+    resize(size);
     const QSize framed = size.grownBy(FrameAllowance);
     move(m_screen.left + (m_screen.width - framed.width()) / 2,
          m_screen.top + (m_screen.height - framed.height()) / 2);
+    m_windowedGeometry = geometry();
 }
 
 bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool reportFailure)
@@ -82,15 +84,17 @@ void MainWindow::paintEvent(QPaintEvent*)
     m_canvas.paintEvent([this] { m_painter.paintWholeWindow(); });
 }
 
+// The layout pixel under the middle of the device pixel pressed.
 void MainWindow::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = m_view.toLayout(event->position() + QPointF(0.5, 0.5) / devicePixelRatioF());
     pressAt(at.x(), at.y());
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    pressKey(event->key());
+    if (!pressScreenKey(event->key()))
+        pressKey(event->key());
 }
 
 // Every mouse button acts alike. Only the spin and stop buttons exclude each other; each

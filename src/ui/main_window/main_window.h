@@ -20,6 +20,7 @@
 #include "window_canvas.h"
 #include "window_layout.h"
 #include "window_presenter.h"
+#include "window_view.h"
 
 #include <QImage>
 #include <QWidget>
@@ -50,8 +51,13 @@ public:
     Game& game() { return m_game; }
     const Artwork& artwork() const { return m_artwork; }
     const WindowLayout& layout() const { return m_layout; }
+    // Where the layout stands in the window: centred, and as large as fits in full screen.
+    const WindowView& view() const { return m_view; }
     // The window's pixels as shown (device pixels); null until the window has been painted.
-    QImage shownPixels() const { return m_canvas.pixels(); }
+    QImage shownWindowPixels() const { return m_canvas.pixels(); }
+    // The same from the layout's origin on, where the view puts it, to the window's right and
+    // bottom edges: unscaled, layout pixel (x, y) is pixel (x, y) times the pixel ratio here.
+    QImage shownPixels() const;
     // True once the window has been painted: from then on each change is drawn as it happens.
     bool painted() const { return m_canvas.painted(); }
     bool isTimerActive(GameTimer timer) const { return m_timers.isActive(timer); }
@@ -70,6 +76,8 @@ public:
     void storeForSessionEnd();
     // Shows the window above the others (a second copy of the game was started).
     void bringToFront();
+    // Fills the screen with the machine or goes back to the window, as F11 does.
+    void setFullScreen(bool on);
     // False when a required artwork file was missing at start-up.
     bool artworkComplete() const { return m_artworkComplete; }
 
@@ -98,6 +106,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Every spin command goes through here, so that a close during the spin completes afterwards.
@@ -120,6 +130,12 @@ private:
     std::function<void(int)> helpTopicOpener() const;
     void pressAt(int x, int y);
     void pressKey(int key);
+    // The window on the screen (main_window_screen.cpp): the view, the keys that switch full
+    // screen, and the state kept for the next start.
+    void applyView();
+    bool pressScreenKey(int key);
+    bool rememberedFullScreen() const;
+    void rememberFullScreen(bool on) const;
 
     Clock& m_clock;
     SoundPlayer& m_sound;
@@ -135,6 +151,8 @@ private:
     Artwork m_artwork;
     bool m_artworkComplete = false;
     WindowLayout m_layout;
+    WindowView m_view;
+    QRect m_windowedGeometry; // where the window stood before it last filled the screen
     WindowCanvas m_canvas{*this};
     MachinePainter m_painter;
     std::unique_ptr<CommandStrip> m_commandStrip;

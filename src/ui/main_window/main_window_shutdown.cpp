@@ -51,7 +51,8 @@ void MainWindow::storeForSessionEnd()
 
 void MainWindow::bringToFront()
 {
-    showNormal();
+    setWindowState(windowState() & ~Qt::WindowMinimized); // a full-screen window stays so
+    show();
     raise();
     activateWindow();
 }

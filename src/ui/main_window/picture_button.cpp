@@ -6,18 +6,38 @@
 
 namespace zantaro {
 
-PictureButton::PictureButton(int number, const QImage& face, QWidget* parent)
-    : QWidget(parent), m_number(number), m_face(face), m_picture(face)
+QSize devicePixelsCovered(const QRect& rect, qreal devicePixelRatio)
 {
-    // A face drawn for a high-density screen carries its pixel ratio; the button keeps the size
-    // of its 1x face.
-    setFixedSize(face.deviceIndependentSize().toSize());
+    const auto covered = [devicePixelRatio](int from, int length) {
+        return qRound((from + length) * devicePixelRatio) - qRound(from * devicePixelRatio);
+    };
+    return QSize(covered(rect.left(), rect.width()), covered(rect.top(), rect.height()));
+}
+
+PictureButton::PictureButton(int number, QWidget* parent) : QWidget(parent), m_number(number)
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void PictureButton::place(const QRect& geometry, const QImage& picture)
+{
+    setGeometry(geometry);
+    const QSize pixels = devicePixelsCovered(geometry, devicePixelRatioF());
+    m_face = picture.size() == pixels
+                 ? picture
+                 : picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_face.setDevicePixelRatio(1);
+    m_picture = m_face;
+    update();
+}
+
+// The picture is in device pixels: undoing the device's scale copies it without resampling.
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawImage(QRectF(rect()), m_picture);
+    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
+    painter.drawImage(QPoint(0, 0), m_picture);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event)

@@ -80,41 +80,42 @@ void MachinePainter::fillWheelBlank(int wheel)
 void MachinePainter::captureWheel(int wheel)
 {
     const CanvasPainter painter(m_canvas);
-    m_captures[wheel] =
-        painter.copyPixels(devicePixels(bounceRect(wheel), painter.device()->devicePixelRatioF()));
+    m_captures[wheel] = {painter.copyPixels(devicePixels(painter, bounceRect(wheel))),
+                         painter.deviceTransform()};
 }
 
+// A capture taken before the view changed (the window went to or from full screen) no longer
+// fits; the wheel then rests until it stops.
 void MachinePainter::drawCapturedWheel(int wheel, int offsetDown)
 {
     const QRect target = bounceRect(wheel).translated(0, offsetDown);
-    const QImage& capture = m_captures[wheel];
+    const WheelCapture& capture = m_captures[wheel];
     CanvasPainter painter(m_canvas);
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    const QPoint topLeft = devicePixels(target, ratio).topLeft();
-    if (hasWholePixelRatio(painter))
-        blitDevicePixels(painter, topLeft, capture, capture.rect());
-    else
-        painter.drawImage(QRectF(QPointF(topLeft) / ratio, QSizeF(capture.size()) / ratio), capture);
+    if (capture.deviceTransform != painter.deviceTransform())
+        return;
+    blitDevicePixels(painter, QRect(devicePixels(painter, target).topLeft(), capture.pixels.size()),
+                     capture.pixels, capture.pixels.rect());
     touch(target);
 }
 
-QRect MachinePainter::devicePixels(const QRect& logical, qreal ratio)
-{
-    return QRectF(logical.topLeft() * ratio, logical.size() * ratio).toAlignedRect();
-}
-
 // Covers the line's three wheel windows with a red diagonal cross-hatch and a red outline; the
-// symbols show between the hatch lines.
+// symbols show between the hatch lines. The outline is one device pixel wide on the rectangle's own
+// edge pixels, filled as the blank that clears the highlight is, so the blank covers it at any scale.
 void MachinePainter::drawLineHighlight(int line)
 {
     const bool small = m_artwork.screenWidth < 1000;
     const QSize box = small ? QSize(65, 97) : QSize(99, 150);
+    const QColor red(255, 0, 0);
     CanvasPainter painter(m_canvas);
-    painter.setPen(QColor(255, 0, 0));
-    painter.setBrush(QBrush(QColor(255, 0, 0), Qt::DiagCrossPattern));
+    const qreal pixel = 1 / painter.deviceTransform().m11();
     for (const int wheel : Paylines[line]) {
         const QRect rect(wheelWindowRect(wheel).topLeft(), box);
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        const QRectF edges(rect);
+        painter.fillRect(edges, QBrush(red, Qt::DiagCrossPattern));
+        painter.fillRect(QRectF(edges.left(), edges.top(), edges.width(), pixel), red);
+        painter.fillRect(QRectF(edges.left(), edges.bottom() - pixel, edges.width(), pixel), red);
+        painter.fillRect(QRectF(edges.left(), edges.top(), pixel, edges.height()), red);
+        painter.fillRect(QRectF(edges.right() - pixel, edges.top(), pixel, edges.height()), red);
         touch(rect);
     }
 }

@@ -33,6 +33,11 @@ void WindowCanvas::endDrawing()
         m_window.backingStore()->endPaint();
 }
 
+QRect WindowCanvas::bounds() const
+{
+    return m_view.inverted().mapRect(QRectF(m_window.rect())).toAlignedRect();
+}
+
 void WindowCanvas::paintEvent(const std::function<void()>& paint)
 {
     m_inPaintEvent = true;
@@ -47,7 +52,11 @@ void WindowCanvas::touched(const QRect& rect)
         return;
     if (m_touched.isEmpty())
         QTimer::singleShot(0, &m_window, [this] { showTouched(); });
-    m_touched += rect;
+    QRect shown = m_view.mapRect(QRectF(rect)).toAlignedRect();
+    // A scaled rectangle's edges fall inside device pixels, which the window system rounds either way.
+    if (m_view.isScaling())
+        shown.adjust(-1, -1, 1, 1);
+    m_touched += shown & m_window.rect();
 }
 
 // A whole-window drawing covers the child controls: they draw themselves again before the

@@ -2,7 +2,7 @@
 // WindowCanvas: the main window as the machine painter's canvas. Between paint events the painter
 // draws straight into the window's backing store, so the window keeps no second copy of its
 // pixels, and what it touched is shown once per turn of the event loop; in a paint event it draws
-// on the window.
+// on the window. The layout stands where the window's view puts it.
 #pragma once
 
 #include "canvas.h"
@@ -21,7 +21,9 @@ public:
 
     QPaintDevice* beginDrawing() override;
     void endDrawing() override;
-    QRect bounds() const override { return m_window.rect(); }
+    QTransform view() const override { return m_view; }
+    QRect bounds() const override;
+    void setView(const QTransform& view) { m_view = view; }
 
     // Runs `paint` for a paint event of the window, drawing on the window itself.
     void paintEvent(const std::function<void()>& paint);
@@ -36,6 +38,7 @@ private:
     void showTouched();
 
     QWidget& m_window;
+    QTransform m_view;
     bool m_painted = false;
     bool m_inPaintEvent = false;
     // Per open drawing step, innermost last: whether it began a paint of the backing store.

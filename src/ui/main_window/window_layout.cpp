@@ -1,7 +1,60 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_layout.h"
 
+#include "caption_fit.h"
+#include "platform/zoom_choice.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace zantaro {
+
+namespace {
+
+// The zoom from which the command captions read well; at a smaller start-up zoom they are drawn
+// as large as there, on buttons grown to match as far as there is room.
+constexpr qreal LegibleZoom = 1.5;
+constexpr int CommandRows = 7;
+
+// The lowest row the right band draws on above the command strip: the coins-played counter in the
+// small and medium classes, the winnings readout's band in the large class.
+int commandStripCeiling(WidthClass widthClass)
+{
+    switch (widthClass) {
+    case WidthClass::Small:
+        return 86;
+    case WidthClass::Medium:
+        return 100;
+    case WidthClass::Large:
+        break;
+    }
+    return 300;
+}
+
+// The strip stands 20 pixels above the spin button. Its buttons grow up to the right band's items
+// above and into the room between the spin button's left edge and the window's margin: as tall as
+// the captions' size asks, and as wide as the captions that then fit need to clear the face's frame.
+void placeCommandStrip(WindowLayout& layout, const Artwork& artwork, qreal zoom)
+{
+    const QSize face = artwork.options.size();
+    layout.captionScale = std::max<qreal>(1.0, LegibleZoom / zoom);
+    const int windowWidth = windowSize(QSize(artwork.screenWidth, 0), 0).width();
+    const int widest = std::max(face.width(), (windowWidth - LayoutMargin - layout.spinRect.left) / 2);
+    const int stripBottom = layout.spinRect.top - 20;
+    const int tallest =
+        std::max(face.height(), (stripBottom - commandStripCeiling(layout.widthClass)) / CommandRows);
+    const int height = std::clamp(static_cast<int>(std::ceil(face.height() * layout.captionScale - 1e-9)),
+                                  face.height(), tallest);
+    const auto pixels = [zoom](int width, int height) { return (QSizeF(width, height) * zoom).toSize(); };
+    const int captionPixels = captionPixelSize(pixels(widest, height), zoom * layout.captionScale);
+    int width = face.width();
+    while (width < widest && !captionsFit(captionPixels, pixels(width, height)))
+        ++width;
+    layout.commandButtonSize = QSize(width, height);
+    layout.optionsTopLeft = QPoint(layout.spinRect.left, stripBottom - height);
+}
+
+} // namespace
 
 HitRect minusAreaOf(const HitRect& plus)
 {
@@ -9,7 +62,15 @@ HitRect minusAreaOf(const HitRect& plus)
     return {left, plus.top, left + plus.width(), plus.bottom};
 }
 
-WindowLayout layoutWindow(const Artwork& artwork)
+QRect commandButtonRect(const WindowLayout& layout, int number)
+{
+    const QSize size = layout.commandButtonSize;
+    return QRect(layout.optionsTopLeft +
+                     QPoint((number / CommandRows) * size.width(), -(number % CommandRows) * size.height()),
+                 size);
+}
+
+WindowLayout layoutWindow(const Artwork& artwork, qreal zoom)
 {
     WindowLayout layout;
     const int screenWidth = artwork.screenWidth;
@@ -64,7 +125,12 @@ WindowLayout layoutWindow(const Artwork& artwork)
 
     layout.logoTopLeft =
         QPoint((artwork.pictureLeft - artwork.logo.width()) / 2, stop.bottom - artwork.logo.height());
-    layout.optionsTopLeft = QPoint(spin.left, spin.top - artwork.options.height() - 20);
+    placeCommandStrip(layout, artwork, zoom);
+
+    const int rightmost = std::max({stop.right, layout.coinsMinusRect.right,
+                                    layout.optionsTopLeft.x() + 2 * layout.commandButtonSize.width()});
+    const int bottom = layout.drawnBottom > 0 ? layout.drawnBottom : stop.bottom;
+    layout.size = QSize(rightmost + LayoutMargin, bottom + LayoutMargin);
     return layout;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// WindowLayout: the rectangles of the drawn buttons and bet adjusters, the logo's place and the
-// command strip's anchor, computed once at start-up from the artwork.
+// WindowLayout: the rectangles of the drawn buttons and bet adjusters, the logo's place, the
+// command strip's anchor and button size, and the layout's own size, computed once at start-up
+// from the artwork and the zoom.
 #pragma once
 
 #include "artwork.h"
@@ -40,10 +41,20 @@ struct WindowLayout
     HitRect coinsMinusRect;
 
     QPoint logoTopLeft;
-    QPoint optionsTopLeft; // the command strip's anchor
+    QPoint optionsTopLeft; // the command strip's anchor: the top left of its bottom left button
+    QSize commandButtonSize;
+    qreal captionScale = 1.0; // the captions are drawn at this many times the blank face's size
+
+    // Everything drawn and placed lies in [0, width) x [0, height), the layout's margin included.
+    QSize size;
 };
 
-WindowLayout layoutWindow(const Artwork& artwork);
+// `zoom` is the start-up zoom, by which Qt scales the whole window.
+WindowLayout layoutWindow(const Artwork& artwork, qreal zoom);
+
+// Where command button `number` stands: 0 to 6 go up the left column from the anchor, 7 to 13 the
+// right one.
+QRect commandButtonRect(const WindowLayout& layout, int number);
 
 // The minus half of an adjuster: the same size as its plus half, 5 pixels right of it.
 HitRect minusAreaOf(const HitRect& plus);

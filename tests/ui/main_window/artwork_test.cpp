@@ -84,7 +84,7 @@ TEST(Artwork, aMissingMachineFaceIsReportedAndCentresTheLayoutOnTheScreen)
     EXPECT_FALSE(loadArtwork(artwork, files.path(), {1280, 1024, 32, 96}));
     EXPECT_TRUE(artwork.machinePicture.isNull());
     EXPECT_EQ(artwork.pictureLeft, 640);
-    EXPECT_EQ(layoutWindow(artwork).machineRight, 640);
+    EXPECT_EQ(layoutWindow(artwork, 1.0).machineRight, 640);
 }
 
 TEST(Artwork, aFileThatIsNoPictureCountsAsMissing)
@@ -119,7 +119,7 @@ TEST(Artwork, aSpinFaceOfAnotherSizeSetsBothButtonWidthsAndTheStopButtonHeight)
     wide.save(files.dir.filePath(QStringLiteral("Spin.bmp")));
     Artwork artwork = builtInArtwork();
     loadArtwork(artwork, files.path(), {1280, 1024, 32, 96});
-    const WindowLayout layout = layoutWindow(artwork);
+    const WindowLayout layout = layoutWindow(artwork, 1.0);
     EXPECT_EQ(layout.spinRect.width(), 150);
     EXPECT_EQ(layout.stopRect.width(), 150);
     EXPECT_EQ(layout.stopRect.height(), 60);

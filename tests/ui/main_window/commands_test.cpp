@@ -78,11 +78,19 @@ TEST(Commands, startWithTheirOwnHintsAndTwoColumnsGoingUpFromTheAnchor)
     CommandsFixture game;
     EXPECT_EQ(game.hint(HelpCommand), QStringLiteral("View the Zantaro Manual"));
     EXPECT_EQ(game.hint(WebSiteCommand), QStringLiteral("Visit the Hollowmere Internet Site"));
-    const QPoint anchor = game.window->layout().optionsTopLeft;
-    EXPECT_EQ(game.window->commandStrip().button(HelpCommand).pos(), anchor);
-    EXPECT_EQ(game.window->commandStrip().button(AutoSpinCommand).pos(), anchor - QPoint(0, 6 * 20));
-    EXPECT_EQ(game.window->commandStrip().button(ExitCommand).pos(), anchor + QPoint(62, 0));
-    EXPECT_EQ(game.window->commandStrip().button(StatsCommand).pos(), anchor + QPoint(62, -6 * 20));
+    const WindowLayout& layout = game.window->layout();
+    const QSize size = layout.commandButtonSize;
+    const auto shownAt = [&](QPoint layoutPoint) {
+        return game.window->view().toWindow(QRect(layoutPoint, size));
+    };
+    const QPoint anchor = layout.optionsTopLeft;
+    EXPECT_EQ(game.window->commandStrip().button(HelpCommand).geometry(), shownAt(anchor));
+    EXPECT_EQ(game.window->commandStrip().button(AutoSpinCommand).geometry(),
+              shownAt(anchor - QPoint(0, 6 * size.height())));
+    EXPECT_EQ(game.window->commandStrip().button(ExitCommand).geometry(),
+              shownAt(anchor + QPoint(size.width(), 0)));
+    EXPECT_EQ(game.window->commandStrip().button(StatsCommand).geometry(),
+              shownAt(anchor + QPoint(size.width(), -6 * size.height())));
 }
 
 TEST(Commands, summaryBeforeAnySpinAsksForASpinFirst)

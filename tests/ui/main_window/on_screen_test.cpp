@@ -29,7 +29,10 @@ TEST(OnScreen, aLineHighlightDrawnBetweenPaintsReachesTheScreen)
 {
     OnScreenFixture game;
     const Artwork& artwork = game.window->artwork();
-    const QPoint corner(artwork.pictureLeft + 49 + 81, artwork.pictureTop + 45 + 112); // wheel 4's window
+    const QPoint corner =
+        game.window->view()
+            .toWindow(QRect(artwork.pictureLeft + 49 + 81, artwork.pictureTop + 45 + 112, 1, 1))
+            .topLeft(); // wheel 4's window
     ASSERT_NE(onScreen(*game.window).pixel(corner), qRgb(255, 0, 0));
 
     game.window->presenter().drawLineHighlight(6);
@@ -39,7 +42,7 @@ TEST(OnScreen, aLineHighlightDrawnBetweenPaintsReachesTheScreen)
 TEST(OnScreen, aWholeWindowRedrawLeavesTheLogoButtonShowing)
 {
     OnScreenFixture game;
-    const QRect credits(10, 30, 150, 42);
+    const QRect credits = game.window->view().toWindow(QRect(10, 30, 150, 42));
     const QImage creditsBefore = onScreen(*game.window).copy(credits);
     const QRect button = game.window->logo().geometry(); // a child control no caption change redraws
     const QImage buttonBefore = onScreen(*game.window).copy(button);
@@ -49,7 +52,8 @@ TEST(OnScreen, aWholeWindowRedrawLeavesTheLogoButtonShowing)
     // Once the new credits show, the whole redraw has reached the screen.
     ASSERT_TRUE(QTest::qWaitFor([&] { return onScreen(*game.window).copy(credits) != creditsBefore; }));
     EXPECT_EQ(onScreen(*game.window).copy(button), buttonBefore);
-    EXPECT_EQ(game.window->shownPixels().copy(button).convertToFormat(QImage::Format_RGB32), buttonBefore);
+    EXPECT_EQ(game.window->shownWindowPixels().copy(button).convertToFormat(QImage::Format_RGB32),
+              buttonBefore);
 }
 
 } // namespace

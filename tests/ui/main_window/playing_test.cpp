@@ -27,7 +27,7 @@ struct PlayingFixture : WindowFixture
             game.payMode = false;
         });
     }
-    void click(const HitRect& rect) { QTest::mouseClick(window.get(), Qt::LeftButton, {}, centreOf(rect)); }
+    void click(const HitRect& rect) { clickLayout(centreOf(rect)); }
     void press(Qt::Key key) { QTest::keyClick(window.get(), key); }
 };
 
@@ -112,11 +112,9 @@ TEST(Playing, keysAndAdjustersChangeTheBetWithinItsLimits)
     game.click(layout.linesPlusRect);
     EXPECT_EQ(game.state().linesPlayed, 8);
     // The right and bottom edges still count; the gap before the minus half does not.
-    QTest::mouseClick(game.window.get(), Qt::LeftButton, {},
-                      QPoint(layout.coinsPlusRect.right, layout.coinsPlusRect.bottom));
+    game.clickLayout(QPoint(layout.coinsPlusRect.right, layout.coinsPlusRect.bottom));
     EXPECT_EQ(game.state().coinsPerLine, 1);
-    QTest::mouseClick(game.window.get(), Qt::LeftButton, {},
-                      QPoint(layout.coinsPlusRect.right + 3, layout.coinsPlusRect.top));
+    game.clickLayout(QPoint(layout.coinsPlusRect.right + 3, layout.coinsPlusRect.top));
     EXPECT_EQ(game.state().coinsPerLine, 1);
 }
 

@@ -80,13 +80,14 @@ TEST(TripleZoomWindow, eachRectangleOfARepaintShowsTheBufferAndNothingElse)
     screen.setDevicePixelRatio(Zoom);
     screen.fill(Qt::magenta);
     // The region is drawn where it lies in the window: render() places its bounds at the offset.
-    const QRegion region = QRegion(credits) + QRegion(wheel);
+    const WindowView& view = game.window->view();
+    const QRegion region = QRegion(view.toWindow(credits)) + QRegion(view.toWindow(wheel));
     game.window->render(&screen, region.boundingRect().topLeft(), region);
 
     const QImage shown = plain(screen.toImage());
     for (const QRect& rect : {credits, wheel})
-        EXPECT_EQ(shown.copy(devicePixels(rect)), game.shown(rect));
-    const QRect between(credits.right() + 1, credits.top(), 10, 10);
+        EXPECT_EQ(shown.copy(devicePixels(view.toWindow(rect))), game.shown(rect));
+    const QRect between(view.toWindow(credits).right() + 1, view.toWindow(credits).top(), 10, 10);
     EXPECT_EQ(shown.pixel(devicePixels(between).center()), QColor(Qt::magenta).rgb());
 }
 

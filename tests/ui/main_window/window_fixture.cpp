@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -31,6 +32,12 @@ void WindowFixture::restart(ScreenFacts screen)
     window->show();
     while (!window->painted())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void WindowFixture::clickLayout(QPoint pixel) const
+{
+    QTest::mouseClick(window.get(), Qt::LeftButton, {},
+                      window->view().toWindow(QRect(pixel, QSize(1, 1))).topLeft());
 }
 
 void WindowFixture::fillStrips(std::uint8_t symbol) const

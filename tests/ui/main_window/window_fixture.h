@@ -54,6 +54,8 @@ struct WindowFixture
         change(game);
         window->game().open(game);
     }
+    // A click on a pixel of the layout, where the window's view shows it.
+    void clickLayout(QPoint pixel) const;
     // Every wheel shows the symbol wherever it stops.
     void fillStrips(std::uint8_t symbol) const;
     // The next spin's reseed gives the lamp, whatever the clock has done so far.

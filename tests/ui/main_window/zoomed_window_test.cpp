@@ -27,7 +27,8 @@ struct ZoomedFixture : testing::WindowFixture
     QRect drawnSpinFace() const
     {
         const QImage shown = window->grab().toImage();
-        const QPoint middle = window->layout().spinRect.pictureRect().center() * Zoom;
+        const QPoint middle =
+            window->view().toWindow(window->layout().spinRect.pictureRect()).center() * Zoom;
         const auto drawn = [&](QPoint pixel) {
             return shown.rect().contains(pixel) && shown.pixel(pixel) != qRgb(0, 0, 0);
         };
@@ -52,9 +53,9 @@ TEST(ZoomedWindow, drawsFromTheTwiceSizePicturesShrunkOnceInTheWindowsDevicePixe
     EXPECT_DOUBLE_EQ(game.window->devicePixelRatioF(), Zoom);
     EXPECT_EQ(game.window->artwork().sharp.machinePicture.size(), QSize(750, 960));
     EXPECT_EQ(game.window->artwork().sharp.spinBtn.size(), QSize(186, 108));
-    EXPECT_EQ(game.window->shownPixels().size(),
+    EXPECT_EQ(game.window->shownWindowPixels().size(),
               QSize(qCeil(game.window->width() * Zoom), qCeil(game.window->height() * Zoom)));
-    EXPECT_EQ(game.window->size(), QSize(1270, 680));
+    EXPECT_EQ(game.window->size(), QSize(1270, 685));
 }
 
 TEST(ZoomedWindow, aClickOnTheDrawnSpinButtonSpinsAndAClickJustOutsideItDoesNot)
