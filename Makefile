@@ -61,10 +61,11 @@ test-asan: deps
 
 bench: build
 	$(BUILD_DIR)/zantaro-bench
-	for screen in 1280x1024:1 1920x1080:1 2560x1440:1 3840x2160:2; do \
-		echo "== $${screen%:*} at a desktop scale of $${screen#*:}"; \
-		XDG_RUNTIME_DIR=$$(mktemp -d) QT_SCALE_FACTOR=$${screen#*:} \
-			xvfb-run -a -s "-screen 0 $${screen%:*}x24" $(BUILD_DIR)/zantaro-window-bench || exit 1; \
+	for screen in 1280x1024:1 1920x1080:1 2560x1440:1 3840x2160:2 1920x1080:1:--fullscreen 3840x2160:2:--fullscreen; do \
+		size=$${screen%%:*}; rest=$${screen#*:}; scale=$${rest%%:*}; mode=$${rest#$$scale}; mode=$${mode#:}; \
+		echo "== $$size at a desktop scale of $$scale $$mode"; \
+		XDG_RUNTIME_DIR=$$(mktemp -d) QT_SCALE_FACTOR=$$scale \
+			xvfb-run -a -s "-screen 0 $${size}x24" $(BUILD_DIR)/zantaro-window-bench $$mode || exit 1; \
 	done
 	$(BUILD_DIR)/zantaro-sim par --simulate 3000000 | tail -n 20
 

@@ -3,7 +3,8 @@
 // frame, the frame intervals and CPU time of one spin, CPU time of an idle window, resident memory,
 // the store of a full history after a spin and the opening of the history window over it.
 // Run it under a display (make bench uses Xvfb at several screen sizes); it picks its zoom as the
-// game does, so each screen size is measured as a player would see it.
+// game does, so each screen size is measured as a player would see it. With --fullscreen the
+// window fills the screen, as F11 makes it, before it is measured.
 #include "app/startup_zoom.h"
 #include "platform/atomic_file_access.h"
 #include "platform/clock.h"
@@ -22,6 +23,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
+#include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <thread>
 #include <vector>
@@ -180,6 +183,7 @@ int main(int argc, char** argv)
 {
     FirstPaintFilter paints;
     paints.sinceStart.start();
+    const bool fullScreen = std::find(argv + 1, argv + argc, std::string_view("--fullscreen")) != argv + argc;
     if (const std::optional<int> exitCode = zantaro::prepareZoom(argc, argv))
         return *exitCode;
     QApplication application(argc, argv);
@@ -198,6 +202,12 @@ int main(int argc, char** argv)
     while (paints.firstPaintMs < 0)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const qint64 startup = paints.firstPaintMs;
+    if (fullScreen) {
+        window.setFullScreen(true);
+        while (window.size() != window.screen()->geometry().size())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents();
+    }
 
     // The first spin of the new game, on a reseed that wins two lines.
     clock.timeOfDay = WinningSpinClock;
@@ -223,11 +233,14 @@ int main(int argc, char** argv)
     const double idleCpu = idleCpuSeconds(clock);
 
     const QScreen* screen = window.screen();
-    std::printf("screen %dx%d pixels, device pixel ratio %.3g, logical screen %dx%d, window %dx%d\n",
+    const std::string mode =
+        fullScreen ? ", full screen at " + std::to_string(window.view().scale()) + " times the window's scale"
+                   : "";
+    std::printf("screen %dx%d pixels, device pixel ratio %.3g, logical screen %dx%d, window %dx%d%s\n",
                 qRound(screen->geometry().width() * screen->devicePixelRatio()),
                 qRound(screen->geometry().height() * screen->devicePixelRatio()), screen->devicePixelRatio(),
                 screen->availableGeometry().width(), screen->availableGeometry().height(), window.width(),
-                window.height());
+                window.height(), mode.c_str());
     std::printf("start to first painted frame: %.3f s (target < 0.3 s)\n", startup / 1000.0);
     std::printf(
         "frames: %zu, interval median %.2f ms (target 25 +- 1), p99 %.2f ms (target < 30), max %.2f ms\n",
