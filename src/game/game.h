@@ -66,6 +66,9 @@ public:
     void openSlot(SavedGameStore& store, int slot, const CalendarDate& today);
     void storeSlot(SavedGameStore& store, int slot, std::string_view name, const CalendarDate& today) const;
     GameState readSlot(SavedGameStore& store, int slot, const CalendarDate& today) const;
+    // Whether opening another game loses nothing: the running game is still a fresh one, or one of
+    // the eight named slots holds its progress (it was saved or opened and has not changed since).
+    bool progressIsKept(SavedGameStore& store, const CalendarDate& today) const;
 
     // The handlers of the window's three timers.
     void blinkBonusLamp() { m_machine.blinkBonusLamp(); }

@@ -232,6 +232,16 @@ void Machine::newGame()
     m_context.host.presenter.repaintWindow();
 }
 
+void Machine::leaveLastSpin()
+{
+    GameState& state = m_context.state;
+    m_context.host.timers.setTimerActive(GameTimer::LineFlash, false);
+    state.firstWinningLine = -1;
+    state.highlightTicks = 0;
+    state.highlightPhase = false;
+    m_context.host.presenter.drawWinningsReadout(false);
+}
+
 void Machine::blinkBonusLamp()
 {
     GameState& state = m_context.state;

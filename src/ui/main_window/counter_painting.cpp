@@ -122,25 +122,31 @@ void MachinePainter::drawBonusPyramid()
 
 void MachinePainter::drawWinningsReadout(bool show)
 {
+    m_shownWinnings = show ? m_state.winnings : 0;
+    drawShownWinnings();
+}
+
+void MachinePainter::drawShownWinnings()
+{
     const int screenWidth = m_artwork.screenWidth;
     if (screenWidth <= 700)
         return; // small screens have no room for the readout
     const bool medium = screenWidth <= 999;
     const QString label = QStringLiteral("Winnings:");
     CanvasPainter painter(m_canvas);
-    if (show && m_state.winnings != 0) {
+    if (m_shownWinnings != 0) {
         if (medium) {
             const QFontMetrics metrics(windowFont(12), painter.device());
             const QRect text = drawLabel(painter, label, 12,
                                          m_artwork.pictureLeft - 5 - metrics.horizontalAdvance(label), 10);
             painter.end();
             touch(text);
-            drawCounter(m_state.winnings, m_artwork.pictureLeft - 5, 10 + metrics.height(), true, true, true);
+            drawCounter(m_shownWinnings, m_artwork.pictureLeft - 5, 10 + metrics.height(), true, true, true);
         } else {
             const QRect text = drawLabel(painter, label, 14, m_layout.machineRight + 15, 250);
             painter.end();
             touch(text);
-            drawCounter(m_state.winnings, m_layout.machineRight + 115, 243, true, false, true);
+            drawCounter(m_shownWinnings, m_layout.machineRight + 115, 243, true, false, true);
         }
         return;
     }

@@ -57,7 +57,7 @@ void MachinePainter::paintWholeWindow()
         drawAdjusters(painter);
     }
     drawCoinsPlayed();
-    drawWinningsReadout(true);
+    drawShownWinnings();
     for (int lamp = 0; lamp < LampCount; ++lamp)
         drawLamp(lamp);
     touch(m_canvas.bounds());

@@ -33,7 +33,11 @@ public:
     void drawCoinsPlayed();
     void drawLightningRow();
     void drawBonusPyramid();
+    // Shows the winnings as they stand now, or erases the readout. The amount stays what the
+    // readout shows until the next call: counting off lowers the winnings step by step, and a
+    // repaint meanwhile must still show what the spin paid.
     void drawWinningsReadout(bool show);
+    std::int32_t shownWinnings() const { return m_shownWinnings; }
     void drawFreeSpinText(const QString& text, bool lit);
     // The "Win 3 FREE Spins:" label again, over the place where the count last blinked.
     void drawFreeSpinLabel();
@@ -59,6 +63,7 @@ private:
     int labelPointSize(int small, int medium, int large) const;
     QPoint freeSpinTextPosition() const;
     QRect freeSpinPlace(QPainter& painter, const QString& text) const;
+    void drawShownWinnings();
     void touch(const QRect& rect) { m_canvas.touched(rect); }
     // The device pixels under a rectangle of the window.
     static QRect devicePixels(const QRect& logical, qreal ratio);
@@ -70,6 +75,7 @@ private:
     Canvas& m_canvas;
     std::array<QImage, WheelCount> m_captures;
     QRect m_freeSpinTextBounds;
+    std::int32_t m_shownWinnings = 0;
 };
 
 // The font the window draws its texts in: a narrow sans-serif face, so the labels fit where the

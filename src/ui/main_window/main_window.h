@@ -108,6 +108,7 @@ private:
     void runUpdateReminder();
     void reportWriteFailure(const QString& message);
     void flipToggle(int number, GameOption option);
+    bool confirm(const QString& question);
     void openWebSite();
     void showBorrowDialog();
     void showGameSlotDialog();

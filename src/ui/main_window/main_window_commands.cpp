@@ -35,8 +35,7 @@ void MainWindow::runCommand(int number)
         break;
     case NewGameCommand:
         m_game.runBetweenSpins([this] {
-            if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
-                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+            if (confirm(QStringLiteral("Start a New Game?"))) {
                 m_game.newGame();
                 storeHistory();
             }
@@ -52,9 +51,7 @@ void MainWindow::runCommand(int number)
             requestSpin();
         break;
     case ExitCommand:
-        if (QMessageBox::question(this, windowTitle(),
-                                  QStringLiteral("Are you sure you want to exit the game?"),
-                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+        if (confirm(QStringLiteral("Are you sure you want to exit the game?")))
             close();
         break;
     case SoundCommand:
@@ -113,16 +110,31 @@ void MainWindow::showBorrowDialog()
 void MainWindow::showGameSlotDialog()
 {
     const auto saveLoad = [this](int slot, bool save, const std::string& name) {
-        if (slot == CurrentGameSlot && save)
+        if (slot == CurrentGameSlot && save) {
             storeRunningGame();
-        else
-            saveLoadGame(slot, save, name);
+            return true;
+        }
+        // Opening a slot replaces the running game; its progress kept in no slot would be lost.
+        if (!save && !m_game.progressIsKept(m_store, m_clock.today()) &&
+            !confirm(QStringLiteral("Your current game is not saved. Open this game anyway?")))
+            return false;
+        return saveLoadGame(slot, save, name);
     };
     const auto readSlot = [this](int slot) { return m_game.readSlot(m_store, slot, m_clock.today()); };
     const bool opening = !state().saveMode;
     if (GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted &&
         opening)
         storeHistory(); // an opened slot starts an empty history
+}
+
+// A question whose Yes discards or ends something: No is the default and Escape's answer, so the
+// spin key Enter never answers Yes by accident.
+bool MainWindow::confirm(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::flipToggle(int number, GameOption option)
