@@ -15,6 +15,19 @@
 
 namespace zantaro {
 
+// The counters and texts that the window names for assistive technology.
+enum class Readout
+{
+    Credits,
+    BonusPool,
+    LinesPlayed,
+    CoinsPerLine,
+    CoinsPlayed,
+    Winnings,
+    FreeSpins,
+};
+inline constexpr int ReadoutCount = 7;
+
 class MachinePainter
 {
 public:
@@ -49,6 +62,9 @@ public:
     void drawCapturedWheel(int wheel, int offsetDown);
     void drawLineHighlight(int line);
 
+    // Where a readout was last drawn; empty before it was drawn.
+    QRect readoutPlace(Readout readout) const { return m_readoutPlaces[static_cast<std::size_t>(readout)]; }
+    QRect lampRect(int lamp) const;
     // Where wheel i's symbol, its window and its bounce rectangle lie.
     QRect symbolRect(int wheel) const;
     QRect wheelWindowRect(int wheel) const;
@@ -59,6 +75,12 @@ private:
     void drawLabels(QPainter& painter);
     void drawAdjusters(QPainter& painter);
     QRect drawCounter(std::int64_t value, int x, int y, bool yellow, bool rightAligned, bool tight);
+    void drawReadoutCounter(Readout readout, std::int64_t value, QPoint at, bool yellow, bool rightAligned,
+                            bool tight);
+    void placeReadout(Readout readout, const QRect& place)
+    {
+        m_readoutPlaces[static_cast<std::size_t>(readout)] = place;
+    }
     QRect fillBlack(QPainter& painter, const QRect& rect);
     int labelPointSize(int small, int medium, int large) const;
     QPoint freeSpinTextPosition() const;
@@ -76,6 +98,7 @@ private:
     std::array<QImage, WheelCount> m_captures;
     QRect m_freeSpinTextBounds;
     std::int32_t m_shownWinnings = 0;
+    std::array<QRect, ReadoutCount> m_readoutPlaces{};
 };
 
 // The font the window draws its texts in: a narrow sans-serif face, so the labels fit where the

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/host.h"
 #include "game/saved_game_store.h"
+#include "machine_accessibility.h"
 #include "machine_painter.h"
 #include "machine_timers.h"
 #include "platform/atomic_file_access.h"
@@ -38,7 +39,10 @@ struct MainWindowServices
     QString settingsDirectory; // where "Zantaro.ini" and "qxupdate.ini" live
 };
 
-class MainWindow : public QWidget, public Prompts, public GameStorage
+class HotSpot;
+class ReadingSpot;
+
+class MainWindow : public QWidget, public Prompts, public GameStorage, public PaintedItems
 {
     Q_OBJECT
 
@@ -90,6 +94,12 @@ public:
     void playDoubleOrNothing(DoubleOrNothingGame game) override;
     // GameStorage
     void saveRunningGame() override;
+    // PaintedItems: the readouts, the lit lamp and the wheels as assistive technology reads them.
+    int paintedItemCount() const override;
+    PaintedItem paintedItem(int index) const override;
+    // The texts read on demand, by the keys R and B.
+    void readLastSpin();
+    void readBalance();
     // Each paid spin stores the running game, so a crash or a kill loses at most the spin under way.
     void spinSettled() override;
 
@@ -121,6 +131,10 @@ private:
     std::function<void(int)> helpTopicOpener() const;
     void pressAt(int x, int y);
     void pressKey(int key);
+    void addKeyboardControls();
+    void drawFocusedSpot();
+    void announceSettledSpin();
+    static QString symbolName(int symbol);
 
     Clock& m_clock;
     SoundPlayer& m_sound;
@@ -140,6 +154,8 @@ private:
     MachinePainter m_painter;
     std::unique_ptr<CommandStrip> m_commandStrip;
     PictureButton* m_logo = nullptr;
+    ReadingSpot* m_outcomeSpot = nullptr;
+    ReadingSpot* m_balanceSpot = nullptr;
 
     // The small parts the game talks to.
     WindowPresenter m_presenter;

@@ -31,6 +31,7 @@ void MainWindow::spinSettled()
 {
     storeRunningGame();
     storeHistory();
+    announceSettledSpin();
 }
 
 void MainWindow::storeRunningGame()

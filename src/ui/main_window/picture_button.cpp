@@ -1,29 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_button.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace zantaro {
 
+void drawFocusRing(QPainter& painter, const QRect& bounds)
+{
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 4));
+    painter.drawRect(QRectF(bounds).adjusted(2, 2, -2, -2));
+    painter.setPen(QPen(QColor(255, 255, 0), 2));
+    painter.drawRect(QRectF(bounds).adjusted(2, 2, -2, -2));
+    painter.restore();
+}
+
 PictureButton::PictureButton(int number, const QImage& face, QWidget* parent)
-    : QWidget(parent), m_number(number), m_face(face), m_picture(face)
+    : QAbstractButton(parent), m_number(number), m_face(face), m_picture(face)
 {
     // A face drawn for a high-density screen carries its pixel ratio; the button keeps the size
     // of its 1x face.
     setFixedSize(face.deviceIndependentSize().toSize());
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Only Tab gives it the focus: after a click, Return still spins the wheels.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    QPainter(this).drawImage(QRectF(rect()), m_picture);
+    QPainter painter(this);
+    painter.drawImage(QRectF(rect()), m_picture);
+    if (hasFocus())
+        drawFocusRing(painter, rect());
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+bool isReturnKey(const QKeyEvent& event)
 {
-    if (rect().contains(event->position().toPoint()))
-        emit clicked(m_number);
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isReturnKey(*event) && !event->isAutoRepeat())
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace zantaro
