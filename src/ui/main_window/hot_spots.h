@@ -33,11 +33,16 @@ class ReadingSpot : public QWidget
 
 public:
     ReadingSpot(const QString& name, const QRect& place, QWidget* parent);
-    // Sets the text and gives the spot the focus afresh, so that it is read even when it had it.
+    // Sets the text and gives it the focus, so that it is read.
     void read(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    ReadingSpot(const QString& name, const QRect& place, QWidget* parent, Qt::FocusPolicy policy);
+
+    ReadingSpot* m_twin = nullptr; // the spot's stand-in for a text read while it has the focus
 };
 
 } // namespace zantaro

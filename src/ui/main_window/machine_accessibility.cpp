@@ -254,11 +254,13 @@ public:
     QRect rect() const override { return screenRect(widget(), widget()->rect()); }
 };
 
-// A focusable text of the window (the spin's outcome, the balance), read by its name.
+// A focusable text of the window (the spin's outcome, the balance), read by its name. It is a
+// status bar: screen readers speak a new name of the focused status bar, and pass over the name
+// changes of plain labels.
 class TextAccessible : public QAccessibleWidget
 {
 public:
-    explicit TextAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    explicit TextAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StatusBar) {}
     QRect rect() const override { return screenRect(widget(), widget()->rect()); }
 };
 

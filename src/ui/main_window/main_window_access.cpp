@@ -131,7 +131,7 @@ void MainWindow::readLastSpin()
 
 void MainWindow::readBalance()
 {
-    m_balanceSpot->read(tr("Credits %1. Bet: %2 lines of %3 coins, %4 coins a spin.")
+    m_balanceSpot->read(tr("Credits %1. Lines played %2, coins per line %3, coins played %4.")
                             .arg(state().credits)
                             .arg(state().linesPlayed)
                             .arg(state().coinsPerLine)

@@ -205,7 +205,7 @@ TEST(MainWindowAccess, theKeysRAndBReadTheLastSpinAndTheBalanceIntoTheFocus)
     EXPECT_TRUE(outcome.endsWith(QStringLiteral("Won 400, credits after 1392.")));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
     EXPECT_EQ(accessible(QApplication::focusWidget())->text(QAccessible::Name),
-              QStringLiteral("Credits 1392. Bet: 8 lines of 1 coins, 8 coins a spin."));
+              QStringLiteral("Credits 1392. Lines played 8, coins per line 1, coins played 8."));
 }
 
 } // namespace
