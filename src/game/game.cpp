@@ -10,7 +10,7 @@ Game::Game(GameHost host, GameState start) : m_state(std::move(start)), m_machin
     m_machine.recordHistory(m_history);
 }
 
-std::optional<std::string> Game::moveCredits(BorrowMode mode, std::int32_t amount)
+std::optional<Message> Game::moveCredits(BorrowMode mode, std::int32_t amount)
 {
     return zantaro::moveCredits(m_state, mode, amount);
 }

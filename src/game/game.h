@@ -55,7 +55,7 @@ public:
     // "Start a New Game?" answered Yes.
     void newGame() { m_machine.newGame(); }
     // Borrowing and paying back; returns the refusal when nothing moved.
-    std::optional<std::string> moveCredits(BorrowMode mode, std::int32_t amount);
+    std::optional<Message> moveCredits(BorrowMode mode, std::int32_t amount);
     void toggle(GameOption option);
     // Whether the game-slot dialog saves or opens.
     void setSaveMode(bool save) { m_state.saveMode = save; }

@@ -90,7 +90,8 @@ public:
     void repaintWindow() { m_presenter.repaintWindow(); }
 
     // Prompts
-    void showMessage(const std::string& text) override;
+    void showMessage(const Message& message) override;
+    void showMessage(const QString& text);
     void playDoubleOrNothing(DoubleOrNothingGame game) override;
     // GameStorage
     void saveRunningGame() override;

@@ -8,6 +8,7 @@
 #include "ui/dialogs/game_slot_dialog.h"
 #include "ui/dialogs/payoff_chart_window.h"
 #include "ui/dialogs/statistics_window.h"
+#include "ui/texts/message_text.h"
 
 #include <QMessageBox>
 #include <array>
@@ -40,8 +41,8 @@ void MainWindow::runCommand(int number)
         },
         [](MainWindow& w) { // SummaryCommand
             w.showMessage(w.state().spinReport.empty()
-                              ? "You must spin before viewing a summary of the last spin."
-                              : w.state().spinReport);
+                              ? tr("You must spin before viewing a summary of the last spin.")
+                              : reportText(w.state().spinReport));
         },
         [](MainWindow& w) { // AutoSpinCommand
             w.flipToggle(AutoSpinCommand, GameOption::AutoSpin);

@@ -187,7 +187,7 @@ TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysT
             game.window->closeWithoutQuestions();
             --pendingMessageBoxAnswers();
         });
-        game.window->showMessage("A box the player has not answered");
+        game.window->showMessage(QStringLiteral("A box the player has not answered"));
     });
     game.spin();
 
