@@ -8,6 +8,7 @@
 namespace zantaro {
 namespace {
 
+using namespace std::string_literals;
 using testing::utf16LeFile;
 
 struct IntegerCase
@@ -188,9 +189,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"aDosEndOfFileIsABlank", "[A]\r\nk=500\r\n\x1A", "A", "k", "500"},
         ReadCase{"aDosEndOfFileAfterAValue", "[A]\r\nk=0\x1A", "A", "k", "0"},
         ReadCase{"dosEndOfFileMarksAroundAHeader", "[A]\r\n\x1A[B]\x1A\r\nk=1", "B", "k", "1"},
-        ReadCase{"aValueEndsAtANul", std::string("[A]\r\nk=ab\0cd\r\n", 15), "A", "k", "ab"},
-        ReadCase{"blanksBeforeTheNulStay", std::string("[A]\r\nk=ab \0 cd \r\n", 18), "A", "k", "ab "},
-        ReadCase{"quotesComeOffOnlyBeforeTheNul", std::string("[A]\r\nk=\"x\0y\"\r\n", 16), "A", "k", "\"x"}),
+        ReadCase{"aValueEndsAtANul", "[A]\r\nk=ab\0cd\r\n"s, "A", "k", "ab"},
+        ReadCase{"blanksBeforeTheNulStay", "[A]\r\nk=ab \0 cd \r\n"s, "A", "k", "ab "},
+        ReadCase{"quotesComeOffOnlyBeforeTheNul", "[A]\r\nk=\"x\0y\"\r\n"s, "A", "k", "\"x"}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
 
 struct WriteCase
