@@ -17,7 +17,8 @@ PACKAGES := cmake g++ make ninja-build pkg-config \
 	xvfb xauth x11-apps xdotool imagemagick \
 	fonts-dejavu-core fonts-dejavu-extra clang-14 clang-format-14 libclang-rt-14-dev \
 	appstream dpkg-dev file faketime desktop-file-utils \
-	weston qt6-wayland
+	weston qt6-wayland \
+	at-spi2-core dbus-daemon python3-pyatspi
 
 # sudo clears the environment, so the non-interactive setting goes through env on its command line.
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -18,7 +18,7 @@ constexpr std::array<std::uint8_t, WheelCount> AutomaticLoserBlanks{
 void automaticLoser(GameContext& context)
 {
     GameState& state = context.state;
-    state.spinReport = "Automatic Loser\r\n";
+    state.spinReport.push_back({MessageId::AutomaticLoser});
     context.note(SpinEventKind::AutomaticLoser);
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         state.reelStrips[wheel][state.wheelPos[wheel]] = AutomaticLoserBlanks[wheel];
@@ -31,9 +31,7 @@ void increaseBonusPool(GameContext& context)
 {
     GameState& state = context.state;
     const int increase = static_cast<int>(context.random.random(25)) + 1;
-    state.spinReport = "Bonus Pool increased by ";
-    appendCapped(state.spinReport, DecimalText(increase).view());
-    appendCapped(state.spinReport, " credits.\r\n");
+    state.spinReport.push_back({MessageId::BonusPoolIncreased, increase});
     addSaturated(state.bellPool, increase);
     context.note(SpinEventKind::BonusPoolIncrease, increase);
     context.host.presenter.drawBonusPool();
@@ -59,7 +57,7 @@ void applyLampOutcome(GameContext& context)
     case DoublePayoffLamp:
         state.doublePayoff = true;
         context.note(SpinEventKind::DoublePayoff);
-        state.spinReport = "All Winnings Lines are Doubled.\r\n";
+        state.spinReport.push_back({MessageId::LinesDoubled});
         context.playCue(SoundCue::Award);
         break;
     case FreeSpinLamp:
@@ -96,9 +94,7 @@ void checkBellPool(GameContext& context)
     }
     const std::int64_t won = static_cast<std::int64_t>(state.bellPool) * (state.doublePayoff ? 2 : 1);
     addSaturated(state.winnings, won);
-    appendCapped(state.spinReport, "Won the Bell Pool Worth ");
-    appendCapped(state.spinReport, DecimalText(won).view());
-    appendCapped(state.spinReport, "\r\n");
+    state.spinReport.push_back({MessageId::BellPoolWon, won});
     addSaturated(state.bellPoolWon, won);
     context.note(SpinEventKind::BellPoolWon, saturated32(won));
     state.bellPool = FreshBellPool;

@@ -22,6 +22,6 @@ enum class BorrowMode
 inline constexpr std::array<std::int32_t, 4> BorrowAmounts{1000, 100, 10, 1};
 
 // Moves amount credits in the given mode. Returns the refusal message when nothing changed.
-std::optional<std::string> moveCredits(GameState& state, BorrowMode mode, std::int32_t amount);
+std::optional<Message> moveCredits(GameState& state, BorrowMode mode, std::int32_t amount);
 
 } // namespace zantaro

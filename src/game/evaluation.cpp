@@ -11,15 +11,6 @@ namespace zantaro {
 
 namespace {
 
-void appendLinePay(std::string& report, int line, std::int32_t pay)
-{
-    appendCapped(report, "Line ");
-    appendCapped(report, DecimalText(line).view());
-    appendCapped(report, " paid ");
-    appendCapped(report, DecimalText(pay).view());
-    appendCapped(report, ".\r\n");
-}
-
 void evaluateLine(GameContext& context, PayTable table, int line)
 {
     GameState& state = context.state;
@@ -42,7 +33,7 @@ void evaluateLine(GameContext& context, PayTable table, int line)
     addSaturated(linePay, pay);
     state.linePay[line - 1] = linePay;
     if (linePay > 0) {
-        appendLinePay(state.spinReport, line, linePay);
+        state.spinReport.push_back({MessageId::LinePaid, line, linePay});
         if (state.firstWinningLine == -1)
             state.firstWinningLine = line - 1;
     }
@@ -77,7 +68,7 @@ void evaluate(GameContext& context, PayTable table)
             context.recall->winnings = paid;
     }
     if (state.spinReport.empty())
-        state.spinReport = "There were no winning lines on the last spin.";
+        state.spinReport.push_back({MessageId::NoWinningLines});
 }
 
 } // namespace

@@ -10,7 +10,7 @@ Game::Game(GameHost host, GameState start) : m_state(std::move(start)), m_machin
     m_machine.recordHistory(m_history);
 }
 
-std::optional<std::string> Game::moveCredits(BorrowMode mode, std::int32_t amount)
+std::optional<Message> Game::moveCredits(BorrowMode mode, std::int32_t amount)
 {
     return zantaro::moveCredits(m_state, mode, amount);
 }
@@ -28,6 +28,20 @@ void Game::openSlot(SavedGameStore& store, int slot, const CalendarDate& today)
 {
     store.load(m_state, slot, today);
     m_history.clear();
+    m_machine.leaveLastSpin();
+}
+
+bool Game::progressIsKept(SavedGameStore& store, const CalendarDate& today) const
+{
+    GameState fresh = m_state;
+    resetGame(fresh);
+    if (sameProgress(m_state, fresh))
+        return true;
+    for (int slot = 0; slot < CurrentGameSlot; ++slot) {
+        if (sameProgress(m_state, readSlot(store, slot, today)))
+            return true;
+    }
+    return false;
 }
 
 void Game::storeSlot(SavedGameStore& store, int slot, std::string_view name, const CalendarDate& today) const

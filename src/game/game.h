@@ -55,7 +55,7 @@ public:
     // "Start a New Game?" answered Yes.
     void newGame() { m_machine.newGame(); }
     // Borrowing and paying back; returns the refusal when nothing moved.
-    std::optional<std::string> moveCredits(BorrowMode mode, std::int32_t amount);
+    std::optional<Message> moveCredits(BorrowMode mode, std::int32_t amount);
     void toggle(GameOption option);
     // Whether the game-slot dialog saves or opens.
     void setSaveMode(bool save) { m_state.saveMode = save; }
@@ -66,6 +66,9 @@ public:
     void openSlot(SavedGameStore& store, int slot, const CalendarDate& today);
     void storeSlot(SavedGameStore& store, int slot, std::string_view name, const CalendarDate& today) const;
     GameState readSlot(SavedGameStore& store, int slot, const CalendarDate& today) const;
+    // Whether opening another game loses nothing: the running game is still a fresh one, or one of
+    // the eight named slots holds its progress (it was saved or opened and has not changed since).
+    bool progressIsKept(SavedGameStore& store, const CalendarDate& today) const;
 
     // The handlers of the window's three timers.
     void blinkBonusLamp() { m_machine.blinkBonusLamp(); }

@@ -3,6 +3,8 @@
 // spin control and the last spin's result. Every part of the program reads and writes it directly.
 #pragma once
 
+#include "message.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -85,7 +87,7 @@ struct GameState
     // Result of the last spin.
     std::array<std::int32_t, PaylineCount> linePay{};
     std::int32_t winnings = 0;
-    std::string spinReport;
+    SpinReport spinReport;
     std::int32_t firstWinningLine = -1;
     std::int32_t highlightTicks = 0;
     bool highlightPhase = false;

@@ -6,6 +6,7 @@
 // be all six at once.
 #pragma once
 
+#include "message.h"
 #include "sound_cue.h"
 
 #include <chrono>
@@ -96,7 +97,7 @@ class Prompts
 {
 public:
     virtual ~Prompts() = default;
-    virtual void showMessage(const std::string& text) = 0;
+    virtual void showMessage(const Message& message) = 0;
     // Opens the game's window modally on GameState::winnings and returns when it closes.
     virtual void playDoubleOrNothing(DoubleOrNothingGame game) = 0;
 };

@@ -73,9 +73,9 @@ bool Machine::acceptBet()
     // Loading keeps lines and coins within 0..8, but a game can be handed in whole: a negative
     // count of lines and of coins makes a positive product that is no bet, since no line is played.
     if (bet <= 0 || state.linesPlayed < 0)
-        m_context.host.prompts.showMessage("You must place a bet first.");
+        m_context.host.prompts.showMessage({MessageId::PlaceBetFirst});
     else if (bet > state.credits)
-        m_context.host.prompts.showMessage("You do not have enough credits for that bet,");
+        m_context.host.prompts.showMessage({MessageId::CreditsTooFewForBet});
     else
         return true;
     state.autoSpin = false;
@@ -230,6 +230,16 @@ void Machine::newGame()
     if (m_history)
         m_history->clear();
     m_context.host.presenter.repaintWindow();
+}
+
+void Machine::leaveLastSpin()
+{
+    GameState& state = m_context.state;
+    m_context.host.timers.setTimerActive(GameTimer::LineFlash, false);
+    state.firstWinningLine = -1;
+    state.highlightTicks = 0;
+    state.highlightPhase = false;
+    m_context.host.presenter.drawWinningsReadout(false);
 }
 
 void Machine::blinkBonusLamp()

@@ -33,6 +33,9 @@ public:
 
     // "Start a New Game?" answered Yes.
     void newGame();
+    // Another game was opened: the last spin's line flash and winnings readout belonged to the game
+    // that was left, so they end here and the window draws the opened game whole.
+    void leaveLastSpin();
 
     void blinkBonusLamp();     // blinks the lit bonus lamp between spins
     void flashWinningLine();   // flashes each paying line in turn after a win

@@ -119,4 +119,12 @@ void SavedGameStore::load(GameState& state, int slot, const CalendarDate& today)
     readSlot(document, sectionName(slot), state, today);
 }
 
+bool sameProgress(const GameState& a, const GameState& b)
+{
+    return std::all_of(IntegerKeys.begin(), IntegerKeys.end(), [&](const IntegerKey& key) {
+        const bool bet = key.field == &GameState::linesPlayed || key.field == &GameState::coinsPerLine;
+        return bet || a.*key.field == b.*key.field;
+    });
+}
+
 } // namespace zantaro

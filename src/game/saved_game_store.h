@@ -29,6 +29,10 @@ public:
     explicit SaveFileError(const std::string& path);
 };
 
+// Whether two games have come as far: the same money, bonus counters and statistics. The bet and
+// the options are settings, not progress, and the name and date are the slot's.
+bool sameProgress(const GameState& a, const GameState& b);
+
 class SavedGameStore
 {
 public:

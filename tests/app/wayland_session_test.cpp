@@ -59,7 +59,7 @@ TEST(WaylandSession, theGameStartsPaintsSpinsOpensItsWindowsAndStoresItsGameOnCl
 
     QString message;
     testing::answerNextMessageBox(QMessageBox::Ok, &message);
-    game.window->showMessage("You must place a bet first.");
+    game.window->showMessage(Message{MessageId::PlaceBetFirst});
     EXPECT_EQ(message, QStringLiteral("You must place a bet first."));
 
     game.window->close();

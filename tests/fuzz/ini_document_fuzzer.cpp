@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzzes the INI document: any bytes parse and write back unchanged; reading values, numbers and
-// flags never fails; a value, number or flag written under any names reads back after the text
-// is parsed again.
+// Fuzzes the INI document: any bytes parse and write back unchanged, whatever encoding they look
+// like; reading values, numbers and flags never fails and gives valid UTF-8; a value, number or
+// flag written under any names reads back after the text is parsed again.
 #include "fuzz_check.h"
 #include "game/ini_document.h"
+#include "game/text_encodings.h"
 #include "game/utf8_text.h"
 
 #include <algorithm>
@@ -13,13 +14,14 @@ namespace {
 
 using zantaro::IniDocument;
 
-// What a value written reads back as: one line, without the blanks around it, cut to its length.
+// What a value written reads back as: as UTF-8 (bytes that are not are taken as Windows-1252), on
+// one line, without the blanks around it, cut to its length. Quotes it holds read back as well.
 std::string valueAsRead(std::string_view written)
 {
-    std::string line(written);
+    std::string line = zantaro::utf8FromFileBytes(written);
     std::replace_if(
         line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
-    constexpr std::string_view blanks = " \t\r\v\f";
+    constexpr std::string_view blanks = " \t\r\v\f\x1A";
     const std::size_t first = line.find_first_not_of(blanks);
     if (first == std::string::npos)
         return {};
@@ -41,8 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     IniDocument document(text);
     FUZZ_CHECK(document.text() == text);
-    if (const auto stored = document.value(section, key))
+    if (const auto stored = document.value(section, key)) {
+        FUZZ_CHECK(zantaro::isValidUtf8(*stored));
         FUZZ_CHECK(zantaro::leadingCharacters(*stored, IniDocument::MaxValueLength) == *stored);
+    }
     const std::int32_t storedNumber = document.integer(section, key, number);
     if (!document.value(section, key))
         FUZZ_CHECK(storedNumber == number);

@@ -32,7 +32,7 @@ TEST(AutomaticLoser, blanksTheWheelsBeforeTheLinesSoAThreeWildLinePaysNothing)
     EXPECT_EQ(game.state.winnings, 0);
     EXPECT_EQ(game.state.linePay, (std::array<std::int32_t, PaylineCount>{}));
     EXPECT_EQ(game.state.lightning, 3);
-    EXPECT_EQ(game.state.spinReport, "Automatic Loser\r\n");
+    EXPECT_EQ(englishText(game.state.spinReport), "Automatic Loser\r\n");
     const Lines afterReseed(game.host.log.begin() + 1, game.host.log.end());
     EXPECT_EQ(afterReseed, (Lines{"cell 0", "cell 1", "cell 2", "cell 3", "cell 4", "cell 5", "cell 6",
                                   "cell 7", "cell 8", "cue AutoLoser"}));
@@ -93,7 +93,7 @@ TEST(BellPool, aDoubledSpinPaysAPoolOf150As300AndStartsAFreshPool)
     EXPECT_EQ(game.state.bellPoolWon, 300);
     EXPECT_EQ(game.state.bellPool, 100);
     EXPECT_EQ(game.state.credits, 1000 + 8 * 18 * 2 + 300);
-    EXPECT_NE(game.state.spinReport.find("Won the Bell Pool Worth 300\r\n"), std::string::npos);
+    EXPECT_NE(englishText(game.state.spinReport).find("Won the Bell Pool Worth 300\r\n"), std::string::npos);
 }
 
 TEST(BellPool, isNotWonWhileLightningStaysAboveZero)
@@ -221,7 +221,7 @@ TEST(FreeSpinEvaluation, stillAppliesTheLamps)
     game.state.freeSpinMode = true;
     evaluateFreeSpin(game.context());
     EXPECT_EQ(game.state.linePay[0], 200);
-    EXPECT_EQ(game.state.spinReport, "All Winnings Lines are Doubled.\r\nLine 1 paid 200.\r\n");
+    EXPECT_EQ(englishText(game.state.spinReport), "All Winnings Lines are Doubled.\r\nLine 1 paid 200.\r\n");
 }
 
 } // namespace

@@ -159,9 +159,9 @@ TEST_P(SpinReport, readsAsTheSpinWent)
     const ReportCase& c = GetParam();
     BoardGame game(c.board, c.lamp);
     game.state.coinsPerLine = c.coins;
-    game.state.spinReport = "the report of an earlier spin";
+    game.state.spinReport = {{MessageId::LinePaid, 3, 99}}; // the report of an earlier spin
     evaluateSpin(game.context());
-    EXPECT_EQ(game.state.spinReport, c.report);
+    EXPECT_EQ(englishText(game.state.spinReport), c.report);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -205,7 +205,8 @@ TEST(SpinReportText, aBonusPoolIncreaseKeepsItsTextWithoutTheNoWinSentence)
     RandomGenerator expected;
     expected.reseed(clock);
     const int increase = static_cast<int>(expected.random(25)) + 1;
-    EXPECT_EQ(game.state.spinReport, "Bonus Pool increased by " + std::to_string(increase) + " credits.\r\n");
+    EXPECT_EQ(englishText(game.state.spinReport),
+              "Bonus Pool increased by " + std::to_string(increase) + " credits.\r\n");
     EXPECT_EQ(game.state.bellPool, 100 + increase);
 }
 
@@ -231,7 +232,7 @@ TEST(SpinReportText, aReportLongerThan255CharactersKeepsItsFirst255AndCountsEver
         full += "Line " + std::to_string(line) + " paid 100000000.\r\n";
     full += "Won the Bell Pool Worth 2000000\r\n";
     ASSERT_GT(full.size(), 255u);
-    EXPECT_EQ(game.state.spinReport, full.substr(0, 255));
+    EXPECT_EQ(englishText(game.state.spinReport), full.substr(0, 255));
     EXPECT_EQ(game.state.bellPoolWon, 2'000'000);
     EXPECT_EQ(game.state.credits, 1000 + 8 * 100'000'000 + 2'000'000);
 }

@@ -61,7 +61,7 @@ TEST(NewGame, resetsMoneyCountersAndStatisticsButKeepsTheBetTheOptionsAndTheWhee
         *counter = 9;
     state.wheelPos = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     state.winnings = 40;
-    state.spinReport = "Line 1 paid 40.\r\n";
+    state.spinReport = {{MessageId::LinePaid, 1, 40}};
     game.machine.newGame();
 
     EXPECT_EQ(state.coinsPerLine, 3);
@@ -84,7 +84,7 @@ TEST(NewGame, resetsMoneyCountersAndStatisticsButKeepsTheBetTheOptionsAndTheWhee
         EXPECT_EQ(counter, 0);
     EXPECT_EQ(state.wheelPos, (std::array<std::int32_t, WheelCount>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(state.winnings, 40);
-    EXPECT_EQ(state.spinReport, "Line 1 paid 40.\r\n");
+    EXPECT_EQ(englishText(state.spinReport), "Line 1 paid 40.\r\n");
     EXPECT_EQ(game.host.log, std::vector<std::string>{"repaint"});
 }
 

@@ -60,6 +60,38 @@ TEST(Game, readingASlotLeavesTheRunningGameWhileOpeningItMakesItTheRunningOne)
     EXPECT_EQ(fixture.game.state().borrowed, 1100);
 }
 
+TEST(Game, openingASlotEndsTheLastSpinsLineFlashAndReadout)
+{
+    GameFixture fixture;
+    GameState won = fixture.game.state();
+    won.firstWinningLine = 2;
+    won.winnings = 60;
+    fixture.game.open(won);
+    fixture.game.storeSlot(fixture.store, 0, "Saved", Today);
+    fixture.host.clearLog();
+
+    fixture.game.openSlot(fixture.store, 0, Today);
+    EXPECT_EQ(fixture.host.log, (std::vector<std::string>{"timer LineFlash off", "readout cleared"}));
+    fixture.game.flashWinningLine(); // a tick already queued draws nothing
+    EXPECT_EQ(fixture.host.linesStartingWith("highlight").size(), 0u);
+}
+
+TEST(Game, itsProgressIsKeptWhileFreshOrWhileASlotHoldsIt)
+{
+    GameFixture fixture;
+    EXPECT_TRUE(fixture.game.progressIsKept(fixture.store, Today)); // a fresh game has nothing to lose
+    fixture.game.addCoin();
+    EXPECT_TRUE(fixture.game.progressIsKept(fixture.store, Today)); // the bet is no progress
+    fixture.game.moveCredits(BorrowMode::Borrow, 100);
+    EXPECT_FALSE(fixture.game.progressIsKept(fixture.store, Today));
+    fixture.game.storeSlot(fixture.store, 5, "Saved", Today);
+    EXPECT_TRUE(fixture.game.progressIsKept(fixture.store, Today));
+    fixture.game.requestSpin();
+    EXPECT_FALSE(fixture.game.progressIsKept(fixture.store, Today));
+    fixture.game.openSlot(fixture.store, 5, Today);
+    EXPECT_TRUE(fixture.game.progressIsKept(fixture.store, Today));
+}
+
 TEST(Game, aStopRequestReachesTheRunningSpinOnly)
 {
     GameFixture fixture;

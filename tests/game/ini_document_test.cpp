@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/ini_document.h"
+#include "support/windows_files.h"
 
 #include <gtest/gtest.h>
 #include <random>
 
 namespace zantaro {
 namespace {
+
+using namespace std::string_literals;
+using testing::utf16LeFile;
 
 struct IntegerCase
 {
@@ -31,10 +35,13 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{"007", 7}, IntegerCase{"0", 0}, IntegerCase{"-$10", -16},
                       IntegerCase{"2147483647", 2147483647}, IntegerCase{"2147483648", 1000},
                       IntegerCase{"-2147483648", -2147483647 - 1}, IntegerCase{"-2147483649", 1000},
-                      IntegerCase{"0xFFFFFFFF", 1000}, IntegerCase{"99999999999999999999999", 1000},
-                      IntegerCase{"", 1000}, IntegerCase{"0x", 1000}, IntegerCase{"$", 1000},
-                      IntegerCase{"-", 1000}, IntegerCase{"--5", 1000}, IntegerCase{"+-5", 1000},
-                      IntegerCase{"1 2", 1000}, IntegerCase{"1.5", 1000}, IntegerCase{"$-5", 1000}));
+                      IntegerCase{"0xFFFFFFFF", -1}, IntegerCase{"$80000000", -2147483647 - 1},
+                      IntegerCase{"-$FFFFFFFF", 1}, IntegerCase{"$100000000", 1000},
+                      IntegerCase{"\"500\"", 500}, IntegerCase{"\" 42\"", 42},
+                      IntegerCase{"99999999999999999999999", 1000}, IntegerCase{"", 1000},
+                      IntegerCase{"0x", 1000}, IntegerCase{"$", 1000}, IntegerCase{"-", 1000},
+                      IntegerCase{"--5", 1000}, IntegerCase{"+-5", 1000}, IntegerCase{"1 2", 1000},
+                      IntegerCase{"1.5", 1000}, IntegerCase{"$-5", 1000}));
 
 TEST(IniDocument, anAbsentIntegerGivesTheDefault)
 {
@@ -62,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
     Values, IniFlag,
     ::testing::Values(FlagCase{"[GameNo1]\nSound=2", true}, FlagCase{"[GameNo1]\nSound=0", false},
                       FlagCase{"[GameNo1]\nSound=yes", true}, FlagCase{"[GameNo1]\nSound=0x0", false},
-                      FlagCase{"[GameNo1]\nSound=-1", true}, FlagCase{"[GameNo1]\n", true}));
+                      FlagCase{"[GameNo1]\nSound=-1", true}, FlagCase{"[GameNo1]\nSound=\"0\"", false},
+                      FlagCase{"[GameNo1]\n", true}));
 
 TEST(IniDocument, flagsAreWrittenAsOneAndZero)
 {
@@ -105,14 +113,95 @@ TEST(IniDocument, aReadKeepsAtMost2047CharactersWithoutSplittingOne)
     EXPECT_EQ(accented.value("A", "k"), std::string(2046, 'a') + "\xC3\xA9");
 }
 
+// What a read gives, case by case as Windows's profile functions read the file (text as UTF-8).
+// The few where the game keeps more than Windows say what Windows gives instead.
+struct ReadCase
+{
+    const char* name;
+    std::string file;
+    const char* section;
+    const char* key;
+    std::optional<std::string> expected;
+};
+
+class IniRead : public ::testing::TestWithParam<ReadCase>
+{
+};
+
+TEST_P(IniRead, findsWhatWindowsFinds)
+{
+    EXPECT_EQ(IniDocument(GetParam().file).value(GetParam().section, GetParam().key), GetParam().expected);
+}
+
+const std::string WindowsUnicodeFile =
+    utf16LeFile(u"[GameNo1]\r\nGameName=Partie \u00E9t\u00E9\r\nCredits=500\r\n"
+                u"[GameNo2]\r\nGameName=\u0160ev\u010D\u00EDk\r\n");
+const std::string CrOnlyFile = "[GameNo1]\rCredits=500\rSpins=3\r[GameNo2]\rCredits=7\r";
+const std::string MixedBreaksFile = "[GameNo1]\r\nCredits=500\rSpins=3\n[GameNo2]\rCredits=7\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IniRead,
+    ::testing::Values(
+        ReadCase{"aCp1252Name", "[GameNo1]\r\nGameName=Partie \xE9t\xE9\r\n", "GameNo1", "GameName",
+                 "Partie \u00E9t\u00E9"},
+        ReadCase{"everyCp1252ByteIsACharacter", "[A]\r\nk=\x80\x81\x9F\r\n", "A", "k", "\u20AC\u0081\u0178"},
+        ReadCase{"utf8TextStaysUtf8", "[A]\r\nk=\xC3\xA9t\xC3\xA9\r\n", "A", "k",
+                 "\u00E9t\u00E9"}, // Windows: Ã©tÃ©
+        ReadCase{"anOverlongUtf8SequenceIsCp1252", "[A]\r\nk=\xC0\x80\r\n", "A", "k", "\u00C0\u20AC"},
+        ReadCase{"aSurrogateInUtf8IsCp1252", "[A]\r\nk=\xED\xA0\x80\r\n", "A", "k", "\u00ED\u00A0\u20AC"},
+        ReadCase{"aMarkedUtf8FileFindsItsFirstSection", "\xEF\xBB\xBF[A]\r\nk=\xC3\xA9\r\n", "A", "k",
+                 "\u00E9"},
+        ReadCase{"cp1252InAMarkedUtf8File", "\xEF\xBB\xBF[A]\r\nk=\xE9t\xE9\r\n", "A", "k",
+                 "\u00E9t\u00E9"}, // Windows: ?t?
+        ReadCase{"doubleQuotesComeOff", "[A]\r\nk=\"Lucky 7\"\r\n", "A", "k", "Lucky 7"},
+        ReadCase{"singleQuotesComeOff", "[A]\r\nk='Lucky 7'\r\n", "A", "k", "Lucky 7"},
+        ReadCase{"unmatchedQuotesStay", "[A]\r\nk=\"Lucky 7'\r\n", "A", "k", "\"Lucky 7'"},
+        ReadCase{"aLoneQuoteStays", "[A]\r\nk=\"\r\n", "A", "k", "\""},
+        ReadCase{"emptyQuotesReadEmpty", "[A]\r\nk=\"\"\r\n", "A", "k", ""},
+        ReadCase{"onlyTheOuterPairComesOff", "[A]\r\nk=\"a\"b\"\r\n", "A", "k", "a\"b"},
+        ReadCase{"blanksOutsideQuotesGoAndInsideStay", "[A]\r\nk=  \" 42 \"  \r\n", "A", "k", " 42 "},
+        ReadCase{"quotesNotAtBothEndsStay", "[A]\r\nk=\"x\" ;c\r\n", "A", "k", "\"x\" ;c"},
+        ReadCase{"aLoneCrEndsALine", CrOnlyFile, "GameNo1", "Spins", "3"},
+        ReadCase{"aSectionAfterLoneCrs", CrOnlyFile, "GameNo2", "Credits", "7"},
+        ReadCase{"mixedLineBreaks", MixedBreaksFile, "GameNo1", "Spins", "3"},
+        ReadCase{"mixedLineBreaksSection", MixedBreaksFile, "GameNo2", "Credits", "7"},
+        ReadCase{"aUtf16LeName", WindowsUnicodeFile, "GameNo1", "GameName", "Partie \u00E9t\u00E9"},
+        ReadCase{"aUtf16LeNumber", WindowsUnicodeFile, "GameNo1", "Credits", "500"},
+        ReadCase{"aUtf16LeNameOutsideTheCodePage", WindowsUnicodeFile, "GameNo2", "GameName",
+                 "\u0160ev\u010D\u00EDk"}, // Windows (code-page text): Ševcík
+        ReadCase{"utf16LeWithLoneCrs", utf16LeFile(u"[A]\rx=1\ry=2\r"), "A", "y", "2"},
+        ReadCase{"aLastByteOfUtf16LeAloneIsIgnored", utf16LeFile(u"[A]\r\nk=v") + "A", "A", "k",
+                 "v"}, // Windows: vA, half a character
+        ReadCase{"aLoneSurrogateIsAReplacementCharacter",
+                 utf16LeFile(u"[A]\r\nk=a\xD800"
+                             u"b\r\n"),
+                 "A", "k", "a\uFFFDb"}, // Windows: a?b
+        ReadCase{"utf16LeWithoutItsMarkIsNoText", WindowsUnicodeFile.substr(2), "GameNo1", "Credits",
+                 std::nullopt},
+        ReadCase{"aKeyWithoutEqualsHasNoValue", "[A]\r\nCredits\r\ny=2\r\n", "A", "Credits", std::nullopt},
+        ReadCase{"aKeyWithoutEqualsHidesALaterOne", "[A]\r\nCredits\r\nCredits=5\r\n", "A", "Credits",
+                 std::nullopt},
+        ReadCase{"aHeaderRunsToItsLastBracket", "[CurrentGame]]\r\nCredits=5\r\n", "CurrentGame", "Credits",
+                 std::nullopt},
+        ReadCase{"aHeaderWithTwoBracketsKeepsOneInItsName", "[CurrentGame]]\r\nCredits=5\r\n", "CurrentGame]",
+                 "Credits", "5"},
+        ReadCase{"textAfterTheLastBracketIsIgnored", "[A] x\r\nk=5\r\n", "A", "k", "5"},
+        ReadCase{"aDosEndOfFileIsABlank", "[A]\r\nk=500\r\n\x1A", "A", "k", "500"},
+        ReadCase{"aDosEndOfFileAfterAValue", "[A]\r\nk=0\x1A", "A", "k", "0"},
+        ReadCase{"dosEndOfFileMarksAroundAHeader", "[A]\r\n\x1A[B]\x1A\r\nk=1", "B", "k", "1"},
+        ReadCase{"aValueEndsAtANul", "[A]\r\nk=ab\0cd\r\n"s, "A", "k", "ab"},
+        ReadCase{"blanksBeforeTheNulStay", "[A]\r\nk=ab \0 cd \r\n"s, "A", "k", "ab "},
+        ReadCase{"quotesComeOffOnlyBeforeTheNul", "[A]\r\nk=\"x\0y\"\r\n"s, "A", "k", "\"x"}),
+    [](const ::testing::TestParamInfo<ReadCase>& info) { return info.param.name; });
+
 struct WriteCase
 {
     const char* name;
-    const char* before;
+    std::string before;
     const char* section;
     const char* key;
     const char* value;
-    const char* after;
+    std::string after;
 };
 
 class IniWrite : public ::testing::TestWithParam<WriteCase>
@@ -146,7 +235,45 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"crLfKeptForAnAddedKey", "[A]\r\nx=1\r\n[C]\r\n", "A", "k", "v",
                   "[A]\r\nx=1\r\nk=v\r\n[C]\r\n"},
         WriteCase{"emptyValueWritten", "[A]\nx=1\n", "A", "x", "", "[A]\nx=\n"},
-        WriteCase{"lineBreaksInAValueBecomeSpaces", "[A]\n", "A", "k", "a\r\nb\n[B]", "[A]\nk=a  b [B]\n"}),
+        WriteCase{"lineBreaksInAValueBecomeSpaces", "[A]\n", "A", "k", "a\r\nb\n[B]", "[A]\nk=a  b [B]\n"},
+        // Written text keeps to the file's encoding; where the bytes are Windows's own, they say so.
+        WriteCase{"aCp1252NameKeepsTheCodePage", "[GameNo1]\r\nGameName=Partie \xE9t\xE9\r\nCredits=5\r\n",
+                  "GameNo1", "GameName", "Partie \u00E9t\u00E9!",
+                  "[GameNo1]\r\nGameName=Partie \xE9t\xE9!\r\nCredits=5\r\n"}, // as Windows writes
+        WriteCase{"aWindowsAsciiFileGetsTheCodePage", "[GameNo1]\r\nCredits=5\r\n", "GameNo1", "GameName",
+                  "\u00E9t\u00E9", "[GameNo1]\r\nCredits=5\r\nGameName=\xE9t\xE9\r\n"}, // as Windows
+        WriteCase{"theGamesOwnFileGetsUtf8", "[GameNo1]\nCredits=5\n", "GameNo1", "GameName", "\u00E9t\u00E9",
+                  "[GameNo1]\nCredits=5\nGameName=\xC3\xA9t\xC3\xA9\n"},
+        WriteCase{"aFileHoldingUtf8KeepsIt", "[GameNo1]\r\nGameName=\xC3\xA9\r\n", "GameNo1", "GameName",
+                  "\u00E9t\u00E9", "[GameNo1]\r\nGameName=\xC3\xA9t\xC3\xA9\r\n"},
+        WriteCase{"aMarkedUtf8FileKeepsUtf8", "\xEF\xBB\xBF[GameNo1]\r\nGameName=x\r\n", "GameNo1",
+                  "GameName", "\u00E9t\u00E9",
+                  "\xEF\xBB\xBF[GameNo1]\r\nGameName=\xC3\xA9t\xC3\xA9\r\n"}, // as Windows
+        WriteCase{"aNameTheCodePageLacksIsWrittenInUtf8", "[A]\r\nk=\xE9\r\n", "A", "k",
+                  "\u0160ev\u010D\u00EDk",
+                  "[A]\r\nk=\xC5\xA0"
+                  "ev\xC4\x8D\xC3\xADk\r\n"},
+        WriteCase{"codePageBytesThatReadAsUtf8AreWrittenInUtf8", "[A]\r\nk=\xE9\r\n", "A", "k",
+                  "\u00C3\u00A9", "[A]\r\nk=\xC3\x83\xC2\xA9\r\n"},
+        WriteCase{"aUtf16LeValueStaysUtf16Le", utf16LeFile(u"[GameNo1]\r\nGameName=Partie \u00E9t\u00E9\r\n"),
+                  "GameNo1", "GameName", "\u00E9t\u00E9 2",
+                  utf16LeFile(u"[GameNo1]\r\nGameName=\u00E9t\u00E9 2\r\n")}, // as Windows
+        WriteCase{"aKeyAddedToAUtf16LeFile", utf16LeFile(u"[A]\r\nx=1\r\n[B]\r\n"), "A", "k", "v",
+                  utf16LeFile(u"[A]\r\nx=1\r\nk=v\r\n[B]\r\n")}, // as Windows
+        WriteCase{"aSectionAddedToAUtf16LeFile", utf16LeFile(u"[A]\r\nx=1\r\n"), "B", "k", "v",
+                  utf16LeFile(u"[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n")},
+        WriteCase{"valueReplacedInACrOnlyFile", "[A]\rx=1\ry=2\r[B]\rx=3\r", "A", "x", "7",
+                  "[A]\rx=7\ry=2\r[B]\rx=3\r"},
+        WriteCase{"keyAddedToACrOnlySection", "[A]\rx=1\ry=2\r[B]\rx=3\r", "A", "z", "7",
+                  "[A]\rx=1\ry=2\rz=7\r[B]\rx=3\r"},
+        WriteCase{"aKeyWithoutEqualsIsFilledIn", "[A]\r\n  Credits  \r\ny=2\r\n", "A", "credits", "700",
+                  "[A]\r\n  Credits=700\r\ny=2\r\n"},
+        WriteCase{"aHeaderWithTwoClosingBracketsIsAnotherSection", "[CurrentGame]]\r\nCredits=5\r\n",
+                  "CurrentGame", "Credits", "9",
+                  "[CurrentGame]]\r\nCredits=5\r\n\r\n[CurrentGame]\r\nCredits=9\r\n"},
+        WriteCase{"keyAddedBeforeADosEndOfFile", "[A]\r\nx=1\r\n\x1A", "A", "k", "v",
+                  "[A]\r\nx=1\r\nk=v\r\n\x1A"},
+        WriteCase{"aQuotedValueGetsAnotherPair", "[A]\n", "A", "k", "\"Lucky\"", "[A]\nk=\"\"Lucky\"\"\n"}),
     [](const ::testing::TestParamInfo<WriteCase>& info) { return info.param.name; });
 
 TEST(IniDocument, aNulInAValueBecomesASpace)
@@ -154,6 +281,21 @@ TEST(IniDocument, aNulInAValueBecomesASpace)
     IniDocument document;
     document.setValue("A", "k", std::string_view("a\0b", 3));
     EXPECT_EQ(document.text(), "[A]\nk=a b\n");
+}
+
+// Whatever encoding the file keeps, a value the game writes reads back as it was given.
+TEST(IniDocument, writtenTextReadsBackInEveryEncoding)
+{
+    for (const std::string& file :
+         {std::string("[A]\r\nk=\xE9\r\n"), std::string("[A]\r\n"), std::string("[A]\n"),
+          std::string("\xEF\xBB\xBF"), utf16LeFile(u"[A]\r\n")}) {
+        for (const char* value : {"\"Lucky\"", "'a'", "\"\"", "\u00E9t\u00E9", "\u0160ev\u010D\u00EDk",
+                                  "\u00C3\u00A9", "\u20AC\u0081", "\U0001F3B0 7"}) {
+            IniDocument document(file);
+            document.setValue("A", "k", value);
+            EXPECT_EQ(IniDocument(document.text()).value("A", "k"), value) << file << " " << value;
+        }
+    }
 }
 
 TEST(IniDocument, namesThatWouldBreakTheFileStillFindWhatTheyWrote)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/saved_game_store.h"
 #include "support/memory_file_access.h"
+#include "support/windows_files.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -159,6 +160,47 @@ TEST_F(SavedGameStoreTest, nameAndDateAreCutByCharactersNotBytes)
     EXPECT_EQ(state.gameName, accented.substr(0, 60));
     EXPECT_EQ(state.gameDate, "\xE2\x82\xAC"
                               "2024-03-0");
+}
+
+// A game as the Windows program left it, in the forms a player may bring over: its code page in
+// CRLF lines, quoted values, lone CRs, and Notepad's "Unicode". Each opens with the values Windows
+// shows, and saving into the slot keeps the name, in the form the file came in.
+TEST_F(SavedGameStoreTest, aGameFromWindowsOpensAsWindowsShowsItAndSavesInItsForm)
+{
+    struct Case
+    {
+        std::string file;
+        std::string savedName;
+    };
+    const std::string name = "Partie \u00E9t\u00E9";
+    for (const Case& c :
+         {Case{"[GameNo1]\r\nGameName=Partie \xE9t\xE9\r\nCredits=500\r\nSound=0\r\nBellPool=42\r\n",
+               "\r\nGameName=Partie \xE9t\xE9\r\n"},
+          Case{"[GameNo1]\r\nGameName=\"Partie \xE9t\xE9\"\r\nCredits=\"500\"\r\nSound='0'\r\nBellPool=\" "
+               "42\"\r\n",
+               "\r\nGameName=Partie \xE9t\xE9\r\n"},
+          Case{"[GameNo1]\rGameName=Partie \xE9t\xE9\rCredits=500\rSound=0\rBellPool=42\r",
+               "\rGameName=Partie \xE9t\xE9\r"},
+          Case{
+              testing::utf16LeFile(
+                  u"[GameNo1]\r\nGameName=Partie \u00E9t\u00E9\r\nCredits=500\r\nSound=0\r\nBellPool=42\r\n"),
+              testing::utf16LeFile(u"\r\nGameName=Partie \u00E9t\u00E9\r\n").substr(2)}}) {
+        SCOPED_TRACE(c.file);
+        files.files[Path] = c.file;
+        GameState state;
+        store.load(state, 0, Today);
+        EXPECT_EQ(state.gameName, name);
+        EXPECT_EQ(state.credits, 500);
+        EXPECT_FALSE(state.sound);
+        EXPECT_EQ(state.bellPool, 42);
+
+        store.save(state, 0, state.gameName, Today);
+        EXPECT_NE(files.files[Path].find(c.savedName), std::string::npos);
+        GameState reread;
+        store.load(reread, 0, Today);
+        EXPECT_EQ(reread.gameName, name);
+        EXPECT_EQ(reread.credits, 500);
+    }
 }
 
 TEST_F(SavedGameStoreTest, anEmptyNameReadsBackEmpty)

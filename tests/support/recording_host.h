@@ -76,7 +76,7 @@ public:
 
     void setTimerActive(GameTimer timer, bool active) override;
     void playCue(SoundCue cue) override;
-    void showMessage(const std::string& text) override { record("message " + text); }
+    void showMessage(const Message& message) override { record("message " + englishText(message)); }
     void playDoubleOrNothing(DoubleOrNothingGame game) override;
     void saveRunningGame() override { record("save"); }
     void spinSettled() override { record("settled"); }

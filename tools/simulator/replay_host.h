@@ -38,10 +38,10 @@ public:
     void playDoubleOrNothing(DoubleOrNothingGame game) override { m_view.prompts.playDoubleOrNothing(game); }
     void saveRunningGame() override { m_view.storage.saveRunningGame(); }
 
-    void showMessage(const std::string& text) override
+    void showMessage(const Message& message) override
     {
-        m_view.prompts.showMessage(text);
-        m_observer.betRefused(text);
+        m_view.prompts.showMessage(message);
+        m_observer.betRefused(englishText(message));
     }
 
     void spinSettled() override

@@ -43,7 +43,7 @@ public:
 
     void setTimerActive(GameTimer, bool) override {}
     void playCue(SoundCue) override {}
-    void showMessage(const std::string&) override {}
+    void showMessage(const Message&) override {}
     void playDoubleOrNothing(DoubleOrNothingGame) override {}
     void saveRunningGame() override {}
 };

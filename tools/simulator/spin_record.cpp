@@ -27,7 +27,7 @@ SpinRecord recordOf(const GameState& state)
     record.freeSpinsPending = state.freeSpinsPending;
     record.numberOfBarRolls = state.numberOfBarRolls;
     record.barRollWon = state.barRollWon;
-    record.report = state.spinReport;
+    record.report = englishText(state.spinReport);
     return record;
 }
 

@@ -3,6 +3,7 @@
 
 #include "resources/built_in_pictures.h"
 #include "ui/dialogs/side_window_look.h"
+#include "ui/texts/message_text.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -93,7 +94,7 @@ BorrowMode BorrowDialog::mode() const
 void BorrowDialog::moveAmount(int tag)
 {
     if (const auto refusal = m_moveCredits(mode(), BorrowAmounts[tag]))
-        showInformation(this, QString::fromStdString(*refusal));
+        showInformation(this, messageText(*refusal));
     else
         update();
 }

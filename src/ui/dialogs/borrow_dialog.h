@@ -27,7 +27,7 @@ public:
                                              bool rightAligned, bool tight)>;
 
     // Moves credits between the game and the loan; returns the refusal when nothing moved.
-    using MoveCredits = std::function<std::optional<std::string>(BorrowMode mode, std::int32_t amount)>;
+    using MoveCredits = std::function<std::optional<Message>(BorrowMode mode, std::int32_t amount)>;
 
     BorrowDialog(const GameState& state, MoveCredits moveCredits, NumberPainter drawNumber,
                  std::function<void(int helpTopic)> showHelpTopic, QWidget* parent = nullptr);

@@ -61,7 +61,8 @@ void GameSlotDialog::chooseSlot(int slot)
         if (confirmed)
             m_saveLoadGame(slot, true, name.toStdString());
     } else {
-        m_saveLoadGame(slot, false, {});
+        if (!m_saveLoadGame(slot, false, {}))
+            return; // the running game stays, and so does the dialog
         m_saveLoadGame(CurrentGameSlot, true, RunningGameName);
     }
     accept();

@@ -19,8 +19,9 @@ inline constexpr int SlotPanelCount = 8;
 class GameSlotDialog : public HelpKeyDialog
 {
 public:
-    // Writes (save) or reads a slot of the saved-game file to or from the running game.
-    using SlotAction = std::function<void(int slot, bool save, const std::string& name)>;
+    // Writes (save) or reads a slot of the saved-game file to or from the running game; false when
+    // nothing was done (the player kept the running game, or the write failed).
+    using SlotAction = std::function<bool(int slot, bool save, const std::string& name)>;
     // The game stored in a slot, read into a value of its own.
     using ReadSlot = std::function<GameState(int slot)>;
 

@@ -3,6 +3,8 @@
 
 #include "caption_fit.h"
 
+#include <QShortcut>
+
 namespace zantaro {
 
 namespace {
@@ -11,23 +13,25 @@ struct CommandText
 {
     const char* caption;
     const char* hint;
+    // Alt and a letter of the caption; the plain keys belong to the spin and the bet.
+    const char* shortcut;
 };
 
 constexpr std::array<CommandText, CommandCount> Commands{{
-    {"Help?", "View the Zantaro Manual"},
-    {"Pay Mode", "Instant Payoff or Count Off Credits"},
-    {"Pay Chart", "View the Zantaro Payoff Chart"},
-    {"Borrow", "Borrow Credits"},
-    {"New Game", "Start a New Game"},
-    {"Summary", "Summary of Last Spin"},
-    {"Auto Spin", "Click to Start Auto Spin Mode"},
-    {"Exit", "Exit"},
-    {"Sound", "Click to Turn Sound On or Off"},
-    {"WWW Site", "Visit the Hollowmere Internet Site"},
-    {"Double", "Click to Disable the Double or Nothing Bonus Game"},
-    {"Save Game", "Save a Game"},
-    {"Load Game", "Load a Game"},
-    {"Stats", "View Your Zantaro Statistics"},
+    {"Help?", "View the Zantaro Manual", "Alt+H"},
+    {"Pay Mode", "Instant Payoff or Count Off Credits", "Alt+M"},
+    {"Pay Chart", "View the Zantaro Payoff Chart", "Alt+C"},
+    {"Borrow", "Borrow Credits", "Alt+B"},
+    {"New Game", "Start a New Game", "Alt+N"},
+    {"Summary", "Summary of Last Spin", "Alt+Y"},
+    {"Auto Spin", "Click to Start Auto Spin Mode", "Alt+A"},
+    {"Exit", "Exit", "Alt+X"},
+    {"Sound", "Click to Turn Sound On or Off", "Alt+O"},
+    {"WWW Site", "Visit the Hollowmere Internet Site", "Alt+W"},
+    {"Double", "Click to Disable the Double or Nothing Bonus Game", "Alt+D"},
+    {"Save Game", "Save a Game", "Alt+S"},
+    {"Load Game", "Load a Game", "Alt+L"},
+    {"Stats", "View Your Zantaro Statistics", "Alt+T"},
 }};
 
 const QColor Yellow(255, 255, 0);
@@ -39,6 +43,27 @@ const QColor White(255, 255, 255);
 QString commandCaption(int number)
 {
     return QString::fromLatin1(Commands[static_cast<std::size_t>(number)].caption);
+}
+
+QKeySequence commandShortcut(int number)
+{
+    return QKeySequence(QString::fromLatin1(Commands[static_cast<std::size_t>(number)].shortcut));
+}
+
+std::optional<bool> toggleState(int number, const GameState& state)
+{
+    switch (number) {
+    case PayModeCommand:
+        return state.payMode;
+    case AutoSpinCommand:
+        return state.autoSpin;
+    case SoundCommand:
+        return state.sound;
+    case DoubleCommand:
+        return state.doubleOn;
+    default:
+        return std::nullopt;
+    }
 }
 
 QColor captionColour(int number, const GameState& state)
@@ -57,8 +82,14 @@ CommandStrip::CommandStrip(QImage blankFace, QWidget* window, std::function<void
 {
     for (int number = 0; number < CommandCount; ++number) {
         auto* button = new PictureButton(number, window);
+        button->setText(commandCaption(number)); // the name assistive technology reads
         button->setToolTip(QString::fromLatin1(Commands[static_cast<std::size_t>(number)].hint));
-        QObject::connect(button, &PictureButton::clicked, window, onCommand);
+        button->setKeySequence(commandShortcut(number));
+        auto* shortcut = new QShortcut(commandShortcut(number), window);
+        QObject::connect(shortcut, &QShortcut::activated, window, [onCommand, number] { onCommand(number); });
+        button->setCheckable(toggleState(number, GameState()).has_value());
+        QObject::connect(button, &QAbstractButton::clicked, window,
+                         [onCommand, number] { onCommand(number); });
         m_buttons[static_cast<std::size_t>(number)] = button;
     }
 }
@@ -83,6 +114,15 @@ void CommandStrip::drawCommandCaptions(const GameState& state)
         paintCaption(picture, commandCaption(button->number()), captionColour(button->number(), state),
                      m_captionPixels);
         button->update();
+    }
+    showToggleStates(state);
+}
+
+void CommandStrip::showToggleStates(const GameState& state)
+{
+    for (PictureButton* button : m_buttons) {
+        if (const std::optional<bool> on = toggleState(button->number(), state))
+            button->setChecked(*on);
     }
 }
 

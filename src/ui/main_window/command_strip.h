@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CommandStrip: the fourteen command buttons stacked in two columns above the spin button, each a
 // picture of the blank button face with its caption painted on in the device pixels it covers, a
-// hint, and a command number.
+// hint, an Alt shortcut, and a command number; the four toggles are checkable buttons whose state
+// follows the game.
 #pragma once
 
 #include "game/game_state.h"
@@ -10,8 +11,10 @@
 #include "window_view.h"
 
 #include <QImage>
+#include <QKeySequence>
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace zantaro {
 
@@ -45,6 +48,8 @@ public:
     void place(const WindowLayout& layout, const WindowView& view, qreal devicePixelRatio);
     // Paints every caption in the colour of its toggle's state.
     void drawCommandCaptions(const GameState& state);
+    // The four toggles' checked states follow their options.
+    void showToggleStates(const GameState& state);
     // A toggle's hint tells the state its flag is now in.
     void updateToggleHint(int number, const GameState& state);
 
@@ -60,6 +65,9 @@ private:
 
 // The caption of a command button and the colour it is painted in for the game's state.
 QString commandCaption(int number);
+QKeySequence commandShortcut(int number);
+// Whether a toggle's option is on; nothing for a command that is no toggle.
+std::optional<bool> toggleState(int number, const GameState& state);
 QColor captionColour(int number, const GameState& state);
 
 } // namespace zantaro

@@ -24,16 +24,22 @@ QRect MachinePainter::drawCounter(std::int64_t value, int x, int y, bool yellow,
     return touched;
 }
 
+void MachinePainter::drawReadoutCounter(Readout readout, std::int64_t value, QPoint at, bool yellow,
+                                        bool rightAligned, bool tight)
+{
+    placeReadout(readout, drawCounter(value, at.x(), at.y(), yellow, rightAligned, tight));
+}
+
 void MachinePainter::drawCredits()
 {
     const QPoint at = byClass(m_layout.widthClass, QPoint(10, 30), QPoint(10, 30), QPoint(5, 30));
-    drawCounter(m_state.credits, at.x(), at.y(), false, false, false);
+    drawReadoutCounter(Readout::Credits, m_state.credits, at, false, false, false);
 }
 
 void MachinePainter::drawBonusPool()
 {
     const QPoint at = byClass(m_layout.widthClass, QPoint(5, 80), QPoint(10, 90), QPoint(5, 125));
-    drawCounter(m_state.bellPool, at.x(), at.y(), true, false, false);
+    drawReadoutCounter(Readout::BonusPool, m_state.bellPool, at, true, false, false);
 }
 
 void MachinePainter::drawLinesPlayed()
@@ -41,7 +47,7 @@ void MachinePainter::drawLinesPlayed()
     const int right = m_layout.machineRight;
     const QPoint at =
         byClass(m_layout.widthClass, QPoint(right + 10, 30), QPoint(right + 20, 30), QPoint(right + 5, 30));
-    drawCounter(m_state.linesPlayed, at.x(), at.y(), true, false, true);
+    drawReadoutCounter(Readout::LinesPlayed, m_state.linesPlayed, at, true, false, true);
 }
 
 void MachinePainter::drawCoinsPerLine()
@@ -49,7 +55,7 @@ void MachinePainter::drawCoinsPerLine()
     const int right = m_layout.machineRight;
     const QPoint at = byClass(m_layout.widthClass, QPoint(right + 85, 30), QPoint(right + 145, 30),
                               QPoint(right + 130, 30));
-    drawCounter(m_state.coinsPerLine, at.x(), at.y(), true, false, true);
+    drawReadoutCounter(Readout::CoinsPerLine, m_state.coinsPerLine, at, true, false, true);
 }
 
 void MachinePainter::drawCoinsPlayed()
@@ -57,7 +63,8 @@ void MachinePainter::drawCoinsPlayed()
     const int right = m_layout.machineRight;
     const QPoint at = byClass(m_layout.widthClass, QPoint(right + 140, 65), QPoint(right + 195, 78),
                               QPoint(right + 227, 140));
-    drawCounter(betOf(m_state.linesPlayed, m_state.coinsPerLine), at.x(), at.y(), false, true, false);
+    drawReadoutCounter(Readout::CoinsPlayed, betOf(m_state.linesPlayed, m_state.coinsPerLine), at, false,
+                       true, false);
 }
 
 // Lit icons fill the row from the right; on small screens they overlap by 5 pixels.
@@ -122,25 +129,33 @@ void MachinePainter::drawBonusPyramid()
 
 void MachinePainter::drawWinningsReadout(bool show)
 {
+    m_shownWinnings = show ? m_state.winnings : 0;
+    drawShownWinnings();
+}
+
+void MachinePainter::drawShownWinnings()
+{
     const int screenWidth = m_artwork.screenWidth;
     if (screenWidth <= 700)
         return; // small screens have no room for the readout
     const bool medium = screenWidth <= 999;
     const QString label = QStringLiteral("Winnings:");
     CanvasPainter painter(m_canvas);
-    if (show && m_state.winnings != 0) {
+    if (m_shownWinnings != 0) {
         if (medium) {
             const QFontMetrics metrics(windowFont(12), painter.device());
             const QRect text = drawLabel(painter, label, 12,
                                          m_artwork.pictureLeft - 5 - metrics.horizontalAdvance(label), 10);
             painter.end();
             touch(text);
-            drawCounter(m_state.winnings, m_artwork.pictureLeft - 5, 10 + metrics.height(), true, true, true);
+            placeReadout(Readout::Winnings, text | drawCounter(m_shownWinnings, m_artwork.pictureLeft - 5,
+                                                               10 + metrics.height(), true, true, true));
         } else {
             const QRect text = drawLabel(painter, label, 14, m_layout.machineRight + 15, 250);
             painter.end();
             touch(text);
-            drawCounter(m_state.winnings, m_layout.machineRight + 115, 243, true, false, true);
+            placeReadout(Readout::Winnings, text | drawCounter(m_shownWinnings, m_layout.machineRight + 115,
+                                                               243, true, false, true));
         }
         return;
     }
@@ -165,6 +180,7 @@ void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
     painter.drawText(bounds, Qt::AlignLeft | Qt::AlignTop, text);
     touch(bounds);
     m_freeSpinTextBounds = bounds;
+    placeReadout(Readout::FreeSpins, bounds);
 }
 
 void MachinePainter::drawFreeSpinLabel()

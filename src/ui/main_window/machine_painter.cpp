@@ -57,7 +57,7 @@ void MachinePainter::paintWholeWindow()
         drawAdjusters(painter);
     }
     drawCoinsPlayed();
-    drawWinningsReadout(true);
+    drawShownWinnings();
     for (int lamp = 0; lamp < LampCount; ++lamp)
         drawLamp(lamp);
     touch(m_canvas.bounds());
@@ -153,13 +153,19 @@ void MachinePainter::drawWheelCell(int wheel)
     touch(target);
 }
 
-void MachinePainter::drawLamp(int lamp)
+QRect MachinePainter::lampRect(int lamp) const
 {
     const int lampWidth = m_artwork.lampBar.width() / 8;
     const int lampHeight = m_artwork.lampBar.height() / 2;
-    const QRect source(lamp * lampWidth, m_state.lamps[lamp] ? 0 : lampHeight, lampWidth, lampHeight);
     const int left = m_artwork.pictureLeft + lamp * lampWidth + 2 + (m_artwork.screenWidth < 1000 ? 32 : 0);
-    const QRect target(left, m_artwork.pictureTop + m_artwork.machinePicture.height(), lampWidth, lampHeight);
+    return QRect(left, m_artwork.pictureTop + m_artwork.machinePicture.height(), lampWidth, lampHeight);
+}
+
+void MachinePainter::drawLamp(int lamp)
+{
+    const QRect target = lampRect(lamp);
+    const QRect source(lamp * target.width(), m_state.lamps[lamp] ? 0 : target.height(), target.width(),
+                       target.height());
     CanvasPainter painter(m_canvas);
     drawPicture(painter, m_artwork, &ArtworkPictures::lampBar, target, source);
     touch(target);

@@ -15,6 +15,19 @@
 
 namespace zantaro {
 
+// The counters and texts that the window names for assistive technology.
+enum class Readout
+{
+    Credits,
+    BonusPool,
+    LinesPlayed,
+    CoinsPerLine,
+    CoinsPlayed,
+    Winnings,
+    FreeSpins,
+};
+inline constexpr int ReadoutCount = 7;
+
 class MachinePainter
 {
 public:
@@ -33,7 +46,11 @@ public:
     void drawCoinsPlayed();
     void drawLightningRow();
     void drawBonusPyramid();
+    // Shows the winnings as they stand now, or erases the readout. The amount stays what the
+    // readout shows until the next call: counting off lowers the winnings step by step, and a
+    // repaint meanwhile must still show what the spin paid.
     void drawWinningsReadout(bool show);
+    std::int32_t shownWinnings() const { return m_shownWinnings; }
     void drawFreeSpinText(const QString& text, bool lit);
     // The "Win 3 FREE Spins:" label again, over the place where the count last blinked.
     void drawFreeSpinLabel();
@@ -45,6 +62,9 @@ public:
     void drawCapturedWheel(int wheel, int offsetDown);
     void drawLineHighlight(int line);
 
+    // Where a readout was last drawn; empty before it was drawn.
+    QRect readoutPlace(Readout readout) const { return m_readoutPlaces[static_cast<std::size_t>(readout)]; }
+    QRect lampRect(int lamp) const;
     // Where wheel i's symbol, its window and its bounce rectangle lie.
     QRect symbolRect(int wheel) const;
     QRect wheelWindowRect(int wheel) const;
@@ -55,10 +75,17 @@ private:
     void drawLabels(QPainter& painter);
     void drawAdjusters(QPainter& painter);
     QRect drawCounter(std::int64_t value, int x, int y, bool yellow, bool rightAligned, bool tight);
+    void drawReadoutCounter(Readout readout, std::int64_t value, QPoint at, bool yellow, bool rightAligned,
+                            bool tight);
+    void placeReadout(Readout readout, const QRect& place)
+    {
+        m_readoutPlaces[static_cast<std::size_t>(readout)] = place;
+    }
     QRect fillBlack(QPainter& painter, const QRect& rect);
     int labelPointSize(int small, int medium, int large) const;
     QPoint freeSpinTextPosition() const;
     QRect freeSpinPlace(QPainter& painter, const QString& text) const;
+    void drawShownWinnings();
     void touch(const QRect& rect) { m_canvas.touched(rect); }
 
     const GameState& m_state;
@@ -74,6 +101,8 @@ private:
     };
     std::array<WheelCapture, WheelCount> m_captures;
     QRect m_freeSpinTextBounds;
+    std::int32_t m_shownWinnings = 0;
+    std::array<QRect, ReadoutCount> m_readoutPlaces{};
 };
 
 // The font the window draws its texts in: a narrow sans-serif face, so the labels fit where the

@@ -15,9 +15,12 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_store(m_files, settingsFile(SavedGameFileName)),
       m_game(GameHost(m_clock, m_presenter, m_timers, m_cueSound, *this, *this)), m_artwork(builtInArtwork()),
       m_painter(m_game.state(), m_artwork, m_layout, services.screen.dotsPerInch, m_canvas),
-      m_presenter(m_painter, [this] { m_commandStrip->drawCommandCaptions(m_game.state()); }),
+      m_presenter(
+          m_painter, [this] { m_commandStrip->drawCommandCaptions(m_game.state()); },
+          [this](Readout readout) { notifyPaintedItemChanged(this, static_cast<int>(readout)); }),
       m_cueSound(m_sound, m_clock), m_timers(m_game)
 {
+    installMachineAccessibility(); // before any control of the window is made
     setWindowTitle(QStringLiteral("Zantaro Slots"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -26,7 +29,8 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     // Qt scales the window by the start-up zoom; the view loads the pictures for its pixels.
     m_layout = layoutWindow(m_artwork, devicePixelRatioF());
     m_logo = new PictureButton(0, this);
-    connect(m_logo, &PictureButton::clicked, this, [this] { showAbout(); });
+    m_logo->setText(QStringLiteral("About Zantaro Slots"));
+    connect(m_logo, &QAbstractButton::clicked, this, [this] { showAbout(); });
     m_commandStrip = std::make_unique<CommandStrip>(largestBlankFace(m_artwork, m_programDirectory, m_screen),
                                                     this, [this](int number) { runCommand(number); });
     placeWindow();
@@ -35,6 +39,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     m_game.openHistory(m_historyFile.read());
     applyView();
     repaintWindow();
+    addKeyboardControls();
     if (rememberedFullScreen())
         setFullScreen(true);
 }
@@ -81,7 +86,10 @@ bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool
 // from the game as it stands. Every other change is drawn as the game reports it.
 void MainWindow::paintEvent(QPaintEvent*)
 {
-    m_canvas.paintEvent([this] { m_painter.paintWholeWindow(); });
+    m_canvas.paintEvent([this] {
+        m_painter.paintWholeWindow();
+        drawFocusedSpot();
+    });
 }
 
 // The layout pixel under the middle of the device pixel pressed.
@@ -144,6 +152,12 @@ void MainWindow::pressKey(int key)
         break;
     case Qt::Key_X:
         m_game.removeCoin();
+        break;
+    case Qt::Key_R:
+        readLastSpin();
+        break;
+    case Qt::Key_B:
+        readBalance();
         break;
     case Qt::Key_H:
         // The recall of a spin under way is not complete; the window opens once it has settled.

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/host.h"
 #include "game/saved_game_store.h"
+#include "machine_accessibility.h"
 #include "machine_painter.h"
 #include "machine_timers.h"
 #include "platform/atomic_file_access.h"
@@ -26,6 +27,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace zantaro {
 
@@ -39,7 +42,10 @@ struct MainWindowServices
     QString settingsDirectory; // where "Zantaro.ini" and "qxupdate.ini" live
 };
 
-class MainWindow : public QWidget, public Prompts, public GameStorage
+class HotSpot;
+class ReadingSpot;
+
+class MainWindow : public QWidget, public Prompts, public GameStorage, public PaintedItems
 {
     Q_OBJECT
 
@@ -94,10 +100,17 @@ public:
     void repaintWindow() { m_presenter.repaintWindow(); }
 
     // Prompts
-    void showMessage(const std::string& text) override;
+    void showMessage(const Message& message) override;
+    void showMessage(const QString& text);
     void playDoubleOrNothing(DoubleOrNothingGame game) override;
     // GameStorage
     void saveRunningGame() override;
+    // PaintedItems: the readouts, the lit lamp and the wheels as assistive technology reads them.
+    int paintedItemCount() const override;
+    PaintedItem paintedItem(int index) const override;
+    // The texts read on demand, by the keys R and B.
+    void readLastSpin();
+    void readBalance();
     // Each paid spin stores the running game, so a crash or a kill loses at most the spin under way.
     void spinSettled() override;
 
@@ -118,6 +131,7 @@ private:
     void runUpdateReminder();
     void reportWriteFailure(const QString& message);
     void flipToggle(int number, GameOption option);
+    bool confirm(const QString& question);
     void openWebSite();
     void showBorrowDialog();
     void showGameSlotDialog();
@@ -130,6 +144,14 @@ private:
     std::function<void(int)> helpTopicOpener() const;
     void pressAt(int x, int y);
     void pressKey(int key);
+    void addKeyboardControls();
+    // The keyboard's spots over painted controls stand where the view shows those controls.
+    void placeKeyboardControls();
+    QRect wheelsRect() const;
+    PaintedItem paintedItemInLayout(int index) const;
+    void drawFocusedSpot();
+    void announceSettledSpin();
+    static QString symbolName(int symbol);
     // The window on the screen (main_window_screen.cpp): the view, the keys that switch full
     // screen, and the state kept for the next start.
     void applyView();
@@ -157,6 +179,9 @@ private:
     MachinePainter m_painter;
     std::unique_ptr<CommandStrip> m_commandStrip;
     PictureButton* m_logo = nullptr;
+    ReadingSpot* m_outcomeSpot = nullptr;
+    ReadingSpot* m_balanceSpot = nullptr;
+    std::vector<std::pair<HotSpot*, HitRect>> m_hotSpots; // each over the painted control of its area
 
     // The small parts the game talks to.
     WindowPresenter m_presenter;

@@ -8,83 +8,71 @@
 #include "ui/dialogs/game_slot_dialog.h"
 #include "ui/dialogs/payoff_chart_window.h"
 #include "ui/dialogs/statistics_window.h"
+#include "ui/texts/message_text.h"
 
 #include <QMessageBox>
+#include <array>
 
 namespace zantaro {
 
-// "New Game", the game slots and "Borrow" change the game as a whole, so they wait for a running
-// spin to finish and pay; the toggles and the windows that only show something act at once.
+// What each command does, in the order of the Command numbers. "New Game", the game slots and
+// "Borrow" change the game as a whole, so they wait for a running spin to finish and pay; the
+// toggles and the windows that only show something act at once.
 void MainWindow::runCommand(int number)
 {
-    switch (number) {
-    case HelpCommand:
-        showHelpContents(helpFile());
-        break;
-    case PayModeCommand:
-        flipToggle(number, GameOption::PayMode);
-        break;
-    case PayChartCommand:
-        PayoffChartWindow::open(m_programDirectory, helpTopicOpener(), this);
-        break;
-    case BorrowCommand:
-        m_game.runBetweenSpins([this] {
-            showBorrowDialog();
-            repaintWindow();
-        });
-        break;
-    case NewGameCommand:
-        m_game.runBetweenSpins([this] {
-            if (QMessageBox::question(this, windowTitle(), QStringLiteral("Start a New Game?"),
-                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-                m_game.newGame();
-                storeHistory();
-            }
-        });
-        break;
-    case SummaryCommand:
-        showMessage(state().spinReport.empty() ? "You must spin before viewing a summary of the last spin."
-                                               : state().spinReport);
-        break;
-    case AutoSpinCommand:
-        flipToggle(number, GameOption::AutoSpin);
-        if (state().autoSpin && !state().spinning)
-            requestSpin();
-        break;
-    case ExitCommand:
-        if (QMessageBox::question(this, windowTitle(),
-                                  QStringLiteral("Are you sure you want to exit the game?"),
-                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
-            close();
-        break;
-    case SoundCommand:
-        flipToggle(number, GameOption::Sound);
-        break;
-    case WebSiteCommand:
-        openWebSite();
-        break;
-    case DoubleCommand:
-        flipToggle(number, GameOption::Double);
-        break;
-    case SaveGameCommand:
-        m_game.runBetweenSpins([this] {
-            m_game.setSaveMode(true);
-            showGameSlotDialog();
-        });
-        break;
-    case LoadGameCommand:
-        m_game.runBetweenSpins([this] {
-            m_game.setSaveMode(false);
-            showGameSlotDialog();
-            repaintWindow();
-        });
-        break;
-    case StatsCommand:
-        StatisticsWindow(state(), this, [this] { showHistory(); }).exec();
-        break;
-    default:
-        break;
-    }
+    using Handler = void (*)(MainWindow&);
+    static constexpr std::array<Handler, CommandCount> Handlers{
+        [](MainWindow& w) { showHelpContents(w.helpFile()); }, // HelpCommand
+        [](MainWindow& w) { w.flipToggle(PayModeCommand, GameOption::PayMode); },
+        [](MainWindow& w) { PayoffChartWindow::open(w.m_programDirectory, w.helpTopicOpener(), &w); },
+        [](MainWindow& w) { // BorrowCommand
+            w.m_game.runBetweenSpins([&w] {
+                w.showBorrowDialog();
+                w.repaintWindow();
+            });
+        },
+        [](MainWindow& w) { // NewGameCommand
+            w.m_game.runBetweenSpins([&w] {
+                if (w.confirm(QStringLiteral("Start a New Game?"))) {
+                    w.m_game.newGame();
+                    w.storeHistory();
+                }
+            });
+        },
+        [](MainWindow& w) { // SummaryCommand
+            w.showMessage(w.state().spinReport.empty()
+                              ? tr("You must spin before viewing a summary of the last spin.")
+                              : reportText(w.state().spinReport));
+        },
+        [](MainWindow& w) { // AutoSpinCommand
+            w.flipToggle(AutoSpinCommand, GameOption::AutoSpin);
+            if (w.state().autoSpin && !w.state().spinning)
+                w.requestSpin();
+        },
+        [](MainWindow& w) { // ExitCommand
+            if (w.confirm(QStringLiteral("Are you sure you want to exit the game?")))
+                w.close();
+        },
+        [](MainWindow& w) { w.flipToggle(SoundCommand, GameOption::Sound); },
+        [](MainWindow& w) { w.openWebSite(); },
+        [](MainWindow& w) { w.flipToggle(DoubleCommand, GameOption::Double); },
+        [](MainWindow& w) { // SaveGameCommand
+            w.m_game.runBetweenSpins([&w] {
+                w.m_game.setSaveMode(true);
+                w.showGameSlotDialog();
+            });
+        },
+        [](MainWindow& w) { // LoadGameCommand
+            w.m_game.runBetweenSpins([&w] {
+                w.m_game.setSaveMode(false);
+                w.showGameSlotDialog();
+                w.repaintWindow();
+            });
+        },
+        [](MainWindow& w) { StatisticsWindow(w.state(), &w, [&w] { w.showHistory(); }).exec(); },
+    };
+    if (number >= 0 && number < CommandCount)
+        Handlers[static_cast<std::size_t>(number)](*this);
 }
 
 QString MainWindow::helpFile() const
@@ -113,16 +101,31 @@ void MainWindow::showBorrowDialog()
 void MainWindow::showGameSlotDialog()
 {
     const auto saveLoad = [this](int slot, bool save, const std::string& name) {
-        if (slot == CurrentGameSlot && save)
+        if (slot == CurrentGameSlot && save) {
             storeRunningGame();
-        else
-            saveLoadGame(slot, save, name);
+            return true;
+        }
+        // Opening a slot replaces the running game; its progress kept in no slot would be lost.
+        if (!save && !m_game.progressIsKept(m_store, m_clock.today()) &&
+            !confirm(QStringLiteral("Your current game is not saved. Open this game anyway?")))
+            return false;
+        return saveLoadGame(slot, save, name);
     };
     const auto readSlot = [this](int slot) { return m_game.readSlot(m_store, slot, m_clock.today()); };
     const bool opening = !state().saveMode;
     if (GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted &&
         opening)
         storeHistory(); // an opened slot starts an empty history
+}
+
+// A question whose Yes discards or ends something: No is the default and Escape's answer, so the
+// spin key Enter never answers Yes by accident.
+bool MainWindow::confirm(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void MainWindow::flipToggle(int number, GameOption option)

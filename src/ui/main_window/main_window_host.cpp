@@ -4,14 +4,20 @@
 #include "main_window.h"
 #include "ui/card_game/card_game_window.h"
 #include "ui/pyramid/pyramid_window.h"
+#include "ui/texts/message_text.h"
 
 #include <QMessageBox>
 
 namespace zantaro {
 
-void MainWindow::showMessage(const std::string& text)
+void MainWindow::showMessage(const Message& message)
 {
-    QMessageBox::information(this, windowTitle(), QString::fromStdString(text));
+    showMessage(messageText(message));
+}
+
+void MainWindow::showMessage(const QString& text)
+{
+    QMessageBox::information(this, windowTitle(), text);
 }
 
 void MainWindow::playDoubleOrNothing(DoubleOrNothingGame game)
@@ -31,6 +37,7 @@ void MainWindow::spinSettled()
 {
     storeRunningGame();
     storeHistory();
+    announceSettledSpin();
 }
 
 void MainWindow::storeRunningGame()

@@ -79,6 +79,7 @@ void MainWindow::applyView()
                   sharpestPicture(m_artwork, &ArtworkPictures::logo));
     m_commandStrip->place(m_layout, m_view, zoom);
     m_commandStrip->drawCommandCaptions(state());
+    placeKeyboardControls();
     update();
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_button.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace zantaro {
@@ -14,9 +14,22 @@ QSize devicePixelsCovered(const QRect& rect, qreal devicePixelRatio)
     return QSize(covered(rect.left(), rect.width()), covered(rect.top(), rect.height()));
 }
 
-PictureButton::PictureButton(int number, QWidget* parent) : QWidget(parent), m_number(number)
+void drawFocusRing(QPainter& painter, const QRect& bounds)
+{
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 4));
+    painter.drawRect(QRectF(bounds).adjusted(2, 2, -2, -2));
+    painter.setPen(QPen(QColor(255, 255, 0), 2));
+    painter.drawRect(QRectF(bounds).adjusted(2, 2, -2, -2));
+    painter.restore();
+}
+
+PictureButton::PictureButton(int number, QWidget* parent) : QAbstractButton(parent), m_number(number)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Only Tab gives it the focus: after a click, Return still spins the wheels.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void PictureButton::place(const QRect& geometry, const QImage& picture)
@@ -38,12 +51,22 @@ void PictureButton::paintEvent(QPaintEvent*)
     const qreal ratio = devicePixelRatioF();
     painter.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio));
     painter.drawImage(QPoint(0, 0), m_picture);
+    painter.resetTransform();
+    if (hasFocus())
+        drawFocusRing(painter, rect());
 }
 
-void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+bool isReturnKey(const QKeyEvent& event)
 {
-    if (rect().contains(event->position().toPoint()))
-        emit clicked(m_number);
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if (isReturnKey(*event) && !event->isAutoRepeat())
+        click();
+    else
+        QAbstractButton::keyPressEvent(event);
 }
 
 } // namespace zantaro

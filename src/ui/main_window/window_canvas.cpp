@@ -66,7 +66,10 @@ void WindowCanvas::showTouched()
     const QRegion touched = m_touched;
     m_touched = QRegion();
     for (QWidget* child : m_window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isWindow() && child->isVisible() && touched.intersects(child->geometry()))
+        // A place the mouse goes through is only a keyboard's stop over the window's own picture:
+        // it draws nothing, and its repaint would have the window paint the picture under it anew.
+        if (!child->isWindow() && child->isVisible() &&
+            !child->testAttribute(Qt::WA_TransparentForMouseEvents) && touched.intersects(child->geometry()))
             child->repaint();
     }
     QWindow* window = m_window.windowHandle();

@@ -3,14 +3,17 @@
 
 namespace zantaro {
 
-WindowPresenter::WindowPresenter(MachinePainter& painter, std::function<void()> drawCommandCaptions)
-    : m_painter(painter), m_drawCommandCaptions(std::move(drawCommandCaptions))
+WindowPresenter::WindowPresenter(MachinePainter& painter, std::function<void()> drawCommandCaptions,
+                                 std::function<void(Readout)> readoutChanged)
+    : m_painter(painter), m_drawCommandCaptions(std::move(drawCommandCaptions)),
+      m_readoutChanged(std::move(readoutChanged))
 {
 }
 
 void WindowPresenter::drawFreeSpinText(const std::string& text, bool lit)
 {
     m_painter.drawFreeSpinText(QString::fromStdString(text), lit);
+    m_readoutChanged(Readout::FreeSpins);
 }
 
 void WindowPresenter::repaintWindow()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // WindowPresenter: the game's presenter in the main window - each change the game reports is drawn
-// by the machine painter on the window's canvas, the command captions by the command strip.
+// by the machine painter on the window's canvas, the command captions by the command strip; a
+// readout that changed is also reported, for assistive technology.
 #pragma once
 
 #include "game/host.h"
@@ -13,18 +14,43 @@ namespace zantaro {
 class WindowPresenter : public Presenter
 {
 public:
-    WindowPresenter(MachinePainter& painter, std::function<void()> drawCommandCaptions);
+    WindowPresenter(MachinePainter& painter, std::function<void()> drawCommandCaptions,
+                    std::function<void(Readout)> readoutChanged);
 
     void drawWheelCell(int wheel) override { m_painter.drawWheelCell(wheel); }
     void drawLamp(int lamp) override { m_painter.drawLamp(lamp); }
-    void drawCredits() override { m_painter.drawCredits(); }
-    void drawBonusPool() override { m_painter.drawBonusPool(); }
+    void drawCredits() override
+    {
+        m_painter.drawCredits();
+        m_readoutChanged(Readout::Credits);
+    }
+    void drawBonusPool() override
+    {
+        m_painter.drawBonusPool();
+        m_readoutChanged(Readout::BonusPool);
+    }
     void drawLightningRow() override { m_painter.drawLightningRow(); }
     void drawBonusPyramid() override { m_painter.drawBonusPyramid(); }
-    void drawLinesPlayed() override { m_painter.drawLinesPlayed(); }
-    void drawCoinsPerLine() override { m_painter.drawCoinsPerLine(); }
-    void drawCoinsPlayed() override { m_painter.drawCoinsPlayed(); }
-    void drawWinningsReadout(bool show) override { m_painter.drawWinningsReadout(show); }
+    void drawLinesPlayed() override
+    {
+        m_painter.drawLinesPlayed();
+        m_readoutChanged(Readout::LinesPlayed);
+    }
+    void drawCoinsPerLine() override
+    {
+        m_painter.drawCoinsPerLine();
+        m_readoutChanged(Readout::CoinsPerLine);
+    }
+    void drawCoinsPlayed() override
+    {
+        m_painter.drawCoinsPlayed();
+        m_readoutChanged(Readout::CoinsPlayed);
+    }
+    void drawWinningsReadout(bool show) override
+    {
+        m_painter.drawWinningsReadout(show);
+        m_readoutChanged(Readout::Winnings);
+    }
     void drawCommandCaptions() override { m_drawCommandCaptions(); }
     void drawFreeSpinText(const std::string& text, bool lit) override;
     void drawFreeSpinLabel() override { m_painter.drawFreeSpinLabel(); }
@@ -45,6 +71,7 @@ public:
 private:
     MachinePainter& m_painter;
     std::function<void()> m_drawCommandCaptions;
+    std::function<void(Readout)> m_readoutChanged;
 };
 
 } // namespace zantaro

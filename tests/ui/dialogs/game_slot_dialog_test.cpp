@@ -279,6 +279,24 @@ TEST_F(GameSlotDialogTest, aLongNameIsStoredWholeAndShownCutTo30Characters)
     EXPECT_EQ(child<QLineEdit>(*reopened, "Name3").text(), name.left(30));
 }
 
+// A name in the Windows code page, in a file brought over from Windows, shows as it was written
+// there, and saving into its slot keeps it in the code page that Windows reads.
+TEST_F(GameSlotDialogTest, aWindowsNameShowsAndIsSavedInItsCodePage)
+{
+    const QString name = QString::fromUtf8("Partie \u00E9t\u00E9");
+    store.files.files["Zantaro.ini"] = "[GameNo2]\r\nGameName=Partie \xE9t\xE9\r\nCredits=500\r\n";
+    const ModalAnswer answer = answerNameBox(name);
+    const auto dialog = openDialog(true);
+    EXPECT_EQ(child<QLineEdit>(*dialog, "Name2").text(), name);
+
+    child<QPushButton>(*dialog, "BitBtn1").click();
+
+    EXPECT_EQ(nameBoxStart, name);
+    EXPECT_NE(store.files.files["Zantaro.ini"].find("[GameNo2]\r\nGameName=Partie \xE9t\xE9\r\n"),
+              std::string::npos);
+    EXPECT_EQ(child<QLineEdit>(*openDialog(false), "Name2").text(), name);
+}
+
 TEST_F(GameSlotDialogTest, helpButtonAndF1OpenTheDialogsTopic)
 {
     const auto dialog = openDialog(true);

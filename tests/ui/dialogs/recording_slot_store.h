@@ -47,8 +47,10 @@ public:
                     m_store.save(m_state, slot, name, Today);
                 else
                     m_store.load(m_state, slot, Today);
+                return true;
             } catch (const SaveFileError&) {
                 // The window tells the player; the dialog goes on as after any failed write.
+                return false;
             }
         };
     }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "support/named_cases.h"
 #include "window_fixture.h"
 
 #include <QTest>
@@ -119,6 +120,36 @@ TEST(Commands, newGameAnsweredNoChangesNothingAndYesStartsAFreshGameKeepingTheBe
     EXPECT_EQ(game.state().credits, 1000);
     EXPECT_EQ(game.state().coinsPerLine, 3);
 }
+
+// A question whose Yes discards the game or ends it: Enter (the spin key) and Escape both answer No.
+struct ConfirmationCase : NamedCase
+{
+    int command;
+    Qt::Key key;
+};
+
+class Confirmations : public ::testing::TestWithParam<ConfirmationCase>
+{
+};
+
+TEST_P(Confirmations, answerNoByDefaultSoTheGameGoesOn)
+{
+    CommandsFixture game;
+    game.window->show();
+    game.prepare([](GameState& s) { s.credits = 321; });
+    pressKeyOnNextMessageBox(GetParam().key);
+    game.click(GetParam().command);
+    EXPECT_EQ(game.state().credits, 321);
+    EXPECT_TRUE(game.window->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, Confirmations,
+                         ::testing::Values(ConfirmationCase{"newGameByEnter", NewGameCommand, Qt::Key_Return},
+                                           ConfirmationCase{"newGameByEscape", NewGameCommand,
+                                                            Qt::Key_Escape},
+                                           ConfirmationCase{"exitByEnter", ExitCommand, Qt::Key_Return},
+                                           ConfirmationCase{"exitByEscape", ExitCommand, Qt::Key_Escape}),
+                         caseName);
 
 TEST(Commands, theLogoShowsTheAboutBox)
 {

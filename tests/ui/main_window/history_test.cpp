@@ -75,6 +75,8 @@ TEST_P(SlotDialogHistory, emptiesTheHistoryOnlyWhenASlotIsOpened)
     QTest::keyClick(game.window.get(), Qt::Key_Return);
     const GameHistory played = game.history();
     const auto confirmName = ModalAnswer::to<QInputDialog>([](QInputDialog& box) { box.accept(); });
+    if (!c.historyKept)
+        answerNextMessageBox(QMessageBox::Yes); // opening over the spin just played asks first
     const auto close = ModalAnswer::to<GameSlotDialog>(
         [&](GameSlotDialog& dialog) { dialog.findChild<QPushButton*>(QLatin1String(c.button))->click(); });
     game.window->runCommand(c.command);

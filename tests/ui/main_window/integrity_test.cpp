@@ -4,6 +4,7 @@
 // opened once the program is closing, and the free-spin label comes back after a series.
 #include "game/reels.h"
 #include "game/saved_game_store.h"
+#include "support/named_cases.h"
 #include "support/test_game.h"
 #include "ui/dialogs/modal_answers.h"
 #include "window_fixture.h"
@@ -75,6 +76,7 @@ TEST(Integrity, loadGameDuringASpinOpensTheStoredGameUntouchedByTheSpin)
     const ModalAnswer openSecondSlot = ModalAnswer::to<QDialog>(
         [](QDialog& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click(); });
     game.atHalfASecond([&] { game.window->runCommand(LoadGameCommand); });
+    answerNextMessageBox(QMessageBox::Yes); // the paid spin is in no slot
     game.spin();
 
     EXPECT_EQ(game.state().credits, 5000);
@@ -86,6 +88,53 @@ TEST(Integrity, loadGameDuringASpinOpensTheStoredGameUntouchedByTheSpin)
     EXPECT_TRUE(stored.contains(QStringLiteral("Credits=5000\n")));
     EXPECT_FALSE(stored.contains(QStringLiteral("Credits=5400")));
 }
+
+// Opening a slot over a game whose progress no slot holds asks first; No keeps the game and the dialog.
+struct OpenOverCase : NamedCase
+{
+    bool savedFirst;
+    QMessageBox::StandardButton answer; // NoButton: no question expected
+    std::int32_t creditsAfter;
+};
+
+class OpeningASlot : public ::testing::TestWithParam<OpenOverCase>
+{
+};
+
+TEST_P(OpeningASlot, asksOnlyWhenTheRunningGameIsInNoSlot)
+{
+    const OpenOverCase& c = GetParam();
+    MidSpinFixture game;
+    game.writeSettings("[GameNo2]\nGameName=Big bets\nCredits=5000\n");
+    game.spin();
+    if (c.savedFirst)
+        game.window->saveLoadGame(0, true, "Mine");
+    QString question;
+    if (c.answer != QMessageBox::NoButton)
+        answerNextMessageBox(c.answer, &question);
+    bool stayedOpen = false;
+    const ModalAnswer openSecondSlot = ModalAnswer::to<QDialog>([&](QDialog& dialog) {
+        dialog.findChild<QPushButton*>(QStringLiteral("BitBtn1"))->click();
+        stayedOpen = dialog.isVisible();
+        if (stayedOpen)
+            dialog.reject();
+    });
+    game.window->runCommand(LoadGameCommand);
+
+    EXPECT_EQ(game.state().credits, c.creditsAfter);
+    EXPECT_EQ(stayedOpen, c.answer == QMessageBox::No);
+    if (c.answer != QMessageBox::NoButton) {
+        EXPECT_EQ(question, QStringLiteral("Your current game is not saved. Open this game anyway?"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Questions, OpeningASlot,
+    ::testing::Values(OpenOverCase{"anUnsavedGameAnsweredNoStays", false, QMessageBox::No, 1392},
+                      OpenOverCase{"anUnsavedGameAnsweredYesIsReplaced", false, QMessageBox::Yes, 5000},
+                      OpenOverCase{"aJustSavedGameIsReplacedWithoutAQuestion", true, QMessageBox::NoButton,
+                                   5000}),
+    caseName);
 
 TEST(Integrity, theToggleAndViewingCommandsActAtOnceDuringASpin)
 {
@@ -138,7 +187,7 @@ TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysT
             game.window->closeWithoutQuestions();
             --pendingMessageBoxAnswers();
         });
-        game.window->showMessage("A box the player has not answered");
+        game.window->showMessage(QStringLiteral("A box the player has not answered"));
     });
     game.spin();
 

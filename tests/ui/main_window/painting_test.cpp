@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/reels.h"
 #include "image_checks.h"
+#include "support/test_game.h"
 #include "window_fixture.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace zantaro::testing {
@@ -117,6 +120,37 @@ TEST(WinningsReadout, standsRightOfTheMachineOnLargeScreensAndIsClearedToTheWind
     fixture.window->presenter().drawWinningsReadout(false);
     EXPECT_TRUE(
         allBlack(fixture.window->shownPixels(), QRect(right + 1, 240, buffer.width() - right - 1, 60)));
+}
+
+TEST(WinningsReadout, showsWhatACountedOffSpinPaidThroughRepaintsDuringAndAfterTheCount)
+{
+    WindowFixture fixture(Large);
+    fixture.prepare([](GameState& game) {
+        game.doubleOn = false;
+        game.payMode = true;
+    });
+    fixture.fillStrips(Seven);
+    fixture.endNextSpinOnLamp(NothingLamp);
+    fixture.clock.onWait = [&, repainted = false]() mutable {
+        if (!repainted && fixture.clock.tick.count() >= 5000) { // well into the count
+            repainted = true;
+            fixture.window->repaint();
+        }
+    };
+    QTest::keyClick(fixture.window.get(), Qt::Key_Return);
+    fixture.clock.onWait = nullptr;
+    fixture.window->repaint();
+    ASSERT_EQ(fixture.state().credits, 1392);
+    ASSERT_EQ(fixture.state().winnings, 0);
+
+    const int right = fixture.window->layout().machineRight;
+    const QRect readout(right + 1, 240, fixture.window->shownPixels().width() - right - 1, 60);
+    const QImage shown = fixture.window->shownPixels().copy(readout);
+    fixture.window->presenter().drawWinningsReadout(false);
+    ASSERT_NE(shown, fixture.window->shownPixels().copy(readout));
+    fixture.prepare([](GameState& game) { game.winnings = 400; });
+    fixture.window->presenter().drawWinningsReadout(true);
+    EXPECT_EQ(shown, fixture.window->shownPixels().copy(readout));
 }
 
 TEST(WheelPainting, theStartUpWheelsShowTheirSymbolsFromTheSheet)

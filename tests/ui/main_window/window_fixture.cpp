@@ -77,23 +77,40 @@ UnexpectedMessageBoxGuard::UnexpectedMessageBoxGuard()
     m_poll.start(1);
 }
 
-void answerNextMessageBox(QMessageBox::StandardButton button, QString* text)
+namespace {
+
+// Acts once on the next message box; until then a box is expected.
+void actOnNextMessageBox(std::function<void(QMessageBox&)> act)
 {
     auto* poll = new QTimer;
     poll->setInterval(1);
     ++pendingMessageBoxAnswers();
-    QObject::connect(poll, &QTimer::timeout, [poll, button, text] {
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr)
             return;
-        if (text != nullptr)
-            *text = box->text();
         --pendingMessageBoxAnswers();
-        box->button(button)->click();
+        act(*box);
         poll->stop();
         poll->deleteLater();
     });
     poll->start();
+}
+
+} // namespace
+
+void answerNextMessageBox(QMessageBox::StandardButton button, QString* text)
+{
+    actOnNextMessageBox([button, text](QMessageBox& box) {
+        if (text != nullptr)
+            *text = box.text();
+        box.button(button)->click();
+    });
+}
+
+void pressKeyOnNextMessageBox(Qt::Key key)
+{
+    actOnNextMessageBox([key](QMessageBox& box) { QTest::keyClick(&box, key); });
 }
 
 } // namespace zantaro::testing

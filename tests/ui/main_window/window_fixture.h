@@ -67,5 +67,7 @@ private:
 
 // Answers the next message box with the button and returns its text through `text`.
 void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr);
+// Presses the key on the next message box, as a player at the keyboard answers it.
+void pressKeyOnNextMessageBox(Qt::Key key);
 
 } // namespace zantaro::testing
