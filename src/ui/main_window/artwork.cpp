@@ -171,23 +171,22 @@ void loadSharpArtwork(Artwork& artwork, const QString& programDirectory, const S
     artwork.sharpRatio = devicePixelRatio;
 }
 
+// A picture copied at a fractional scale goes into the device pixels its target fills, so pictures
+// that meet in the layout (the lamps, the digits of a number) meet on the screen without a seam.
 void drawPicture(QPainter& painter, const Artwork& artwork, QImage ArtworkPictures::*picture,
                  const QRect& target, const QRect& source)
 {
     const QImage& sharp = artwork.sharp.*picture;
-    if (sharp.isNull()) {
-        painter.drawImage(target, artwork.*picture, source);
-        return;
-    }
-    const qreal ratio = artwork.sharpRatio;
+    const QImage& image = sharp.isNull() ? artwork.*picture : sharp;
+    const qreal ratio = sharp.isNull() ? 1.0 : artwork.sharpRatio;
     const int scale = wholePixelRatio(painter);
     if (target.size() == source.size() && scale > 0 && scale == ratio) {
-        blitDevicePixels(painter, devicePixels(painter, target), sharp,
+        blitDevicePixels(painter, devicePixels(painter, target), image,
                          QRect(source.topLeft() * scale, source.size() * scale));
         return;
     }
-    painter.drawImage(QRectF(target), sharp,
-                      QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
+    blitDevicePixels(painter, filledDevicePixels(painter, target), image,
+                     QRectF(QPointF(source.topLeft()) * ratio, QSizeF(source.size()) * ratio));
 }
 
 QImage largestBlankFace(const Artwork& artwork, const QString& programDirectory, const ScreenFacts& screen)

@@ -13,12 +13,16 @@ namespace zantaro {
 // fall on device pixel edges; 0 otherwise.
 int wholePixelRatio(const QPainter& painter);
 
-// The device pixels under a rectangle the painter draws.
+// The device pixels under a rectangle the painter draws, partly covered ones included.
 QRect devicePixels(const QPainter& painter, const QRect& rect);
 
-// Copies `source` (device pixels of `picture`) to `deviceTarget` (device pixels of the painter's
-// device), within the painter's clip.
+// The device pixels a fill of a rectangle the painter draws covers: those whose middles lie inside
+// it. Rectangles that meet cover pixels that meet.
+QRect filledDevicePixels(const QPainter& painter, const QRect& rect);
+
+// Copies `source` (pixels of `picture`) to `deviceTarget` (device pixels of the painter's device),
+// within the painter's clip; one to one when the two are the same size.
 void blitDevicePixels(QPainter& painter, const QRect& deviceTarget, const QImage& picture,
-                      const QRect& source);
+                      const QRectF& source);
 
 } // namespace zantaro
