@@ -103,14 +103,7 @@ void PieceButton::keyPressEvent(QKeyEvent* event)
 void PieceButton::focusInEvent(QFocusEvent* event)
 {
     becomeTabStop();
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void PieceButton::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
+    QWidget::focusInEvent(event); // repaints, with the ring
 }
 
 void PieceButton::paintEvent(QPaintEvent*)

@@ -38,7 +38,6 @@ protected:
     void paintFocusRingIfFocused(QPainter& painter) const;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QList<PieceButton*> pieces() const;
