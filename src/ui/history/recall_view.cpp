@@ -3,6 +3,7 @@
 
 #include "game/paytable.h"
 #include "game/spin_recall_text.h"
+#include "ui/accessibility/focus_ring.h"
 #include "ui/dialogs/side_window_look.h"
 
 #include <QPainter>
@@ -38,6 +39,11 @@ RecallView::RecallView(const SpinRecall& recall, int ordinal, const QImage& symb
     for (const std::string& line : recallLines(recall))
         m_lines.append(QString::fromStdString(line));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The spin in words, for a screen reader; Tab steps through the spins, only the keyboard
+    // giving them the focus.
+    setAccessibleName(m_heading);
+    setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
+    setFocusPolicy(Qt::TabFocus);
 }
 
 QSize RecallView::sizeHint() const
@@ -66,6 +72,8 @@ void RecallView::paintEvent(QPaintEvent*)
         painter.setPen(last ? QColor(150, 0, 10) : Qt::black);
         painter.drawText(TextLeft + 12, baseline, line);
     }
+    if (hasFocus())
+        paintFocusRing(painter, rect());
 }
 
 void RecallView::paintSymbols(QPainter& painter) const
