@@ -9,6 +9,7 @@
 #include "machine_accessibility.h"
 #include "main_window.h"
 #include "picture_button.h"
+#include "ui/accessibility/focus_ring.h"
 
 #include <QAccessible>
 
@@ -105,7 +106,7 @@ void MainWindow::drawFocusedSpot()
         !focused->testAttribute(Qt::WA_TransparentForMouseEvents))
         return;
     CanvasPainter painter(m_canvas);
-    drawFocusRing(painter, focused->geometry());
+    paintFocusRing(painter, focused->geometry());
 }
 
 void MainWindow::readLastSpin()

@@ -1,21 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_button.h"
 
+#include "ui/accessibility/focus_ring.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
 namespace zantaro {
-
-void drawFocusRing(QPainter& painter, const QRect& bounds)
-{
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 4));
-    painter.drawRect(QRectF(bounds).adjusted(2, 2, -2, -2));
-    painter.setPen(QPen(QColor(255, 255, 0), 2));
-    painter.drawRect(QRectF(bounds).adjusted(2, 2, -2, -2));
-    painter.restore();
-}
 
 PictureButton::PictureButton(int number, const QImage& face, QWidget* parent)
     : QAbstractButton(parent), m_number(number), m_face(face), m_picture(face)
@@ -33,7 +24,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.drawImage(QRectF(rect()), m_picture);
     if (hasFocus())
-        drawFocusRing(painter, rect());
+        paintFocusRing(painter, rect());
 }
 
 bool isReturnKey(const QKeyEvent& event)
