@@ -38,5 +38,4 @@ void installMachineAccessibility();
 // Tells a watching client that the painted item's name changed (a counter, a wheel, the lamp).
 void notifyPaintedItemChanged(QWidget* window, int index);
 
-
 } // namespace zantaro

@@ -21,7 +21,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_cueSound(m_sound, m_clock), m_timers(m_game)
 {
     installMachineAccessibility(); // before any control of the window is made
-    setWindowTitle(QStringLiteral("Zantaro Slots"));
+    setWindowTitle(tr("Zantaro Slots"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -34,7 +34,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     placeWindow();
     m_logo = new PictureButton(0, sharpestPicture(m_artwork, &ArtworkPictures::logo), this);
     m_logo->move(m_layout.logoTopLeft);
-    m_logo->setText(QStringLiteral("About Zantaro Slots"));
+    m_logo->setText(tr("About Zantaro Slots"));
     connect(m_logo, &QAbstractButton::clicked, this, [this] { showAbout(); });
     m_commandStrip = std::make_unique<CommandStrip>(sharpestPicture(m_artwork, &ArtworkPictures::options),
                                                     m_layout.optionsTopLeft, this,
@@ -75,7 +75,7 @@ bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool
         return true;
     } catch (const SaveFileError& error) {
         if (reportFailure)
-            reportWriteFailure(QString::fromStdString(error.what()));
+            reportWriteFailure(writeFailureText(error.path()));
         return false;
     }
 }
