@@ -18,13 +18,14 @@ PACKAGES := cmake g++ make ninja-build pkg-config \
 	fonts-dejavu-core fonts-dejavu-extra clang-14 clang-format-14 libclang-rt-14-dev \
 	appstream dpkg-dev file faketime desktop-file-utils \
 	weston qt6-wayland \
-	at-spi2-core dbus-daemon python3-pyatspi
+	at-spi2-core dbus-daemon python3-pyatspi \
+	qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 
 # sudo clears the environment, so the non-interactive setting goes through env on its command line.
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 APT := $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get
 
-.PHONY: all deps configure build run sim test test-asan bench soak fuzz deb clean
+.PHONY: all deps configure build run sim test test-asan bench soak fuzz deb translations clean
 
 all: build
 
@@ -80,6 +81,10 @@ fuzz: deps
 	cmake -S tests/fuzz -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	tests/fuzz/run_fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The translations (src/translations/*.ts) brought up to date with every source text.
+translations: configure
+	cmake --build $(BUILD_DIR) --target update_translations
 
 # The Debian package, in the build directory.
 deb: build

@@ -8,6 +8,7 @@
 #include "platform/single_instance.h"
 #include "platform/sound_player.h"
 #include "platform/termination_signals.h"
+#include "translations/translations.h"
 #include "ui/main_window/hint_style.h"
 #include "ui/main_window/main_window.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Zantaro Slots"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zantaro.Slots"));
     QApplication::setStyle(new zantaro::HintStyle);
+    zantaro::installTranslations(application);
 
     const QString settings = zantaro::settingsDirectory();
     zantaro::SingleInstance instance(settings);
@@ -40,8 +42,9 @@ int main(int argc, char** argv)
         [&window](QSessionManager&) { window.storeForSessionEnd(); }, Qt::DirectConnection);
 
     if (!window.artworkComplete())
-        QMessageBox::information(nullptr, QStringLiteral("Zantaro Slots"),
-                                 QString::fromLatin1(zantaro::MissingArtworkMessage));
+        QMessageBox::information(
+            nullptr, QCoreApplication::translate("zantaro::MainWindow", "Zantaro Slots"),
+            QCoreApplication::translate("zantaro::MainWindow", zantaro::MissingArtworkMessage));
     window.show();
     return QApplication::exec();
 }

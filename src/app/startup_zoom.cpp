@@ -4,6 +4,7 @@
 #include "platform/program_files.h"
 #include "platform/screen_facts.h"
 #include "platform/zoom_choice.h"
+#include "translations/translations.h"
 #include "ui/main_window/artwork.h"
 
 #include <QCommandLineParser>
@@ -39,6 +40,24 @@ double zoomForPrimaryScreen(int& argc, char** argv)
     return chooseZoom(screen->availableGeometry().size(), FrameAllowance, drawnHeight);
 }
 
+// The game's description and its one option of its own, in the player's language once the
+// translations are installed. Qt's own options, such as -platform, are single-dash words; they
+// are left to Qt.
+QCommandLineOption addZoomOption(QCommandLineParser& parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QCoreApplication::translate("StartUp", "Zantaro Slots, a casino slot machine."));
+    QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        QCoreApplication::translate(
+            "StartUp", "Draws the game FACTOR times its own pixel size (1 to 8; 1 is the original size). "
+                       "Without it the game picks the zoom that fills the screen."),
+        QCoreApplication::translate("StartUp", "FACTOR"));
+    parser.addOption(zoom);
+    return zoom;
+}
+
 } // namespace
 
 std::optional<int> prepareZoom(int& argc, char** argv)
@@ -47,21 +66,18 @@ std::optional<int> prepareZoom(int& argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser parser;
-    // Qt's own options, such as -platform, are single-dash words; they are left to Qt.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Zantaro Slots, a casino slot machine."));
     const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption zoomOption(
-        QStringLiteral("zoom"),
-        QStringLiteral("Draws the game FACTOR times its own pixel size (1 to 8; 1 is the original size). "
-                       "Without it the game picks the zoom that fills the screen."),
-        QStringLiteral("FACTOR"));
-    parser.addOption(zoomOption);
+    const QCommandLineOption zoomOption = addZoomOption(parser);
     parser.parse(arguments);
 
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        const QCoreApplication application(argc, argv);
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        // The texts in the player's language, read once an application can hold the translations.
+        QCoreApplication application(argc, argv);
+        installTranslations(application);
+        QCommandLineParser translated;
+        translated.addHelpOption();
+        addZoomOption(translated);
+        std::fputs(qPrintable(translated.helpText()), stdout);
         return 0;
     }
     double zoom = 1.0;
@@ -69,8 +85,12 @@ std::optional<int> prepareZoom(int& argc, char** argv)
         bool valid = false;
         zoom = parser.value(zoomOption).toDouble(&valid);
         if (!valid || !(zoom >= 1.0 && zoom <= LargestZoom)) {
-            std::fprintf(stderr, "zantaro: --zoom wants a number from 1 to 8, not \"%s\"\n",
-                         qPrintable(parser.value(zoomOption)));
+            QCoreApplication application(argc, argv);
+            installTranslations(application);
+            std::fprintf(stderr, "zantaro: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                                        "StartUp", "--zoom wants a number from 1 to 8, not \"%1\"")
+                                        .arg(parser.value(zoomOption))));
             return 2;
         }
     } else {

@@ -91,7 +91,10 @@ void readSlot(const IniDocument& document, const std::string& section, GameState
 
 } // namespace
 
-SaveFileError::SaveFileError(const std::string& path) : std::runtime_error("Unable to write to " + path) {}
+SaveFileError::SaveFileError(const std::string& path)
+    : std::runtime_error("Unable to write to " + path), m_path(path)
+{
+}
 
 SavedGameStore::SavedGameStore(TextFileAccess& files, std::string path)
     : m_files(files), m_path(std::move(path))

@@ -27,6 +27,11 @@ class SaveFileError : public std::runtime_error
 {
 public:
     explicit SaveFileError(const std::string& path);
+    // The file that could not be written; the window words the message in the player's language.
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
 };
 
 // Whether two games have come as far: the same money, bonus counters and statistics. The bet and

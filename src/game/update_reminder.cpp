@@ -14,17 +14,6 @@ constexpr int DaysBetweenReminders = 10;
 
 } // namespace
 
-std::string updateReminderQuestion()
-{
-    return std::string(ProductName) + "\r\n\r\nVersion: " + VersionText +
-           "\r\n\r\nSince it has been over 90 days since you installed this program, it is likely that we "
-           "have a "
-           "newer version available for free download.  Would you like to visit our website to get a newer "
-           "version "
-           "of " +
-           ProductName + "?";
-}
-
 bool recordCloseAndCheckReminder(IniDocument& file, const CalendarDate& today, bool mayAsk)
 {
     const std::string section = ProductName;

@@ -12,9 +12,6 @@ namespace zantaro {
 
 inline constexpr const char* UpdateReminderFileName = "qxupdate.ini";
 
-// The question asked when a reminder is due; Yes opens the game's web page.
-std::string updateReminderQuestion();
-
 // Records one close of the program in the reminder file and returns whether the reminder is due
 // this time: first more than 90 days after the first recorded close, then at most every 10 days.
 // A close that may not ask (the desktop ending the game) leaves a due reminder for the next close.

@@ -30,7 +30,8 @@ void reportUnreadable(const QString& helpFile)
     QWidget* owner = QApplication::activeModalWidget();
     if (!owner)
         owner = QApplication::activeWindow();
-    QMessageBox::warning(owner, QStringLiteral("Zantaro Slots Help"), unreadableHelpFileMessage(helpFile));
+    QMessageBox::warning(owner, QCoreApplication::translate("Help", "Zantaro Slots Help"),
+                         unreadableHelpFileMessage(helpFile));
 }
 
 } // namespace
@@ -42,8 +43,8 @@ QString programHelpFile()
 
 QString unreadableHelpFileMessage(const QString& helpFile)
 {
-    return QStringLiteral(
-               "The Zantaro manual cannot be shown: the help file %1 is missing or cannot be read.")
+    return QCoreApplication::translate(
+               "Help", "The Zantaro manual cannot be shown: the help file %1 is missing or cannot be read.")
         .arg(QDir::toNativeSeparators(helpFile));
 }
 

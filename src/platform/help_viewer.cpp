@@ -43,7 +43,7 @@ QString topicAnchor(int topic)
 HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser)
 {
     setObjectName(QStringLiteral("helpViewer"));
-    setWindowTitle(QStringLiteral("Zantaro Slots Help"));
+    setWindowTitle(tr("Zantaro Slots Help"));
     // The manual must not keep the program running once the game's own window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -54,11 +54,10 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
     layout->addLayout(bar);
     layout->addWidget(m_browser);
 
-    QToolButton* contents = addToolButton(bar, QStringLiteral("Contents"), QStyle::SP_FileDialogContentsView,
+    QToolButton* contents = addToolButton(bar, tr("Contents"), QStyle::SP_FileDialogContentsView,
                                           QKeySequence(Qt::ALT | Qt::Key_Home));
-    QToolButton* back = addToolButton(bar, QStringLiteral("Back"), QStyle::SP_ArrowBack, QKeySequence::Back);
-    QToolButton* forward =
-        addToolButton(bar, QStringLiteral("Forward"), QStyle::SP_ArrowForward, QKeySequence::Forward);
+    QToolButton* back = addToolButton(bar, tr("Back"), QStyle::SP_ArrowBack, QKeySequence::Back);
+    QToolButton* forward = addToolButton(bar, tr("Forward"), QStyle::SP_ArrowForward, QKeySequence::Forward);
     bar->addStretch();
     back->setEnabled(false);
     forward->setEnabled(false);

@@ -3,8 +3,8 @@
 // refused with a reason; a history read is written and read back the same, and every recall in it
 // can be put into words.
 #include "fuzz_check.h"
-#include "game/spin_recall_text.h"
 #include "platform/history_json.h"
+#include "ui/texts/recall_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -21,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto again = historyFromJson(historyToJson(*history), problem);
     FUZZ_CHECK(again && *again == *history);
     for (const SpinRecall& recall : history->recalls())
-        FUZZ_CHECK(!recallHeading(recall).empty() && !recallLines(recall).empty());
+        FUZZ_CHECK(!recallHeading(recall).isEmpty() && !recallLines(recall).isEmpty());
     return 0;
 }

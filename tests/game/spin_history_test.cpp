@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/bonus_features.h"
 #include "game/reels.h"
-#include "game/spin_recall_text.h"
 #include "support/named_cases.h"
 #include "support/test_game.h"
+#include "ui/texts/recall_text.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -54,14 +54,13 @@ TEST_P(KnownSpin, isRecalledAsTheEvaluationPaidIt)
     EXPECT_EQ(recall.winnings, game.state.credits - (creditsBefore - 8));
     EXPECT_EQ(recall.creditsAfter, game.state.credits);
 
-    const std::vector<std::string> lines = recallLines(recall);
+    const QStringList lines = recallLines(recall);
     for (int line = 0; line < PaylineCount; ++line) {
-        const std::string paid =
-            "Line " + std::to_string(line + 1) + " paid " + std::to_string(game.state.linePay[line]) + ".";
-        EXPECT_EQ(std::count(lines.begin(), lines.end(), paid), game.state.linePay[line] > 0 ? 1 : 0) << paid;
+        const QString paid = QStringLiteral("Line %1 paid %2.").arg(line + 1).arg(game.state.linePay[line]);
+        EXPECT_EQ(lines.count(paid), game.state.linePay[line] > 0 ? 1 : 0) << paid.toStdString();
     }
-    EXPECT_EQ(lines.back(), "Won " + std::to_string(recall.winnings) + ", credits after " +
-                                std::to_string(recall.creditsAfter) + ".");
+    EXPECT_EQ(lines.back(),
+              QStringLiteral("Won %1, credits after %2.").arg(recall.winnings).arg(recall.creditsAfter));
 }
 
 INSTANTIATE_TEST_SUITE_P(Spins, KnownSpin,
@@ -130,8 +129,9 @@ TEST(SpinHistory, recallsADoubleOrNothingRoundWithItsStakeAndResult)
     EXPECT_EQ(recall.doubleOrNothingStake, recall.linePays[0]);
     EXPECT_EQ(recall.doubleOrNothingResult, 2 * recall.linePays[0]);
     EXPECT_EQ(recall.winnings, recall.doubleOrNothingResult);
-    EXPECT_EQ(recallLines(recall).end()[-2], "Double or nothing: " + std::to_string(recall.linePays[0]) +
-                                                 " became " + std::to_string(2 * recall.linePays[0]) + ".");
+    EXPECT_EQ(recallLines(recall).end()[-2], QStringLiteral("Double or nothing: %1 became %2.")
+                                                 .arg(recall.linePays[0])
+                                                 .arg(2 * recall.linePays[0]));
 }
 
 TEST(SpinHistory, keepsTenRecallsAndAThousandChartPoints)

@@ -64,15 +64,5 @@ TEST(UpdateReminder, anUnreadableUpdateDateCountsAsToday)
     EXPECT_EQ(file.value("Zantaro", "Update"), "01/10/2026");
 }
 
-TEST(UpdateReminder, theQuestionNamesTheProductAndVersion)
-{
-    EXPECT_EQ(
-        updateReminderQuestion(),
-        "Zantaro\r\n\r\nVersion: 1.0\r\n\r\nSince it has been over 90 days since you installed this program, "
-        "it "
-        "is likely that we have a newer version available for free download.  Would you like to visit our "
-        "website to get a newer version of Zantaro?");
-}
-
 } // namespace
 } // namespace zantaro

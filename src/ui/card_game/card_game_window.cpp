@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card_game_window.h"
 
+#include "card_words.h"
 #include "resources/built_in_pictures.h"
+#include "ui/accessibility/focus_ring.h"
+#include "ui/accessibility/piece_button.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -58,6 +61,9 @@ CardGameWindow::CardGameWindow(GameContext& context, std::function<void(int help
                                          QStringLiteral("card_game/PyramidGlyph.png"), devicePixelRatioF()))),
                                      QRect(418, 366, 96, 42));
     pyramid->setDefault(true);
+    // The cards come next: from the focus on the default button, Tab reaches the table, and from
+    // the table Tab comes back to "&OK".
+    addCardButtons();
     connect(ok, &QPushButton::clicked, this, [this] {
         m_table.round().keepWinnings();
         accept();
@@ -91,6 +97,24 @@ QPushButton* CardGameWindow::addButton(const QString& text, const QIcon& icon, c
     return button;
 }
 
+void CardGameWindow::addCardButtons()
+{
+    // The focus ring lies in the gaps around the card, so it covers no other card.
+    for (int slot = 0; slot < TableSlots; ++slot) {
+        auto* card = new PieceButton(this, FocusRingWidth);
+        const TablePoint at = cardPosition(slot);
+        card->setGeometry(QRect(at.x, at.y, CardWidth, CardHeight)
+                              .adjusted(-FocusRingWidth, -FocusRingWidth, FocusRingWidth, FocusRingWidth));
+        // The mouse keeps turning cards through the table's own hit areas.
+        card->setAttribute(Qt::WA_TransparentForMouseEvents);
+        card->setAccessibleDescription(CardWords::slotPlace(slot));
+        connect(card, &PieceButton::activated, this, [this, slot] {
+            afterPlay(m_table.play(slot, *this) ? std::optional<int>(slot) : std::nullopt);
+        });
+        m_cardButtons[static_cast<std::size_t>(slot)] = card;
+    }
+}
+
 void CardGameWindow::done(int result)
 {
     if (m_table.turning()) {
@@ -113,7 +137,13 @@ void CardGameWindow::paintEvent(QPaintEvent*)
 void CardGameWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint point = event->position().toPoint();
-    m_table.release(point.x(), point.y(), *this);
+    afterPlay(m_table.release(point.x(), point.y(), *this));
+}
+
+void CardGameWindow::afterPlay(std::optional<int> turnedSlot)
+{
+    if (turnedSlot)
+        m_announcer.announce(CardWords::turnOutcome(m_table.slot(*turnedSlot), m_context.state.winnings));
     if (m_pendingResult && !m_table.turning())
         done(*std::exchange(m_pendingResult, std::nullopt));
 }
@@ -139,8 +169,15 @@ void CardGameWindow::paintSlot(QPainter& painter, int slot) const
         m_painter.drawCardFace(painter, card.cardNumber, at.x, at.y);
 }
 
+void CardGameWindow::nameSlot(int slot)
+{
+    m_cardButtons[static_cast<std::size_t>(slot)]->setAccessibleName(
+        CardWords::slotName(slot, m_table.slot(slot)));
+}
+
 void CardGameWindow::drawSlot(int slot)
 {
+    nameSlot(slot);
     QPainter painter(&m_tablePicture);
     paintSlot(painter, slot);
     painter.end();
@@ -152,8 +189,10 @@ void CardGameWindow::redrawTable()
 {
     m_tablePicture.fill(TableColour);
     QPainter painter(&m_tablePicture);
-    for (int slot = 0; slot < TableSlots; ++slot)
+    for (int slot = 0; slot < TableSlots; ++slot) {
         paintSlot(painter, slot);
+        nameSlot(slot);
+    }
     painter.end();
     repaint();
 }

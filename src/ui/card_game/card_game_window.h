@@ -2,11 +2,13 @@
 // CardGameWindow: the card table, where the player risks the winnings card by card.
 #pragma once
 
+#include "ui/accessibility/announcer.h"
 #include "ui/card_game/card_painter.h"
 #include "ui/card_game/card_table.h"
 
 #include <QDialog>
 #include <QImage>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -14,6 +16,8 @@ class QLabel;
 class QPushButton;
 
 namespace zantaro {
+
+class PieceButton;
 
 inline constexpr int CardGameHelpTopic = 41006;
 
@@ -26,6 +30,8 @@ public:
                    QWidget* parent = nullptr);
 
     const CardTable& table() const { return m_table; }
+    // The card of a slot as the keyboard and a screen reader reach it.
+    PieceButton* cardButton(int slot) const { return m_cardButtons[static_cast<std::size_t>(slot)]; }
     // The table as drawn, without the labels and buttons, at the cards' picture scale.
     const QImage& tablePicture() const { return m_tablePicture; }
 
@@ -44,6 +50,11 @@ private:
 
     void paintSlot(QPainter& painter, int slot) const;
     QPushButton* addButton(const QString& text, const QIcon& icon, const QRect& geometry);
+    void addCardButtons();
+    void nameSlot(int slot);
+    // After a slot was played: tells a screen reader what a turned card did, and closes the
+    // window if a close waited for the turn to end.
+    void afterPlay(std::optional<int> turnedSlot);
 
     GameContext& m_context;
     std::function<void(int)> m_showHelpTopic;
@@ -51,6 +62,8 @@ private:
     CardPainter m_painter;
     QImage m_tablePicture;
     QLabel* m_winningsLabel = nullptr;
+    std::array<PieceButton*, TableSlots> m_cardButtons{};
+    Announcer m_announcer{*this};
     std::optional<int> m_pendingResult;
 };
 

@@ -67,19 +67,26 @@ void CardTable::shuffleAndDeal()
     joker.rank = JokerRank;
 }
 
-void CardTable::release(int x, int y, CardTableView& view)
+std::optional<int> CardTable::release(int x, int y, CardTableView& view)
 {
     const std::optional<int> hit = slotAt(x, y);
-    if (!hit)
-        return;
-    // A release that comes while an earlier card's cue or pause still runs turns nothing, as
-    // does one on a turned card or after the hand is over.
-    if (!m_turning && !m_handOver && !slot(*hit).faceUp) {
+    if (hit && play(*hit, view))
+        return hit;
+    return std::nullopt;
+}
+
+bool CardTable::play(int slotIndex, CardTableView& view)
+{
+    // A slot played while an earlier card's cue or pause still runs turns nothing, as does one
+    // with a turned card or after the hand is over.
+    const bool turns = !m_turning && !m_handOver && !slot(slotIndex).faceUp;
+    if (turns) {
         m_turning = true;
-        turn(*hit, view);
+        turn(slotIndex, view);
         m_turning = false;
     }
     view.showWinnings();
+    return turns;
 }
 
 void CardTable::turn(int slotIndex, CardTableView& view)

@@ -82,9 +82,13 @@ public:
     // first 24.
     void shuffleAndDeal();
 
-    // A mouse release at a window point: turns the card there if it may be turned, and shows the
-    // winnings whenever the point is over a card.
-    void release(int x, int y, CardTableView& view);
+    // A mouse release at a window point: plays the slot there, if any. Returns the slot whose
+    // card it turned.
+    std::optional<int> release(int x, int y, CardTableView& view);
+
+    // A slot played, by the mouse or the keyboard: turns its card if it may be turned, and shows
+    // the winnings. Returns whether the card was turned.
+    bool play(int slotIndex, CardTableView& view);
 
     // "&OK", "&Pyramid" and the window's close, as the round takes them.
     DoubleOrNothingRound& round() { return m_round; }

@@ -61,6 +61,9 @@ BorrowDialog::BorrowDialog(const GameState& state, MoveCredits moveCredits, Numb
     m_borrowMode->setObjectName(QStringLiteral("RadioButton1"));
     m_borrowMode->setChecked(true);
     addModeButton(QStringLiteral("Pay Back Credits"), 355)->setObjectName(QStringLiteral("RadioButton2"));
+    connect(m_borrowMode, &QRadioButton::toggled, this, [this] { nameAmountButtons(); });
+    nameAmountButtons();
+    setAccessibleDescription(countsText());
 
     QPushButton* help =
         addGlyphButton(this, QStringLiteral("&Help"), QStyle::SP_DialogHelpButton, QRect(10, 246, 127, 46));
@@ -76,6 +79,26 @@ void BorrowDialog::addAmountButton(int tag, const QString& glyph, int x)
     button->setGeometry(x, 104, 80, 57);
     button->setIconSize(picture.deviceIndependentSize().toSize());
     connect(button, &QPushButton::clicked, this, [this, tag] { moveAmount(tag); });
+    m_amountButtons[static_cast<std::size_t>(tag)] = button;
+}
+
+void BorrowDialog::nameAmountButtons()
+{
+    const bool borrowing = mode() == BorrowMode::Borrow;
+    for (std::size_t tag = 0; tag < m_amountButtons.size(); ++tag) {
+        const std::int32_t amount = BorrowAmounts[tag];
+        QString name;
+        if (amount == 1)
+            name = borrowing ? tr("Borrow 1 credit") : tr("Pay back 1 credit");
+        else
+            name = (borrowing ? tr("Borrow %1 credits") : tr("Pay back %1 credits")).arg(amount);
+        m_amountButtons[tag]->setAccessibleName(name);
+    }
+}
+
+QString BorrowDialog::countsText() const
+{
+    return tr("Credits: %1. Borrowed: %2.").arg(m_state.credits).arg(m_state.borrowed);
 }
 
 QRadioButton* BorrowDialog::addModeButton(const QString& text, int x)
@@ -93,10 +116,13 @@ BorrowMode BorrowDialog::mode() const
 
 void BorrowDialog::moveAmount(int tag)
 {
-    if (const auto refusal = m_moveCredits(mode(), BorrowAmounts[tag]))
+    if (const auto refusal = m_moveCredits(mode(), BorrowAmounts[tag])) {
         showInformation(this, messageText(*refusal));
-    else
-        update();
+        return;
+    }
+    update();
+    setAccessibleDescription(countsText());
+    m_announcer.announce(countsText());
 }
 
 void BorrowDialog::paintEvent(QPaintEvent*)

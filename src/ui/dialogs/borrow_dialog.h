@@ -5,12 +5,16 @@
 
 #include "game/borrow_account.h"
 #include "game/game_state.h"
+#include "ui/accessibility/announcer.h"
 #include "ui/dialogs/help_key_dialog.h"
 
+#include <QCoreApplication>
+#include <array>
 #include <cstdint>
 #include <functional>
 
 class QPainter;
+class QPushButton;
 class QRadioButton;
 
 namespace zantaro {
@@ -20,6 +24,8 @@ inline constexpr int BorrowButtonsHelpTopic = 41005;
 
 class BorrowDialog : public HelpKeyDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(BorrowDialog)
+
 public:
     // The main window's digit drawing: value at (x, y) in yellow or red digits, x being where the
     // number ends when rightAligned, with no spare cell after it when tight.
@@ -42,11 +48,17 @@ private:
     QRadioButton* addModeButton(const QString& text, int x);
     void moveAmount(int tag);
     BorrowMode mode() const;
+    // The amount buttons show only their glyphs; a screen reader reads what they do in this mode.
+    void nameAmountButtons();
+    // The painted counts, as a screen reader reads them.
+    QString countsText() const;
 
     const GameState& m_state;
     MoveCredits m_moveCredits;
     NumberPainter m_drawNumber;
     QRadioButton* m_borrowMode = nullptr;
+    std::array<QPushButton*, BorrowAmounts.size()> m_amountButtons{};
+    Announcer m_announcer{*this};
 };
 
 } // namespace zantaro

@@ -34,7 +34,7 @@ GameSlotDialog::GameSlotDialog(const GameState& state, SlotAction saveLoadGame, 
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
     for (int slot = 0; slot < SlotPanelCount; ++slot) {
-        auto* panel = new SlotPanel(slot + 1, this);
+        auto* panel = new SlotPanel(slot + 1, m_saveMode, this);
         panel->showSlot(readSlot(slot));
         connect(panel->okButton(), &QPushButton::clicked, this, [this, slot] { chooseSlot(slot); });
         m_panels[slot] = panel;

@@ -2,6 +2,7 @@
 #include "payoff_chart_window.h"
 
 #include "game/picture_names.h"
+#include "ui/dialogs/pay_table_text.h"
 #include "ui/dialogs/side_window_look.h"
 
 #include <QImageReader>
@@ -48,6 +49,12 @@ PayoffChartWindow::PayoffChartWindow(const QString& programDirectory, std::funct
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(shown);
     image->setGeometry(QRect(QPoint(0, 0), chart.size()));
+    // The chart's text alternative; the picture takes the keyboard focus (it draws none), so a
+    // screen reader reads it as the window opens.
+    image->setAccessibleName(tr("Payoff chart"));
+    image->setAccessibleDescription(PayTableText::text());
+    image->setFocusPolicy(Qt::TabFocus);
+    image->setFocus();
     fixClientSize(*this, chart.size());
 }
 

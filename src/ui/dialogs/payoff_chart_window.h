@@ -5,6 +5,7 @@
 
 #include "ui/dialogs/help_key_dialog.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 namespace zantaro {
@@ -16,6 +17,8 @@ inline constexpr const char* MissingPayoffChartMessage =
 
 class PayoffChartWindow : public HelpKeyDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(PayoffChartWindow)
+
 public:
     // Reads the picture; when it cannot, the window keeps its design size and loaded() is false.
     PayoffChartWindow(const QString& programDirectory, std::function<void(int helpTopic)> showHelpTopic,

@@ -22,7 +22,7 @@ QString okButtonName(int number)
 
 } // namespace
 
-SlotPanel::SlotPanel(int number, QWidget* parent) : QFrame(parent)
+SlotPanel::SlotPanel(int number, bool saveMode, QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("Panel%1").arg(number));
     const int column = (number - 1) / PanelsPerColumn;
@@ -39,6 +39,7 @@ SlotPanel::SlotPanel(int number, QWidget* parent) : QFrame(parent)
     QPalette face = m_name->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
     m_name->setPalette(face);
+    m_name->setAccessibleName(tr("Slot %1 name").arg(number));
 
     m_product = addLabel(QStringLiteral("Game%1").arg(number), QRect(8, 28, 129, 13), Qt::AlignLeft);
     m_date = addLabel(QStringLiteral("date%1").arg(number), QRect(168, 28, 57, 13), Qt::AlignRight);
@@ -47,6 +48,8 @@ SlotPanel::SlotPanel(int number, QWidget* parent) : QFrame(parent)
 
     m_ok = addGlyphButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, QRect(232, 16, 49, 37));
     m_ok->setObjectName(okButtonName(number));
+    // Eight buttons all read "OK"; a screen reader tells them apart by their slot.
+    m_ok->setAccessibleName(saveMode ? tr("Save to slot %1").arg(number) : tr("Open slot %1").arg(number));
 }
 
 QLabel* SlotPanel::addLabel(const QString& name, const QRect& geometry, Qt::Alignment alignment)
@@ -66,6 +69,10 @@ void SlotPanel::showSlot(const GameState& state)
     m_date->setText(QString::fromStdString(state.gameDate));
     m_credits->setText(QString::number(state.credits) + QStringLiteral(" Credits"));
     m_borrowed->setText(QString::number(state.borrowed) + QStringLiteral(" Borrowed"));
+    // What the panel shows, read with the button that acts on it.
+    m_ok->setAccessibleDescription(
+        QStringList{m_name->text(), m_date->text(), m_credits->text(), m_borrowed->text()}.join(
+            QStringLiteral(", ")));
 }
 
 QString SlotPanel::name() const

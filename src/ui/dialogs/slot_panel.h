@@ -5,6 +5,7 @@
 
 #include "game/game_state.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 
 class QLabel;
@@ -15,9 +16,12 @@ namespace zantaro {
 
 class SlotPanel : public QFrame
 {
+    Q_DECLARE_TR_FUNCTIONS(SlotPanel)
+
 public:
-    // Panel number 1 to 8, placed in its column of the dialog.
-    SlotPanel(int number, QWidget* parent);
+    // Panel number 1 to 8, placed in its column of the dialog; its OK button saves to the slot in
+    // save mode and opens it otherwise.
+    SlotPanel(int number, bool saveMode, QWidget* parent);
 
     // Fills the panel from what the last read of its slot left in the state.
     void showSlot(const GameState& state);

@@ -74,18 +74,22 @@ StatisticsWindow::StatisticsWindow(const GameState& state, QWidget* parent, std:
     setFont(sideWindowFont(13));
     setTextColour(*this, Qt::black);
 
+    // Each caption is its figure's buddy, so a screen reader reads the figure as labelled by it.
     const StatisticsFigures figures = statisticsOf(state);
     for (const FigureRow& row : CountRows) {
-        addCaption(this, QLatin1String(row.caption), row.captionAt);
-        addFigure(this, row.labelName, QString::fromStdString(groupedNumber(figures.*row.figure, 10)),
-                  row.labelRightTop, row.bold);
+        QLabel* caption = addCaption(this, QLatin1String(row.caption), row.captionAt);
+        caption->setBuddy(addFigure(this, row.labelName,
+                                    QString::fromStdString(groupedNumber(figures.*row.figure, 10)),
+                                    row.labelRightTop, row.bold));
     }
 
-    addCaption(this, QStringLiteral("Overall Payoff Percentage:"), {12, 190}, true);
+    QLabel* percentageCaption =
+        addCaption(this, QStringLiteral("Overall Payoff Percentage:"), {12, 190}, true);
     const QString percentage =
         QString::fromStdString(fixedPoint(figures.payoffPercentage, 4, 2)) + QLatin1Char('%');
     QLabel* percentageLabel = addFigure(this, "Label25", percentage, {273, 190}, true);
     setTextColour(*percentageLabel, Qt::red);
+    percentageCaption->setBuddy(percentageLabel);
 
     QLabel* note = addLabel(
         this, QStringLiteral("(Does not include money won/lost on the double-or-nothing game)."), 11, false);

@@ -2,6 +2,7 @@
 #include "credit_chart.h"
 
 #include "chart_scale.h"
+#include "ui/accessibility/focus_ring.h"
 #include "ui/dialogs/side_window_look.h"
 
 #include <QLocale>
@@ -118,6 +119,16 @@ void paintFreeSpinSeries(QPainter& painter, const std::deque<ChartPoint>& points
     }
 }
 
+// The lowest and highest credits after a spin; the points are not empty.
+std::pair<std::int32_t, std::int32_t> creditRange(const std::deque<ChartPoint>& points)
+{
+    const auto [lowest, highest] =
+        std::minmax_element(points.begin(), points.end(), [](const ChartPoint& a, const ChartPoint& b) {
+            return a.creditsAfter < b.creditsAfter;
+        });
+    return {lowest->creditsAfter, highest->creditsAfter};
+}
+
 template <typename Value> QPolygon lineOf(const std::deque<ChartPoint>& points, const Plot& plot, Value value)
 {
     QPolygon line;
@@ -133,11 +144,41 @@ CreditChart::CreditChart(const std::deque<ChartPoint>& points, QWidget* parent)
     : QWidget(parent), m_points(points)
 {
     setObjectName(QStringLiteral("CreditChart"));
+    setAccessibleName(tr("Your game so far"));
+    setAccessibleDescription(summary());
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QString CreditChart::summary() const
+{
+    if (m_points.empty())
+        return tr("No spins yet in this game.");
+    const auto [lowest, highest] = creditRange(m_points);
+    const auto bellPoolWins = std::count_if(m_points.begin(), m_points.end(),
+                                            [](const ChartPoint& point) { return point.bellPoolWon; });
+    const auto freeSpins = std::count_if(m_points.begin(), m_points.end(),
+                                         [](const ChartPoint& point) { return point.freeSpin; });
+    return tr("Spins shown: %1. Credits after the first: %2, after the last: %3; lowest %4, highest %5. "
+              "Bell Pool wins: %6. Free spins: %7.")
+        .arg(m_points.size())
+        .arg(m_points.front().creditsAfter)
+        .arg(m_points.back().creditsAfter)
+        .arg(lowest)
+        .arg(highest)
+        .arg(bellPoolWins)
+        .arg(freeSpins);
 }
 
 void CreditChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    paintChart(painter);
+    if (hasFocus())
+        paintFocusRing(painter, rect());
+}
+
+void CreditChart::paintChart(QPainter& painter) const
+{
     painter.fillRect(rect(), Panel);
     painter.setPen(CreditsColour);
     painter.setFont(sideWindowFont(13, true));
@@ -156,16 +197,13 @@ void CreditChart::paintEvent(QPaintEvent*)
     const QRect creditArea(whole.left(), whole.top(), whole.width(), whole.height() - betHeight - BandGap);
     const QRect betArea(whole.left(), whole.bottom() - betHeight + 1, whole.width(), betHeight);
 
-    const auto [lowest, highest] =
-        std::minmax_element(m_points.begin(), m_points.end(), [](const ChartPoint& a, const ChartPoint& b) {
-            return a.creditsAfter < b.creditsAfter;
-        });
+    const auto [lowest, highest] = creditRange(m_points);
     const auto highestBet =
         std::max_element(m_points.begin(), m_points.end(), [](const ChartPoint& a, const ChartPoint& b) {
             return a.betPerSpin < b.betPerSpin;
         })->betPerSpin;
-    const Plot credits{creditArea, ChartScale::over(lowest->creditsAfter, highest->creditsAfter,
-                                                    ChartScale::stepsFor(creditArea.height()))};
+    const Plot credits{creditArea,
+                       ChartScale::over(lowest, highest, ChartScale::stepsFor(creditArea.height()))};
     const Plot bets{betArea,
                     ChartScale::over(0, std::max(1, highestBet), ChartScale::stepsFor(betArea.height()))};
 

@@ -103,6 +103,8 @@ HistoryWindow::HistoryWindow(const GameHistory& history, const QImage& symbolShe
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setWidget(recallList(m_history, symbolSheet));
+    caption->setBuddy(scroll); // the list is read as labelled by its caption
+    scroll->setFocus();        // where the focus has always started, now by choice: the chart takes Tab too
 
     QPushButton* help =
         addGlyphButton(this, QStringLiteral("Help"), QStyle::SP_DialogHelpButton, layout.help);

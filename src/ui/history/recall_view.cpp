@@ -2,8 +2,9 @@
 #include "recall_view.h"
 
 #include "game/paytable.h"
-#include "game/spin_recall_text.h"
+#include "ui/accessibility/focus_ring.h"
 #include "ui/dialogs/side_window_look.h"
+#include "ui/texts/recall_text.h"
 
 #include <QPainter>
 
@@ -33,11 +34,14 @@ QPoint cellCentre(int wheel)
 RecallView::RecallView(const SpinRecall& recall, int ordinal, const QImage& symbolSheet, QWidget* parent)
     : QWidget(parent), m_recall(recall), m_symbolSheet(symbolSheet)
 {
-    m_heading =
-        QString::number(ordinal) + QStringLiteral(".  ") + QString::fromStdString(recallHeading(recall));
-    for (const std::string& line : recallLines(recall))
-        m_lines.append(QString::fromStdString(line));
+    m_heading = QString::number(ordinal) + QStringLiteral(".  ") + recallHeading(recall);
+    m_lines = recallLines(recall);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The spin in words, for a screen reader; Tab steps through the spins, only the keyboard
+    // giving them the focus.
+    setAccessibleName(m_heading);
+    setAccessibleDescription(m_lines.join(QLatin1Char('\n')));
+    setFocusPolicy(Qt::TabFocus);
 }
 
 QSize RecallView::sizeHint() const
@@ -66,6 +70,8 @@ void RecallView::paintEvent(QPaintEvent*)
         painter.setPen(last ? QColor(150, 0, 10) : Qt::black);
         painter.drawText(TextLeft + 12, baseline, line);
     }
+    if (hasFocus())
+        paintFocusRing(painter, rect());
 }
 
 void RecallView::paintSymbols(QPainter& painter) const

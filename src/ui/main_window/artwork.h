@@ -55,7 +55,8 @@ struct Artwork : ArtworkPictures
 
 // The message start-up shows when loadArtwork reports a missing file.
 inline constexpr const char* MissingArtworkMessage =
-    "There are BMP files missing which may cause this program to not function properly!";
+    QT_TRANSLATE_NOOP("zantaro::MainWindow",
+                      "There are BMP files missing which may cause this program to not function properly!");
 
 // The built-in pictures, before any file replaces them.
 Artwork builtInArtwork();

@@ -2,6 +2,7 @@
 #include "machine_accessibility.h"
 
 #include "picture_button.h"
+#include "ui/accessibility/screen_pixels.h"
 
 #include <QAbstractButton>
 #include <QAccessibleWidget>
@@ -10,18 +11,6 @@
 #include <vector>
 
 namespace zantaro {
-
-QRect screenRect(const QWidget* widget, const QRect& local)
-{
-    const QRect logical(widget->mapToGlobal(local.topLeft()), local.size());
-    const QScreen* screen = widget->screen();
-    if (!screen)
-        return logical;
-    // A screen's origin is the same in logical and device pixels; distances within it scale.
-    const QPoint origin = screen->geometry().topLeft();
-    const qreal ratio = widget->devicePixelRatioF();
-    return QRect(origin + (logical.topLeft() - origin) * ratio, logical.size() * ratio);
-}
 
 namespace {
 
@@ -132,7 +121,7 @@ public:
         }
         return nullptr;
     }
-    QRect rect() const override { return screenRect(widget(), widget()->rect()); }
+    QRect rect() const override { return screenPixelRect(*widget(), widget()->rect()); }
 
 private:
     // Qt's cache owns the items' interfaces; the window keeps their ids.
@@ -185,7 +174,7 @@ QString PaintedItemAccessible::text(QAccessible::Text t) const
 
 QRect PaintedItemAccessible::rect() const
 {
-    return screenRect(m_window.windowWidget(), m_window.items()->paintedItem(m_index).place);
+    return screenPixelRect(*m_window.windowWidget(), m_window.items()->paintedItem(m_index).place);
 }
 
 QAccessible::Role PaintedItemAccessible::role() const
@@ -251,7 +240,7 @@ public:
             return {keys().toString(QKeySequence::NativeText)};
         return QAccessibleWidget::keyBindingsForAction(action);
     }
-    QRect rect() const override { return screenRect(widget(), widget()->rect()); }
+    QRect rect() const override { return screenPixelRect(*widget(), widget()->rect()); }
 };
 
 // A focusable text of the window (the spin's outcome, the balance), read by its name. It is a
@@ -261,7 +250,7 @@ class TextAccessible : public QAccessibleWidget
 {
 public:
     explicit TextAccessible(QWidget* widget) : QAccessibleWidget(widget, QAccessible::StatusBar) {}
-    QRect rect() const override { return screenRect(widget(), widget()->rect()); }
+    QRect rect() const override { return screenPixelRect(*widget(), widget()->rect()); }
 };
 
 QAccessibleInterface* machineInterface(const QString& className, QObject* object)

@@ -38,8 +38,4 @@ void installMachineAccessibility();
 // Tells a watching client that the painted item's name changed (a counter, a wheel, the lamp).
 void notifyPaintedItemChanged(QWidget* window, int index);
 
-// A rectangle of a widget as the screen shows it, in device pixels: Qt's own bridge reports
-// logical pixels, which miss at any zoom but 1.
-QRect screenRect(const QWidget* widget, const QRect& local);
-
 } // namespace zantaro

@@ -21,7 +21,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_cueSound(m_sound, m_clock), m_timers(m_game)
 {
     installMachineAccessibility(); // before any control of the window is made
-    setWindowTitle(QStringLiteral("Zantaro Slots"));
+    setWindowTitle(tr("Zantaro Slots"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 
@@ -29,7 +29,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
     // Qt scales the window by the start-up zoom; the view loads the pictures for its pixels.
     m_layout = layoutWindow(m_artwork, devicePixelRatioF());
     m_logo = new PictureButton(0, this);
-    m_logo->setText(QStringLiteral("About Zantaro Slots"));
+    m_logo->setText(tr("About Zantaro Slots"));
     connect(m_logo, &QAbstractButton::clicked, this, [this] { showAbout(); });
     m_commandStrip = std::make_unique<CommandStrip>(largestBlankFace(m_artwork, m_programDirectory, m_screen),
                                                     this, [this](int number) { runCommand(number); });
@@ -77,7 +77,7 @@ bool MainWindow::saveLoadGame(int slot, bool save, const std::string& name, bool
         return true;
     } catch (const SaveFileError& error) {
         if (reportFailure)
-            reportWriteFailure(QString::fromStdString(error.what()));
+            reportWriteFailure(writeFailureText(error.path()));
         return false;
     }
 }

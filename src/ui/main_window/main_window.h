@@ -130,6 +130,8 @@ private:
     void placeWindow();
     void runUpdateReminder();
     void reportWriteFailure(const QString& message);
+    static QString writeFailureText(const std::string& path);
+    static QString updateReminderQuestion();
     void flipToggle(int number, GameOption option);
     bool confirm(const QString& question);
     void openWebSite();

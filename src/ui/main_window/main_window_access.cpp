@@ -4,11 +4,12 @@
 // painted items named by what they show, and the order Tab takes through the controls.
 #include "game/paytable.h"
 #include "game/reels.h"
-#include "game/spin_recall_text.h"
 #include "hot_spots.h"
 #include "machine_accessibility.h"
 #include "main_window.h"
 #include "picture_button.h"
+#include "ui/accessibility/focus_ring.h"
+#include "ui/texts/recall_text.h"
 
 #include <QAccessible>
 
@@ -123,7 +124,7 @@ void MainWindow::drawFocusedSpot()
         return;
     CanvasPainter painter(m_canvas);
     painter.resetTransform(); // the spot stands in the window's pixels, not the layout's
-    drawFocusRing(painter, focused->geometry());
+    paintFocusRing(painter, focused->geometry());
 }
 
 void MainWindow::readLastSpin()
@@ -142,8 +143,7 @@ void MainWindow::readLastSpin()
             symbols << symbolName(recall.symbols[wheel]);
         parts << tr("Line %1: %2.").arg(line + 1).arg(symbols.join(QStringLiteral(", ")));
     }
-    for (const std::string& line : recallLines(recall))
-        parts << QString::fromStdString(line);
+    parts << recallLines(recall);
     m_outcomeSpot->read(parts.join(QLatin1Char(' ')));
 }
 

@@ -33,7 +33,7 @@ void MainWindow::runCommand(int number)
         },
         [](MainWindow& w) { // NewGameCommand
             w.m_game.runBetweenSpins([&w] {
-                if (w.confirm(QStringLiteral("Start a New Game?"))) {
+                if (w.confirm(tr("Start a New Game?"))) {
                     w.m_game.newGame();
                     w.storeHistory();
                 }
@@ -50,7 +50,7 @@ void MainWindow::runCommand(int number)
                 w.requestSpin();
         },
         [](MainWindow& w) { // ExitCommand
-            if (w.confirm(QStringLiteral("Are you sure you want to exit the game?")))
+            if (w.confirm(tr("Are you sure you want to exit the game?")))
                 w.close();
         },
         [](MainWindow& w) { w.flipToggle(SoundCommand, GameOption::Sound); },
@@ -107,7 +107,7 @@ void MainWindow::showGameSlotDialog()
         }
         // Opening a slot replaces the running game; its progress kept in no slot would be lost.
         if (!save && !m_game.progressIsKept(m_store, m_clock.today()) &&
-            !confirm(QStringLiteral("Your current game is not saved. Open this game anyway?")))
+            !confirm(tr("Your current game is not saved. Open this game anyway?")))
             return false;
         return saveLoadGame(slot, save, name);
     };
@@ -139,17 +139,15 @@ void MainWindow::openWebSite()
 {
     if (openWebPage(gameWebPage()))
         return;
-    QMessageBox::critical(this, windowTitle(),
-                          QStringLiteral("Could not find a web browser on your system!"));
-    QMessageBox::information(this, windowTitle(),
-                             QStringLiteral("Please visit Hollowmere at:  ") + homeWebPage());
+    QMessageBox::critical(this, windowTitle(), tr("Could not find a web browser on your system!"));
+    QMessageBox::information(this, windowTitle(), tr("Please visit Hollowmere at:  %1").arg(homeWebPage()));
 }
 
 void MainWindow::showAbout()
 {
-    QMessageBox::information(this, windowTitle(),
-                             QString::fromLatin1(ProductName) + QStringLiteral(" Version ") +
-                                 QString::fromLatin1(VersionText));
+    QMessageBox::information(
+        this, windowTitle(),
+        tr("%1 Version %2").arg(QString::fromLatin1(ProductName), QString::fromLatin1(VersionText)));
 }
 
 } // namespace zantaro

@@ -62,14 +62,28 @@ void MainWindow::runUpdateReminder()
     const std::string path = settingsFile(UpdateReminderFileName);
     IniDocument file(m_files.read(path).value_or(std::string()));
     if (recordCloseAndCheckReminder(file, m_clock.today(), !m_quietClose)) {
-        const auto answer =
-            QMessageBox::question(this, windowTitle(), QString::fromStdString(updateReminderQuestion()),
-                                  QMessageBox::Yes | QMessageBox::No);
+        const auto answer = QMessageBox::question(this, windowTitle(), updateReminderQuestion(),
+                                                  QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes)
             openWebPage(gameWebPage());
     }
     if (!m_files.replace(path, file.text()))
-        reportWriteFailure(QString::fromStdString(SaveFileError(path).what()));
+        reportWriteFailure(writeFailureText(path));
+}
+
+QString MainWindow::writeFailureText(const std::string& path)
+{
+    return tr("Unable to write to %1").arg(QString::fromStdString(path));
+}
+
+// The update reminder's question: the product, its version, and the offer of a newer one.
+QString MainWindow::updateReminderQuestion()
+{
+    return tr("%1\r\n\r\nVersion: %2\r\n\r\nSince it has been over 90 days since you installed this program, "
+              "it is "
+              "likely that we have a newer version available for free download.  Would you like to visit our "
+              "website to get a newer version of %1?")
+        .arg(QString::fromLatin1(ProductName), QString::fromLatin1(VersionText));
 }
 
 // A failed write is told in a message box, or on standard error when nobody may be asked.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "picture_button.h"
 
+#include "ui/accessibility/focus_ring.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -12,17 +14,6 @@ QSize devicePixelsCovered(const QRect& rect, qreal devicePixelRatio)
         return qRound((from + length) * devicePixelRatio) - qRound(from * devicePixelRatio);
     };
     return QSize(covered(rect.left(), rect.width()), covered(rect.top(), rect.height()));
-}
-
-void drawFocusRing(QPainter& painter, const QRect& bounds)
-{
-    painter.save();
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, 4));
-    painter.drawRect(QRectF(bounds).adjusted(2, 2, -2, -2));
-    painter.setPen(QPen(QColor(255, 255, 0), 2));
-    painter.drawRect(QRectF(bounds).adjusted(2, 2, -2, -2));
-    painter.restore();
 }
 
 PictureButton::PictureButton(int number, QWidget* parent) : QAbstractButton(parent), m_number(number)
@@ -53,7 +44,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     painter.drawImage(QPoint(0, 0), m_picture);
     painter.resetTransform();
     if (hasFocus())
-        drawFocusRing(painter, rect());
+        paintFocusRing(painter, rect());
 }
 
 bool isReturnKey(const QKeyEvent& event)

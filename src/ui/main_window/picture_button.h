@@ -46,10 +46,6 @@ private:
 // raster engine fills them.
 QSize devicePixelsCovered(const QRect& rect, qreal devicePixelRatio);
 
-// The focused control's ring, in the machine's yellow on a black edge so it shows on any picture,
-// two logical pixels wide at every zoom.
-void drawFocusRing(QPainter& painter, const QRect& bounds);
-
 // Return or the keypad's Enter: the key that presses the focused control.
 bool isReturnKey(const QKeyEvent& event);
 

@@ -29,7 +29,7 @@ int pixelsForPoints(int points)
     return (points * 96 + 36) / 72;
 }
 
-PyramidSquare::PyramidSquare(QWidget* parent) : QWidget(parent)
+PyramidSquare::PyramidSquare(QWidget* parent) : PieceButton(parent)
 {
     setFixedSize(SquareSize, SquareSize);
 }
@@ -48,8 +48,14 @@ void PyramidSquare::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_tile);
-    if (m_text.isEmpty())
-        return;
+    if (!m_text.isEmpty())
+        paintText(painter);
+    // The squares touch, so the focus ring lies over the square's own bevelled edge.
+    paintFocusRingIfFocused(painter);
+}
+
+void PyramidSquare::paintText(QPainter& painter) const
+{
     QFont font = this->font();
     font.setPixelSize(pixelsForPoints(m_style.points));
     font.setBold(m_style.bold);
@@ -68,7 +74,7 @@ void PyramidSquare::mouseReleaseEvent(QMouseEvent* event)
 {
     // The release reaches the square that took the press; it counts as a click over the square.
     if (rect().contains(event->position().toPoint()))
-        emit clicked();
+        press();
 }
 
 } // namespace zantaro

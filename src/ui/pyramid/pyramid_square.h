@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// PyramidSquare: one clickable square of the Pyramid - a closed or opened tile with the text
-// drawn on it - and the text styles of its number and of the labels behind it.
+// PyramidSquare: one square of the Pyramid, played by a click or from the keyboard - a closed or
+// opened tile with the text drawn on it - and the text styles of its number and of the labels
+// behind it.
 #pragma once
+
+#include "ui/accessibility/piece_button.h"
 
 #include <QColor>
 #include <QImage>
-#include <QWidget>
 #include <string_view>
 
 namespace zantaro {
@@ -25,7 +27,7 @@ SquareTextStyle labelStyle(std::string_view label);
 // The pixel height of a font of the given points on the 96 pixels per inch the window is laid out for.
 int pixelsForPoints(int points);
 
-class PyramidSquare : public QWidget
+class PyramidSquare : public PieceButton
 {
     Q_OBJECT
 
@@ -41,14 +43,13 @@ public:
     };
     void setContent(const QImage& tile, const QString& text, const SquareTextStyle& style, Centring centring);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void paintText(QPainter& painter) const;
+
     QImage m_tile;
     QString m_text;
     SquareTextStyle m_style;

@@ -57,6 +57,7 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
     caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
     caption->setText(QStringLiteral("Winnings:"));
     m_winningsLabel = addLabel(this, QRect(132, 14, 165, 35), Qt::blue, 24);
+    caption->setBuddy(m_winningsLabel); // a screen reader reads the amount as the winnings
     showWinnings();
 
     auto* memo = new QPlainTextEdit(this);
@@ -96,7 +97,7 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
         auto* square = new PyramidSquare(this);
         const SquarePosition at = squarePosition(index);
         square->move(at.x, at.y);
-        connect(square, &PyramidSquare::clicked, this, [this, index] { openSquare(index); });
+        connect(square, &PyramidSquare::activated, this, [this, index] { openSquare(index); });
         m_squares[static_cast<std::size_t>(index)] = square;
         showSquare(index);
     }
@@ -117,22 +118,43 @@ void PyramidWindow::done(int result)
 
 void PyramidWindow::openSquare(int square)
 {
+    const bool wasOpen = m_board.opened(square);
     m_board.open(square, *this);
+    if (!wasOpen && m_board.opened(square)) {
+        const QString outcome = m_board.label(square) == LoseLabel
+                                    ? tr("Square %1: %2. Winnings: %3. The game is over.")
+                                    : tr("Square %1: %2. Winnings: %3.");
+        m_announcer.announce(outcome.arg(square + 1).arg(labelText(square)).arg(m_context.state.winnings));
+    }
     if (m_pendingResult && !m_board.opening())
         done(*std::exchange(m_pendingResult, std::nullopt));
+}
+
+QString PyramidWindow::labelText(int square) const
+{
+    const std::string_view label = m_board.label(square);
+    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+}
+
+QString PyramidWindow::squareName(int square) const
+{
+    return m_board.labelShown(square) ? tr("Square %1: %2").arg(square + 1).arg(labelText(square))
+                                      : tr("Square %1").arg(square + 1);
 }
 
 void PyramidWindow::showSquare(int index)
 {
     PyramidSquare* square = m_squares[static_cast<std::size_t>(index)];
+    square->setAccessibleName(squareName(index));
     if (!m_board.opened(index)) {
         square->setContent(m_closedTile, QString::number(index + 1), numberStyle(),
                            PyramidSquare::Centring::Closed);
         return;
     }
-    const std::string_view label = m_board.labelShown(index) ? m_board.label(index) : std::string_view();
-    square->setContent(m_openedTile, QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
-                       labelStyle(label), PyramidSquare::Centring::Opened);
+    const bool shown = m_board.labelShown(index);
+    square->setContent(m_openedTile, shown ? labelText(index) : QString(),
+                       labelStyle(shown ? m_board.label(index) : std::string_view()),
+                       PyramidSquare::Centring::Opened);
 }
 
 void PyramidWindow::showWinnings()

@@ -2,6 +2,7 @@
 // PyramidWindow: the Pyramid, fifteen hidden squares that multiply or wipe out the winnings.
 #pragma once
 
+#include "ui/accessibility/announcer.h"
 #include "ui/pyramid/pyramid_board.h"
 
 #include <QDialog>
@@ -34,6 +35,9 @@ private:
     void showHint(const std::string& text) override;
 
     void openSquare(int square);
+    QString labelText(int square) const;
+    // "Square 7" while closed, "Square 7: 2X" once its label shows.
+    QString squareName(int square) const;
 
     GameContext& m_context;
     PyramidBoard m_board;
@@ -41,6 +45,7 @@ private:
     QImage m_openedTile;
     QLabel* m_winningsLabel = nullptr;
     std::array<PyramidSquare*, SquareCount> m_squares{};
+    Announcer m_announcer{*this};
     std::optional<int> m_pendingResult;
 };
 

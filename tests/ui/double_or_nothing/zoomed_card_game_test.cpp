@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The card table on a screen of twice the density: a turned card is composed from the 2x pictures
 // into a table picture of device pixels, so its corners, pip and rank sign are as sharp as the 2x
-// set, not the 1x set blown up.
+// set, not the 1x set blown up; and an assistive client is told where a card shows on the screen.
 #include "game_on_host.h"
 #include "qt_recording_host.h"
 #include "resources/built_in_pictures.h"
+#include "ui/accessibility/piece_button.h"
 #include "ui/card_game/card_game_window.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -58,6 +60,17 @@ TEST(ZoomedCardGame, aTurnedCardIsDrawnPixelForPixelFromTheTwiceSizePictures)
               twiceSizePicture("Suits").copy(0, 0, 15 * Zoom, 15 * Zoom));
     EXPECT_EQ(card.copy(3 * Zoom, 3 * Zoom, 9 * Zoom, 13 * Zoom),
               twiceSizePicture("Black").copy(0, 0, 9 * Zoom, 13 * Zoom));
+}
+
+TEST(ZoomedCardGame, aCardsPlaceForAssistiveClientsIsInTheScreensOwnPixels)
+{
+    GameOnHost<QtRecordingHost> game;
+    CardGameWindow window(game.context, [](int) {});
+    window.show();
+    const TablePoint at = cardPosition(9);
+    const QPoint logical = window.mapToGlobal(QPoint(at.x, at.y));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(window.cardButton(9))->rect(),
+              QRect(logical * Zoom, QSize(CardWidth, CardHeight) * Zoom));
 }
 
 } // namespace

@@ -174,7 +174,11 @@ TEST(Integrity, aCloseWithoutQuestionsStoresTheBetAndLeavesADueReminderForTheNex
     QString question;
     answerNextMessageBox(QMessageBox::No, &question);
     game.window->close();
-    EXPECT_TRUE(question.startsWith(QStringLiteral("Zantaro")));
+    EXPECT_EQ(question,
+              QStringLiteral(
+                  "Zantaro\r\n\r\nVersion: 1.0\r\n\r\nSince it has been over 90 days since you installed "
+                  "this program, it is likely that we have a newer version available for free download.  "
+                  "Would you like to visit our website to get a newer version of Zantaro?"));
 }
 
 TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysTheSpin)
