@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command captions as the strip paints them in device pixels: at zoom 1.28 (1280 x 1024) at
 // least as large as at zoom 1.5 (1920 x 1080), centred on the face and clear of its frame.
+#include "image_checks.h"
 #include "ui/main_window/artwork.h"
 #include "ui/main_window/caption_fit.h"
 #include "ui/main_window/command_strip.h"
@@ -17,12 +18,7 @@ QRect inkOf(const QImage& face, const QString& caption, int pixelSize)
 {
     QImage painted = face.copy();
     paintCaption(painted, caption, Qt::yellow, pixelSize);
-    QRect ink;
-    for (int y = 0; y < face.height(); ++y)
-        for (int x = 0; x < face.width(); ++x)
-            if (painted.pixel(x, y) != face.pixel(x, y))
-                ink |= QRect(x, y, 1, 1);
-    return ink;
+    return differenceBounds(face, painted);
 }
 
 struct StartUpStrip

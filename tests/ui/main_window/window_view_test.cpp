@@ -90,12 +90,5 @@ TEST(WindowView, rectanglesThatMeetInTheLayoutMeetInTheScaledWindow)
     }
 }
 
-TEST(WindowView, aPointOfTheWindowMapsBackToTheLayoutPixelDrawnThere)
-{
-    const WindowView view = WindowView::centred({1152, 690}, {1280, 720}, 1.5, true);
-    for (const QPoint pixel : {QPoint(0, 0), QPoint(613, 421), QPoint(1151, 689)})
-        EXPECT_EQ(view.toLayout(view.transform().map(QPointF(pixel) + QPointF(0.5, 0.5))), pixel);
-}
-
 } // namespace
 } // namespace zantaro::testing

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window at zoom 1.28 (1280 x 1024): pictures that meet in the layout meet on the screen,
-// and the command captions are as large as at zoom 1.5.
+// The main window at zoom 1.28 (1280 x 1024), whose pixel grid repeats only every 25 pixels:
+// pictures that meet in the layout meet on the screen.
 #include "image_checks.h"
 #include "window_fixture.h"
 
@@ -23,12 +23,6 @@ TEST(Zoom128Window, theEightLampsMeetWithoutASeam)
     const QImage shown = game.window->shownPixels();
     for (int x = pixels.left(); x <= pixels.right(); ++x)
         ASSERT_TRUE(anyLit(shown, QRect(x, pixels.top(), 1, pixels.height()))) << "column " << x;
-}
-
-TEST(Zoom128Window, theCommandCaptionsAreDrawnAtTheirSizeAtZoom1_5)
-{
-    WindowFixture game(ScreenFacts{1000, 800, 32, 96});
-    EXPECT_EQ(game.window->commandStrip().captionPixels(), 16);
 }
 
 } // namespace
