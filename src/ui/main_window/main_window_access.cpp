@@ -8,6 +8,7 @@
 #include "machine_accessibility.h"
 #include "main_window.h"
 #include "picture_button.h"
+#include "platform/screen_reader.h"
 #include "ui/accessibility/focus_ring.h"
 #include "ui/texts/recall_text.h"
 
@@ -156,13 +157,14 @@ void MainWindow::readBalance()
                             .arg(betOf(state().linesPlayed, state().coinsPerLine)));
 }
 
-// After each spin a screen reader hears its outcome at once; without one nothing moves the focus.
+// After each spin a screen reader hears its outcome at once. Without one nothing moves the focus:
+// the accessibility bus runs on most desktops whether or not anyone listens.
 void MainWindow::announceSettledSpin()
 {
     notifyPaintedItemChanged(this, LampItem);
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         notifyPaintedItemChanged(this, FirstWheelItem + wheel);
-    if (QAccessible::isActive())
+    if (QAccessible::isActive() && screenReaderRunning())
         readLastSpin();
 }
 
