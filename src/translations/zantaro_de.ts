@@ -23,6 +23,44 @@
         <source>Credits: %1. Borrowed: %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Use this form to borrow or pay back credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borrow Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay Back Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use this screen to borrow credits or pay back credits that you borrowed previously.  Click on the button representing the amount to borrow (or pay back).<byte value="xd"/>
+<byte value="xd"/>
+To switch between &quot;borrow&quot; and &quot;pay back&quot; select the mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borrowed:</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CardWords</name>
@@ -141,6 +179,57 @@
         <source>Spins shown: %1. Credits after the first: %2, after the last: %3; lowest %4, highest %5. Bell Pool wins: %6. Free spins: %7.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Spins, oldest on the left (the last %1 of this game)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credits after the spin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bet per spin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bell Pool won</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free spins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameSlotDialog</name>
+    <message>
+        <source>Save a Game -- Select Game Slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a Game -- Select Game Slot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name for this saved game?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -150,6 +239,48 @@
     </message>
     <message>
         <source>The Zantaro manual cannot be shown: the help file %1 is missing or cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Zantaro Slots Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>No spins yet in this game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Game History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last ten spins, newest first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -273,43 +404,36 @@
         <source>Payoff chart</source>
         <translation type="unfinished"></translation>
     </message>
-</context>
-<context>
-    <name>SlotPanel</name>
     <message>
-        <source>Slot %1 name</source>
+        <source>Payoff Chart</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save to slot %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Open slot %1</source>
+        <source>The payoff chart picture Paychart.bmp is missing or damaged.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>StartUp</name>
+    <name>PyramidHint</name>
     <message>
-        <source>Zantaro Slots, a casino slot machine.</source>
+        <source>The 5X symbol is behind a square with an odd number on it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Draws the game FACTOR times its own pixel size (1 to 8; 1 is the original size). Without it the game picks the zoom that fills the screen.</source>
+        <source>The 5X symbol is behind a square with an even number on it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>FACTOR</source>
+        <source>The 5X symbol is behind a square with a number less than or equal to 7 on it.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>--zoom wants a number from 1 to 8, not &quot;%1&quot;</source>
+        <source>The 5X symbol is behind a square with a number greater than or equal to 7 on it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
-    <name>zantaro</name>
+    <name>RecallText</name>
     <message>
         <source>%1:%2:%3 UTC</source>
         <translation type="unfinished"></translation>
@@ -339,6 +463,14 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Bonus Pool increased by 1 credit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonus Pool increased by %1 credits.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Bell line %1: one lightning bolt went out.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -348,6 +480,30 @@
     </message>
     <message>
         <source>%1 line: one %1 collected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All fruit collected: 1 free spin earned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All fruit collected: %1 free spins earned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 coin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 coins</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -380,21 +536,142 @@
     </message>
 </context>
 <context>
-    <name>zantaro::HelpViewer</name>
+    <name>SlotPanel</name>
     <message>
-        <source>Zantaro Slots Help</source>
+        <source>Slot %1 name</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Contents</source>
+        <source>Save to slot %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Back</source>
+        <source>Open slot %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Forward</source>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Credits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Borrowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Zantaro Slots, a casino slot machine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draws the game FACTOR times its own pixel size (1 to 8; 1 is the original size). Without it the game picks the zoom that fills the screen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FACTOR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--zoom wants a number from 1 to 8, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWindow</name>
+    <message>
+        <source>Spins:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regular Spins:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Free Spins:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credits:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Borrowed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total Bets:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payoffs:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bonus Pool:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Double or Nothing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Game Statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Overall Payoff Percentage:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Does not include money won/lost on the double-or-nothing game).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantaro::CardGameWindow</name>
+    <message>
+        <source>Double or Nothing Card Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pyramid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; a 7 Loses Half Your Winnings; and a 2-6 Loses All Your Winnings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winnings: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -593,6 +870,49 @@ Since it has been over 90 days since you installed this program, it is likely th
     </message>
     <message>
         <source>Square %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pyramid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winnings:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click a square and try to win a prize.  You can continue until you lose.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Card Game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>zantaro::RecallView</name>
+    <message>
+        <source>%1.  %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
