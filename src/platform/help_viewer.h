@@ -2,6 +2,7 @@
 // The help window: a text browser over the manual with contents, back and forward buttons.
 #pragma once
 
+#include <QCoreApplication>
 #include <QUrl>
 #include <QWidget>
 
@@ -16,6 +17,9 @@ QString topicAnchor(int topic);
 
 class HelpViewer : public QWidget
 {
+    // Without a meta-object of its own, QWidget's tr() would look its texts up as QWidget's.
+    Q_DECLARE_TR_FUNCTIONS(HelpViewer)
+
 public:
     explicit HelpViewer(QWidget* parent = nullptr);
 

@@ -43,7 +43,7 @@ CardGameWindow::CardGameWindow(GameContext& context, std::function<void(int help
 {
     // The table is laid out in its own pixels and drawn at the scale of the cards' pictures.
     m_tablePicture.setDevicePixelRatio(m_painter.scale());
-    setWindowTitle(QStringLiteral("Double or Nothing Card Game"));
+    setWindowTitle(tr("Double or Nothing Card Game"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, TableColour);
@@ -52,11 +52,11 @@ CardGameWindow::CardGameWindow(GameContext& context, std::function<void(int help
     resize(ClientSize);
 
     // Created in tab order: "&OK" comes first.
-    QPushButton* ok = addButton(QStringLiteral("&OK"), style()->standardIcon(QStyle::SP_DialogOkButton),
-                                QRect(524, 366, 96, 42));
-    QPushButton* help = addButton(QStringLiteral("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton),
-                                  QRect(312, 366, 96, 42));
-    QPushButton* pyramid = addButton(QStringLiteral("&Pyramid"),
+    QPushButton* ok =
+        addButton(tr("&OK"), style()->standardIcon(QStyle::SP_DialogOkButton), QRect(524, 366, 96, 42));
+    QPushButton* help =
+        addButton(tr("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton), QRect(312, 366, 96, 42));
+    QPushButton* pyramid = addButton(tr("&Pyramid"),
                                      QIcon(QPixmap::fromImage(builtInPictureFor(
                                          QStringLiteral("card_game/PyramidGlyph.png"), devicePixelRatioF()))),
                                      QRect(418, 366, 96, 42));
@@ -77,9 +77,8 @@ CardGameWindow::CardGameWindow(GameContext& context, std::function<void(int help
     QLabel* rules = addLabel(this, QRect(12, 328, 605, 33), Qt::white, 11);
     rules->setWordWrap(true);
     rules->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    rules->setText(
-        QStringLiteral("A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; "
-                       "a 7 Loses Half Your Winnings; and a 2-6 Loses All Your Winnings."));
+    rules->setText(tr("A Joker Pays 10-1; an Aces Pays 3-1; any Face Card Pays 2-1; an 8-10 is a Push; "
+                      "a 7 Loses Half Your Winnings; and a 2-6 Loses All Your Winnings."));
     m_winningsLabel = addLabel(this, QRect(4, 382, 301, 35), Qt::yellow, 19);
     m_winningsLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     showWinnings();
@@ -199,7 +198,7 @@ void CardGameWindow::redrawTable()
 
 void CardGameWindow::showWinnings()
 {
-    m_winningsLabel->setText(QStringLiteral("Winnings: ") + QString::number(m_context.state.winnings));
+    m_winningsLabel->setText(tr("Winnings: %1").arg(m_context.state.winnings));
 }
 
 } // namespace zantaro

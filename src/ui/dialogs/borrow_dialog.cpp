@@ -3,6 +3,7 @@
 
 #include "resources/built_in_pictures.h"
 #include "ui/dialogs/side_window_look.h"
+#include "ui/dialogs/text_fit.h"
 #include "ui/texts/message_text.h"
 
 #include <QLabel>
@@ -19,11 +20,6 @@ constexpr QSize ClientSize(582, 300);
 // width so that it ends over the last digit of the credits whatever frame the desktop draws.
 constexpr int DialogFrameWidth = 3;
 
-const QString HelpText =
-    QStringLiteral("Use this screen to borrow credits or pay back credits that you borrowed previously.  "
-                   "Click on the button representing the amount to borrow (or pay back).\r\n\r\n"
-                   "To switch between \"borrow\" and \"pay back\" select the mode.");
-
 } // namespace
 
 BorrowDialog::BorrowDialog(const GameState& state, MoveCredits moveCredits, NumberPainter drawNumber,
@@ -31,7 +27,7 @@ BorrowDialog::BorrowDialog(const GameState& state, MoveCredits moveCredits, Numb
     : HelpKeyDialog(std::move(showHelpTopic), parent), m_state(state), m_moveCredits(std::move(moveCredits)),
       m_drawNumber(std::move(drawNumber))
 {
-    setUpSideWindow(*this, QStringLiteral("Use this form to borrow or pay back credits"), ClientSize);
+    setUpSideWindow(*this, tr("Use this form to borrow or pay back credits"), ClientSize);
     setFont(sideWindowFont(13));
     // The counts are painted on the button face, so the whole window takes that colour.
     QPalette palette = this->palette();
@@ -39,8 +35,7 @@ BorrowDialog::BorrowDialog(const GameState& state, MoveCredits moveCredits, Numb
     setPalette(palette);
 
     // Created in tab order: "&OK" first.
-    QPushButton* ok =
-        addGlyphButton(this, QStringLiteral("&OK"), QStyle::SP_DialogOkButton, QRect(442, 246, 127, 46));
+    QPushButton* ok = addGlyphButton(this, tr("&OK"), QStyle::SP_DialogOkButton, QRect(442, 246, 127, 46));
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -50,25 +45,31 @@ BorrowDialog::BorrowDialog(const GameState& state, MoveCredits moveCredits, Numb
     addAmountButton(2, QStringLiteral("dialogs/Borrow10.png"), 313);
     addAmountButton(3, QStringLiteral("dialogs/Borrow1.png"), 425);
 
-    auto* modeLabel = new QLabel(QStringLiteral("Mode:"), this);
+    auto* modeLabel = new QLabel(tr("Mode:"), this);
     modeLabel->setObjectName(QStringLiteral("Label1"));
     modeLabel->setFont(sideWindowFont(19));
     setTextColour(*modeLabel, Qt::red);
     modeLabel->move(56, 192);
     modeLabel->adjustSize();
 
-    m_borrowMode = addModeButton(QStringLiteral("Borrow Credits"), 147);
+    m_borrowMode = addModeButton(tr("Borrow Credits"), 147);
     m_borrowMode->setObjectName(QStringLiteral("RadioButton1"));
     m_borrowMode->setChecked(true);
-    addModeButton(QStringLiteral("Pay Back Credits"), 355)->setObjectName(QStringLiteral("RadioButton2"));
+    addModeButton(tr("Pay Back Credits"), 355)->setObjectName(QStringLiteral("RadioButton2"));
     connect(m_borrowMode, &QRadioButton::toggled, this, [this] { nameAmountButtons(); });
     nameAmountButtons();
     setAccessibleDescription(countsText());
 
     QPushButton* help =
-        addGlyphButton(this, QStringLiteral("&Help"), QStyle::SP_DialogHelpButton, QRect(10, 246, 127, 46));
+        addGlyphButton(this, tr("&Help"), QStyle::SP_DialogHelpButton, QRect(10, 246, 127, 46));
     help->setObjectName(QStringLiteral("BitBtn7"));
-    connect(help, &QPushButton::clicked, this, [this] { showInformation(this, HelpText); });
+    connect(help, &QPushButton::clicked, this, [this] {
+        showInformation(this,
+                        tr("Use this screen to borrow credits or pay back credits that you borrowed "
+                           "previously.  Click on the button representing the amount to borrow (or pay "
+                           "back).\r\n\r\nTo switch between \"borrow\" and \"pay back\" select the mode."));
+    });
+    fitTextsToWindow(*this);
 }
 
 void BorrowDialog::addAmountButton(int tag, const QString& glyph, int x)
@@ -131,9 +132,9 @@ void BorrowDialog::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::ButtonText));
     const QFontMetrics metrics(font());
-    const QString credits = QStringLiteral("Credits:");
+    const QString credits = tr("Credits:");
     const int outerWidth = width() + 2 * DialogFrameWidth;
-    painter.drawText(QPoint(20, 20 + metrics.ascent()), QStringLiteral("Borrowed:"));
+    painter.drawText(QPoint(20, 20 + metrics.ascent()), tr("Borrowed:"));
     painter.drawText(QPoint(outerWidth - metrics.horizontalAdvance(credits) - 35, 20 + metrics.ascent()),
                      credits);
 

@@ -3,6 +3,7 @@
 
 #include "game/saved_game_store.h"
 #include "ui/dialogs/side_window_look.h"
+#include "ui/dialogs/text_fit.h"
 
 #include <QFrame>
 #include <QInputDialog>
@@ -22,10 +23,9 @@ GameSlotDialog::GameSlotDialog(const GameState& state, SlotAction saveLoadGame, 
       m_saveLoadGame(std::move(saveLoadGame))
 {
     m_saveLoadGame(CurrentGameSlot, true, RunningGameName);
-    setUpSideWindow(*this,
-                    m_saveMode ? QStringLiteral("Save a Game -- Select Game Slot")
-                               : QStringLiteral("Open a Game -- Select Game Slot"),
-                    ClientSize);
+    setUpSideWindow(
+        *this, m_saveMode ? tr("Save a Game -- Select Game Slot") : tr("Open a Game -- Select Game Slot"),
+        ClientSize);
     setFont(sideWindowFont(11, true));
 
     auto* bevel = new QFrame(this);
@@ -40,14 +40,14 @@ GameSlotDialog::GameSlotDialog(const GameState& state, SlotAction saveLoadGame, 
         m_panels[slot] = panel;
     }
 
-    QPushButton* help =
-        addGlyphButton(this, QStringLiteral("&Help"), QStyle::SP_DialogHelpButton, QRect(8, 316, 97, 37));
+    QPushButton* help = addGlyphButton(this, tr("&Help"), QStyle::SP_DialogHelpButton, QRect(8, 316, 97, 37));
     help->setObjectName(QStringLiteral("HelpBtn"));
     connect(help, &QPushButton::clicked, this, [this] { this->showHelpTopic(GameSlotHelpTopic); });
-    QPushButton* cancel = addGlyphButton(this, QStringLiteral("&Cancel"), QStyle::SP_DialogCancelButton,
-                                         QRect(508, 316, 97, 37));
+    QPushButton* cancel =
+        addGlyphButton(this, tr("&Cancel"), QStyle::SP_DialogCancelButton, QRect(508, 316, 97, 37));
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    fitTextsToWindow(*this);
 }
 
 // The slot of the panel whose OK button was pressed.
@@ -55,9 +55,8 @@ void GameSlotDialog::chooseSlot(int slot)
 {
     if (m_saveMode) {
         bool confirmed = false;
-        const QString name =
-            QInputDialog::getText(this, QStringLiteral("Name for this saved game?"), QString(),
-                                  QLineEdit::Normal, m_panels[slot]->name(), &confirmed);
+        const QString name = QInputDialog::getText(this, tr("Name for this saved game?"), QString(),
+                                                   QLineEdit::Normal, m_panels[slot]->name(), &confirmed);
         if (confirmed)
             m_saveLoadGame(slot, true, name.toStdString());
     } else {

@@ -7,6 +7,7 @@
 #include "ui/dialogs/help_key_dialog.h"
 #include "ui/dialogs/slot_panel.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <functional>
 #include <string>
@@ -18,6 +19,8 @@ inline constexpr int SlotPanelCount = 8;
 
 class GameSlotDialog : public HelpKeyDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(GameSlotDialog)
+
 public:
     // Writes (save) or reads a slot of the saved-game file to or from the running game; false when
     // nothing was done (the player kept the running game, or the write failed).

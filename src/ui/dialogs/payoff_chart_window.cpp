@@ -28,7 +28,7 @@ PayoffChartWindow::PayoffChartWindow(const QString& programDirectory, std::funct
                                      QWidget* parent)
     : HelpKeyDialog(std::move(showHelpTopic), parent)
 {
-    setUpSideWindow(*this, QStringLiteral("Payoff Chart"), DesignClientSize);
+    setUpSideWindow(*this, tr("Payoff Chart"), DesignClientSize);
 
     const QString path = programDirectory + QLatin1String(PayoffChartFileName);
     const QImage chart = readBitmap(path);
@@ -65,7 +65,7 @@ void PayoffChartWindow::open(const QString& programDirectory, std::function<void
     if (window.loaded())
         window.exec();
     else
-        showInformation(parent, QLatin1String(MissingPayoffChartMessage));
+        showInformation(parent, tr(MissingPayoffChartMessage));
 }
 
 } // namespace zantaro

@@ -13,7 +13,7 @@ namespace zantaro {
 inline constexpr int PayoffChartHelpTopic = 41010;
 inline constexpr const char* PayoffChartFileName = "Paychart.bmp";
 inline constexpr const char* MissingPayoffChartMessage =
-    "The payoff chart picture Paychart.bmp is missing or damaged.";
+    QT_TRANSLATE_NOOP("PayoffChartWindow", "The payoff chart picture Paychart.bmp is missing or damaged.");
 
 class PayoffChartWindow : public HelpKeyDialog
 {

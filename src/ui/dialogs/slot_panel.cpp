@@ -46,7 +46,7 @@ SlotPanel::SlotPanel(int number, bool saveMode, QWidget* parent) : QFrame(parent
     m_credits = addLabel(QStringLiteral("credits%1").arg(number), QRect(8, 48, 105, 13), Qt::AlignLeft);
     m_borrowed = addLabel(QStringLiteral("borrowed%1").arg(number), QRect(112, 48, 113, 13), Qt::AlignRight);
 
-    m_ok = addGlyphButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, QRect(232, 16, 49, 37));
+    m_ok = addGlyphButton(this, tr("OK"), QStyle::SP_DialogOkButton, QRect(232, 16, 49, 37));
     m_ok->setObjectName(okButtonName(number));
     // Eight buttons all read "OK"; a screen reader tells them apart by their slot.
     m_ok->setAccessibleName(saveMode ? tr("Save to slot %1").arg(number) : tr("Open slot %1").arg(number));
@@ -67,8 +67,8 @@ void SlotPanel::showSlot(const GameState& state)
     m_name->setCursorPosition(0);
     m_product->setText(QString::fromLatin1(ProductName));
     m_date->setText(QString::fromStdString(state.gameDate));
-    m_credits->setText(QString::number(state.credits) + QStringLiteral(" Credits"));
-    m_borrowed->setText(QString::number(state.borrowed) + QStringLiteral(" Borrowed"));
+    m_credits->setText(tr("%1 Credits").arg(state.credits));
+    m_borrowed->setText(tr("%1 Borrowed").arg(state.borrowed));
     // What the panel shows, read with the button that acts on it.
     m_ok->setAccessibleDescription(
         QStringList{m_name->text(), m_date->text(), m_credits->text(), m_borrowed->text()}.join(

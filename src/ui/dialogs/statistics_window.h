@@ -5,6 +5,7 @@
 
 #include "game/game_state.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 
@@ -12,6 +13,8 @@ namespace zantaro {
 
 class StatisticsWindow : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(StatisticsWindow)
+
 public:
     // With openHistory, a "History" button beside OK opens the history window.
     explicit StatisticsWindow(const GameState& state, QWidget* parent = nullptr,

@@ -75,7 +75,7 @@ void paintSpinAxis(QPainter& painter, const QRect& area, std::size_t count)
     }
     painter.setFont(sideWindowFont(12, true));
     painter.drawText(QRect(area.left(), area.bottom() + 20, area.width(), 16), Qt::AlignCenter,
-                     QStringLiteral("Spins, oldest on the left (the last %1 of this game)").arg(count));
+                     CreditChart::tr("Spins, oldest on the left (the last %1 of this game)").arg(count));
 }
 
 void paintLegend(QPainter& painter, int right)
@@ -85,15 +85,15 @@ void paintLegend(QPainter& painter, int right)
         QColor colour;
         const char* text;
     };
-    const Entry entries[] = {{CreditsColour, "Credits after the spin"},
-                             {BetColour, "Bet per spin"},
-                             {BellPoolColour, "Bell Pool won"},
-                             {FreeSpinColour, "Free spins"}};
+    const Entry entries[] = {{CreditsColour, QT_TRANSLATE_NOOP("CreditChart", "Credits after the spin")},
+                             {BetColour, QT_TRANSLATE_NOOP("CreditChart", "Bet per spin")},
+                             {BellPoolColour, QT_TRANSLATE_NOOP("CreditChart", "Bell Pool won")},
+                             {FreeSpinColour, QT_TRANSLATE_NOOP("CreditChart", "Free spins")}};
     painter.setFont(sideWindowFont(12));
     const QFontMetrics metrics(painter.font());
     int x = right;
     for (auto it = std::rbegin(entries); it != std::rend(entries); ++it) {
-        const QString text = QLatin1String(it->text);
+        const QString text = CreditChart::tr(it->text);
         x -= metrics.horizontalAdvance(text) + 34;
         painter.fillRect(QRect(x, 10, 14, 10),
                          QColor(it->colour.red(), it->colour.green(), it->colour.blue()));
@@ -182,11 +182,10 @@ void CreditChart::paintChart(QPainter& painter) const
     painter.fillRect(rect(), Panel);
     painter.setPen(CreditsColour);
     painter.setFont(sideWindowFont(13, true));
-    painter.drawText(QRect(10, 4, width() / 2, 22), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Your game so far"));
+    painter.drawText(QRect(10, 4, width() / 2, 22), Qt::AlignLeft | Qt::AlignVCenter, tr("Your game so far"));
     if (m_points.empty()) {
         painter.setPen(AxisText);
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("No spins yet in this game."));
+        painter.drawText(rect(), Qt::AlignCenter, tr("No spins yet in this game."));
         return;
     }
     paintLegend(painter, width() - RightMargin);
@@ -208,8 +207,8 @@ void CreditChart::paintChart(QPainter& painter) const
                     ChartScale::over(0, std::max(1, highestBet), ChartScale::stepsFor(betArea.height()))};
 
     paintFreeSpinSeries(painter, m_points, QRect(creditArea.topLeft(), betArea.bottomRight()));
-    paintValueAxis(painter, credits, QStringLiteral("Credits"));
-    paintValueAxis(painter, bets, QStringLiteral("Bet"));
+    paintValueAxis(painter, credits, tr("Credits"));
+    paintValueAxis(painter, bets, tr("Bet"));
     paintSpinAxis(painter, betArea, m_points.size());
 
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -4,6 +4,7 @@
 #include "credit_chart.h"
 #include "recall_view.h"
 #include "ui/dialogs/side_window_look.h"
+#include "ui/dialogs/text_fit.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -71,7 +72,7 @@ QWidget* recallList(const GameHistory& history, const QImage& symbolSheet)
     for (auto recall = history.recalls().rbegin(); recall != history.recalls().rend(); ++recall)
         column->addWidget(new RecallView(*recall, ordinal++, symbolSheet, list));
     if (history.recalls().empty()) {
-        auto* none = new QLabel(QStringLiteral("No spins yet in this game."), list);
+        auto* none = new QLabel(HistoryWindow::tr("No spins yet in this game."), list);
         none->setFont(sideWindowFont(13));
         none->setMargin(8);
         column->addWidget(none);
@@ -87,13 +88,13 @@ HistoryWindow::HistoryWindow(const GameHistory& history, const QImage& symbolShe
     : HelpKeyDialog(std::move(helpOpener), parent), m_history(history)
 {
     const Layout layout = layoutFor(parent);
-    setUpSideWindow(*this, QStringLiteral("Your Game History"), layout.client);
+    setUpSideWindow(*this, tr("Your Game History"), layout.client);
     setFont(sideWindowFont(13));
 
     auto* chart = new CreditChart(m_history.chart(), this);
     chart->setGeometry(layout.chart);
 
-    auto* caption = new QLabel(QStringLiteral("The last ten spins, newest first"), this);
+    auto* caption = new QLabel(tr("The last ten spins, newest first"), this);
     caption->setFont(sideWindowFont(13, true));
     caption->setGeometry(layout.caption);
 
@@ -106,13 +107,13 @@ HistoryWindow::HistoryWindow(const GameHistory& history, const QImage& symbolShe
     caption->setBuddy(scroll); // the list is read as labelled by its caption
     scroll->setFocus();        // where the focus has always started, now by choice: the chart takes Tab too
 
-    QPushButton* help =
-        addGlyphButton(this, QStringLiteral("Help"), QStyle::SP_DialogHelpButton, layout.help);
+    QPushButton* help = addGlyphButton(this, tr("Help"), QStyle::SP_DialogHelpButton, layout.help);
     connect(help, &QPushButton::clicked, this, [this] { showHelpTopic(helpTopic()); });
-    QPushButton* ok = addGlyphButton(this, QStringLiteral("OK"), QStyle::SP_DialogOkButton, layout.ok);
+    QPushButton* ok = addGlyphButton(this, tr("OK"), QStyle::SP_DialogOkButton, layout.ok);
     ok->setObjectName(QStringLiteral("OkButton"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    fitTextsToWindow(*this);
 }
 
 } // namespace zantaro

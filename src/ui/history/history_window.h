@@ -7,6 +7,7 @@
 #include "platform/help.h"
 #include "ui/dialogs/help_key_dialog.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <functional>
 
@@ -14,6 +15,8 @@ namespace zantaro {
 
 class HistoryWindow : public HelpKeyDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(HistoryWindow)
+
 public:
     // The window shows the history as it stands when opened; symbolSheet holds the wheels' symbols
     // four to a row.

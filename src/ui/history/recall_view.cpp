@@ -34,7 +34,7 @@ QPoint cellCentre(int wheel)
 RecallView::RecallView(const SpinRecall& recall, int ordinal, const QImage& symbolSheet, QWidget* parent)
     : QWidget(parent), m_recall(recall), m_symbolSheet(symbolSheet)
 {
-    m_heading = QString::number(ordinal) + QStringLiteral(".  ") + recallHeading(recall);
+    m_heading = tr("%1.  %2").arg(QString::number(ordinal), recallHeading(recall));
     m_lines = recallLines(recall);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     // The spin in words, for a screen reader; Tab steps through the spins, only the keyboard

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pyramid_board.h"
 
+#include "game/message.h"
 #include "game/timings.h"
 
 #include <utility>
@@ -64,13 +65,19 @@ void PyramidBoard::writeHints()
         else if (label(square) == HintLabel)
             (m_firstHintSquare < 0 ? m_firstHintSquare : m_secondHintSquare) = square;
     }
-    constexpr std::string_view start = "The 5X symbol is behind a square ";
-    appendCapped(m_firstHintText, start);
-    appendCapped(m_firstHintText,
-                 fiveNumber % 2 == 1 ? "with an odd number on it." : "with an even number on it.");
-    appendCapped(m_secondHintText, start);
-    appendCapped(m_secondHintText, fiveNumber < 7 ? "with a number less than or equal to 7 on it."
-                                                  : "with a number greater than or equal to 7 on it.");
+    // Whole sentences, so that a translation words each as its language needs.
+    m_firstHintText = fiveNumber % 2 == 1
+                          ? ZANTARO_TRANSLATE_NOOP(
+                                "PyramidHint", "The 5X symbol is behind a square with an odd number on it.")
+                          : ZANTARO_TRANSLATE_NOOP(
+                                "PyramidHint", "The 5X symbol is behind a square with an even number on it.");
+    m_secondHintText =
+        fiveNumber < 7
+            ? ZANTARO_TRANSLATE_NOOP("PyramidHint",
+                                     "The 5X symbol is behind a square with a number less than or "
+                                     "equal to 7 on it.")
+            : ZANTARO_TRANSLATE_NOOP("PyramidHint", "The 5X symbol is behind a square with a number "
+                                                    "greater than or equal to 7 on it.");
 }
 
 void PyramidBoard::open(int square, PyramidView& view)

@@ -21,6 +21,9 @@ inline constexpr std::string_view LoseLabel = "Lose";
 inline constexpr std::string_view HintLabel = "Hint";
 inline constexpr std::string_view TryAgainLabel = "Try Again";
 
+// The translation context of the hints' English texts, which the board hands out.
+inline constexpr const char* PyramidHintContext = "PyramidHint";
+
 // The top-left corner of a square in the window: five rows stacked as a pyramid under square 0.
 struct SquarePosition
 {
@@ -60,6 +63,7 @@ public:
     bool labelShown(int square) const { return m_labelShown[index(square)]; }
     int firstHintSquare() const { return m_firstHintSquare; }
     int secondHintSquare() const { return m_secondHintSquare; }
+    // Each hint is one whole English sentence, marked for translation in PyramidHintContext.
     const std::string& firstHintText() const { return m_firstHintText; }
     const std::string& secondHintText() const { return m_secondHintText; }
     // A square is being opened: its cue, the pause after "Lose" or a hint is still running.

@@ -3,6 +3,7 @@
 
 #include "pyramid_square.h"
 #include "resources/built_in_pictures.h"
+#include "ui/dialogs/text_fit.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -46,7 +47,7 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
       m_closedTile(builtInPictureFor(QStringLiteral("pyramid/BlueBox.png"), devicePixelRatioF())),
       m_openedTile(builtInPictureFor(QStringLiteral("pyramid/Red.png"), devicePixelRatioF()))
 {
-    setWindowTitle(QStringLiteral("Pyramid"));
+    setWindowTitle(tr("Pyramid"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::black);
     setPalette(palette);
@@ -55,7 +56,7 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
 
     QLabel* caption = addLabel(this, QRect(4, 18, 117, 35), Qt::red, 14);
     caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    caption->setText(QStringLiteral("Winnings:"));
+    caption->setText(tr("Winnings:"));
     m_winningsLabel = addLabel(this, QRect(132, 14, 165, 35), Qt::blue, 24);
     caption->setBuddy(m_winningsLabel); // a screen reader reads the amount as the winnings
     showWinnings();
@@ -70,18 +71,16 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
     memoPalette.setColor(QPalette::Base, Qt::black);
     memoPalette.setColor(QPalette::Text, Qt::white);
     memo->setPalette(memoPalette);
-    memo->setPlainText(
-        QStringLiteral("Click a square and try to win a prize.  You can continue until you lose."));
+    memo->setPlainText(tr("Click a square and try to win a prize.  You can continue until you lose."));
 
     // The help button has no topic of its own: it is there and does nothing.
-    addButton(this, QStringLiteral("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton),
-              QRect(16, 200, 129, 48));
-    QPushButton* cardGame = addButton(this, QStringLiteral("&Card Game"),
+    addButton(this, tr("&Help"), style()->standardIcon(QStyle::SP_DialogHelpButton), QRect(16, 200, 129, 48));
+    QPushButton* cardGame = addButton(this, tr("&Card Game"),
                                       QIcon(QPixmap::fromImage(builtInPictureFor(
                                           QStringLiteral("pyramid/CardGameGlyph.png"), devicePixelRatioF()))),
                                       QRect(16, 264, 129, 48));
-    QPushButton* ok = addButton(this, QStringLiteral("&OK"), style()->standardIcon(QStyle::SP_DialogOkButton),
-                                QRect(16, 326, 129, 48));
+    QPushButton* ok =
+        addButton(this, tr("&OK"), style()->standardIcon(QStyle::SP_DialogOkButton), QRect(16, 326, 129, 48));
     ok->setDefault(true);
     ok->setFocus();
     connect(cardGame, &QPushButton::clicked, this, [this] {
@@ -102,6 +101,7 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
         showSquare(index);
     }
 
+    fitTextsToWindow(*this);
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     move(screen->availableGeometry().center() - rect().center());
 }
@@ -133,7 +133,14 @@ void PyramidWindow::openSquare(int square)
 QString PyramidWindow::labelText(int square) const
 {
     const std::string_view label = m_board.label(square);
-    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+    if (label == LoseLabel)
+        return tr("Lose");
+    if (label == HintLabel)
+        return tr("Hint");
+    if (label == TryAgainLabel)
+        return tr("Try Again");
+    return QString::fromUtf8(label.data(),
+                             static_cast<qsizetype>(label.size())); // "2X": read alike everywhere
 }
 
 QString PyramidWindow::squareName(int square) const
@@ -164,7 +171,8 @@ void PyramidWindow::showWinnings()
 
 void PyramidWindow::showHint(const std::string& text)
 {
-    QMessageBox::information(this, QStringLiteral("Zantaro Slots"), QString::fromStdString(text));
+    QMessageBox::information(this, QStringLiteral("Zantaro Slots"),
+                             QCoreApplication::translate(PyramidHintContext, text.c_str()));
 }
 
 } // namespace zantaro

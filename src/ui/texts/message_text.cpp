@@ -13,17 +13,27 @@ QLocale playerLocale()
     return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
 }
 
+QString groupedNumberText(std::int64_t value, int width)
+{
+    return QStringLiteral("%1").arg(playerLocale().toString(static_cast<qlonglong>(value)), width);
+}
+
+QString fixedPointText(double value, int width, int decimals)
+{
+    QLocale locale = playerLocale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return QStringLiteral("%1").arg(locale.toString(value, 'f', decimals), width);
+}
+
 namespace {
 
 QString number(std::int64_t value, MessageNumbers style)
 {
-    QLocale locale = playerLocale();
     switch (style) {
     case MessageNumbers::Grouped:
-        return locale.toString(static_cast<qlonglong>(value));
-    case MessageNumbers::TwoDecimals: // as "%7.2f": the decimal sign of the language, no grouping
-        locale.setNumberOptions(QLocale::OmitGroupSeparator);
-        return QStringLiteral("%1").arg(locale.toString(static_cast<double>(value), 'f', 2), 7);
+        return groupedNumberText(value, 0);
+    case MessageNumbers::TwoDecimals: // as "%7.2f"
+        return fixedPointText(static_cast<double>(value), 7, 2);
     case MessageNumbers::Plain:
         break;
     }

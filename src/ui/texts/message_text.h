@@ -14,6 +14,11 @@ namespace zantaro {
 // for the plain C locale, whose numbers the English texts were written with.
 QLocale playerLocale();
 
+// "%<width>.0n" in the player's locale: grouped by its separator, filled on the left with spaces.
+QString groupedNumberText(std::int64_t value, int width);
+// "%<width>.<decimals>f" in the player's locale: its decimal sign, no grouping, filled on the left.
+QString fixedPointText(double value, int width, int decimals);
+
 QString messageText(const Message& message);
 // Each line ended by CR LF, the whole cut to MaxReportLength characters, as "Summary" shows it.
 QString reportText(const SpinReport& report);

@@ -9,15 +9,16 @@ namespace zantaro {
 
 namespace {
 
-QString tr(const char* text)
+// The translation context of the recall's words; the translation tools read it from this class.
+struct RecallText
 {
-    return QCoreApplication::translate("RecallText", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(RecallText)
+};
 
 QString clockText(std::int64_t millisecondsSinceMidnight)
 {
     const int seconds = static_cast<int>((millisecondsSinceMidnight / 1000) % 86400);
-    return tr("%1:%2:%3 UTC")
+    return RecallText::tr("%1:%2:%3 UTC")
         .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
         .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
         .arg(seconds % 60, 2, 10, QLatin1Char('0'));
@@ -26,12 +27,14 @@ QString clockText(std::int64_t millisecondsSinceMidnight)
 // One or many: the two forms every language of the game has, each a text of its own.
 QString counted(std::int64_t count, const char* one, const char* many)
 {
-    return count == 1 ? tr(one) : tr(many).arg(count);
+    return count == 1 ? RecallText::tr(one) : RecallText::tr(many).arg(count);
 }
 
 QString fruitName(std::int32_t row)
 {
-    return row == MelonRow ? tr("Melon") : row == AppleRow ? tr("Apple") : tr("Grape");
+    return row == MelonRow   ? RecallText::tr("Melon")
+           : row == AppleRow ? RecallText::tr("Apple")
+                             : RecallText::tr("Grape");
 }
 
 bool isLampEvent(SpinEventKind kind)
@@ -44,23 +47,24 @@ QString eventText(const SpinEvent& event)
 {
     switch (event.kind) {
     case SpinEventKind::AutomaticLoser:
-        return tr("Automatic Loser: the wheels were blanked.");
+        return RecallText::tr("Automatic Loser: the wheels were blanked.");
     case SpinEventKind::DoublePayoff:
-        return tr("All winning lines were doubled.");
+        return RecallText::tr("All winning lines were doubled.");
     case SpinEventKind::FreeSpinLamp:
-        return tr("The FREE lamp gave 1 free spin.");
+        return RecallText::tr("The FREE lamp gave 1 free spin.");
     case SpinEventKind::BonusPoolIncrease:
-        return counted(event.value, "Bonus Pool increased by 1 credit.",
-                       "Bonus Pool increased by %1 credits.");
+        return counted(event.value, QT_TRANSLATE_NOOP("RecallText", "Bonus Pool increased by 1 credit."),
+                       QT_TRANSLATE_NOOP("RecallText", "Bonus Pool increased by %1 credits."));
     case SpinEventKind::BellLine:
-        return tr("Bell line %1: one lightning bolt went out.").arg(event.value);
+        return RecallText::tr("Bell line %1: one lightning bolt went out.").arg(event.value);
     case SpinEventKind::BellPoolWon:
-        return tr("Won the Bell Pool worth %1.").arg(event.value);
+        return RecallText::tr("Won the Bell Pool worth %1.").arg(event.value);
     case SpinEventKind::FruitLine:
-        return tr("%1 line: one %1 collected.").arg(fruitName(event.value));
+        return RecallText::tr("%1 line: one %1 collected.").arg(fruitName(event.value));
     case SpinEventKind::FruitRefill:
-        return counted(event.value, "All fruit collected: 1 free spin earned.",
-                       "All fruit collected: %1 free spins earned.");
+        return counted(event.value,
+                       QT_TRANSLATE_NOOP("RecallText", "All fruit collected: 1 free spin earned."),
+                       QT_TRANSLATE_NOOP("RecallText", "All fruit collected: %1 free spins earned."));
     }
     return {};
 }
@@ -69,30 +73,35 @@ QString eventText(const SpinEvent& event)
 
 QString recallHeading(const SpinRecall& recall)
 {
-    const QString lines = counted(recall.linesPlayed, "1 line", "%1 lines");
-    const QString coins = counted(recall.coinsPerLine, "1 coin", "%1 coins");
+    const QString lines = counted(recall.linesPlayed, QT_TRANSLATE_NOOP("RecallText", "1 line"),
+                                  QT_TRANSLATE_NOOP("RecallText", "%1 lines"));
+    const QString coins = counted(recall.coinsPerLine, QT_TRANSLATE_NOOP("RecallText", "1 coin"),
+                                  QT_TRANSLATE_NOOP("RecallText", "%1 coins"));
     if (recall.freeSpin)
-        return tr("%1  Free spin: %2 x %3").arg(clockText(recall.clockValue), lines, coins);
-    return tr("%1  Spin: %2 x %3, bet %4").arg(clockText(recall.clockValue), lines, coins).arg(recall.bet);
+        return RecallText::tr("%1  Free spin: %2 x %3").arg(clockText(recall.clockValue), lines, coins);
+    return RecallText::tr("%1  Spin: %2 x %3, bet %4")
+        .arg(clockText(recall.clockValue), lines, coins)
+        .arg(recall.bet);
 }
 
 QStringList recallLines(const SpinRecall& recall)
 {
     // The lamp acts before anything else; its effect, when it has one, completes the lamp's line.
     const bool lampActed = !recall.events.empty() && isLampEvent(recall.events.front().kind);
-    QStringList lines{
-        lampActed ? tr("Lamp %1 lit: %2").arg(recall.bonusLamp + 1).arg(eventText(recall.events.front()))
-                  : tr("Lamp %1 lit.").arg(recall.bonusLamp + 1)};
+    QStringList lines{lampActed ? RecallText::tr("Lamp %1 lit: %2")
+                                      .arg(recall.bonusLamp + 1)
+                                      .arg(eventText(recall.events.front()))
+                                : RecallText::tr("Lamp %1 lit.").arg(recall.bonusLamp + 1)};
     for (std::size_t i = lampActed ? 1 : 0; i < recall.events.size(); ++i)
         lines << eventText(recall.events[i]);
     for (int line = 0; line < PaylineCount; ++line)
         if (recall.linePays[line] > 0)
-            lines << tr("Line %1 paid %2.").arg(line + 1).arg(recall.linePays[line]);
+            lines << RecallText::tr("Line %1 paid %2.").arg(line + 1).arg(recall.linePays[line]);
     if (recall.doubleOrNothingPlayed)
-        lines << tr("Double or nothing: %1 became %2.")
+        lines << RecallText::tr("Double or nothing: %1 became %2.")
                      .arg(recall.doubleOrNothingStake)
                      .arg(recall.doubleOrNothingResult);
-    lines << tr("Won %1, credits after %2.").arg(recall.winnings).arg(recall.creditsAfter);
+    lines << RecallText::tr("Won %1, credits after %2.").arg(recall.winnings).arg(recall.creditsAfter);
     return lines;
 }
 
