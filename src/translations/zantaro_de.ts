@@ -168,6 +168,149 @@ Um zwischen „leihen“ und „zurückzahlen“ zu wechseln, wählen Sie den Mo
     </message>
 </context>
 <context>
+    <name>CommandStrip</name>
+    <message>
+        <source>Help?</source>
+        <translation>Hilfe?</translation>
+    </message>
+    <message>
+        <source>View the Zantaro Manual</source>
+        <translation>Das Zantaro-Handbuch ansehen</translation>
+    </message>
+    <message>
+        <source>Pay Mode</source>
+        <translation>Auszahlen</translation>
+    </message>
+    <message>
+        <source>Instant Payoff or Count Off Credits</source>
+        <translation>Sofort auszahlen oder Credits abzählen</translation>
+    </message>
+    <message>
+        <source>Pay Chart</source>
+        <translation>Tabelle</translation>
+    </message>
+    <message>
+        <source>View the Zantaro Payoff Chart</source>
+        <translation>Die Gewinntabelle von Zantaro ansehen</translation>
+    </message>
+    <message>
+        <source>Borrow</source>
+        <translation>Leihen</translation>
+    </message>
+    <message>
+        <source>Borrow Credits</source>
+        <translation>Credits leihen</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Ein neues Spiel beginnen</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Summary of Last Spin</source>
+        <translation>Übersicht über den letzten Spin</translation>
+    </message>
+    <message>
+        <source>Auto Spin</source>
+        <translation>Auto-Spin</translation>
+    </message>
+    <message>
+        <source>Click to Start Auto Spin Mode</source>
+        <translation>Klicken, um automatisch zu spielen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Click to Turn Sound On or Off</source>
+        <translation>Klicken, um den Ton ein- oder auszuschalten</translation>
+    </message>
+    <message>
+        <source>WWW Site</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Visit the Hollowmere Internet Site</source>
+        <translation>Die Website von Hollowmere besuchen</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doppeln</translation>
+    </message>
+    <message>
+        <source>Click to Disable the Double or Nothing Bonus Game</source>
+        <translation>Klicken, um „Doppelt oder nichts“ abzuschalten</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save a Game</source>
+        <translation>Ein Spiel speichern</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Load a Game</source>
+        <translation>Ein Spiel laden</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <source>View Your Zantaro Statistics</source>
+        <translation>Ihre Zantaro-Statistik ansehen</translation>
+    </message>
+    <message>
+        <source>Paymode is Count Off Credits</source>
+        <translation>Auszahlung: Credits abzählen</translation>
+    </message>
+    <message>
+        <source>Paymode is Instant Payoff</source>
+        <translation>Auszahlung: sofort</translation>
+    </message>
+    <message>
+        <source>Auto Spin Mode: On</source>
+        <translation>Automatisch spielen: an</translation>
+    </message>
+    <message>
+        <source>Auto Spin Mode: Off</source>
+        <translation>Automatisch spielen: aus</translation>
+    </message>
+    <message>
+        <source>Sound is On</source>
+        <translation>Ton ist an</translation>
+    </message>
+    <message>
+        <source>Sound is Off</source>
+        <translation>Ton ist aus</translation>
+    </message>
+    <message>
+        <source>Double or Nothing Game is On</source>
+        <translation>„Doppelt oder nichts“ ist an</translation>
+    </message>
+    <message>
+        <source>Double or Nothing Game is Off</source>
+        <translation>„Doppelt oder nichts“ ist aus</translation>
+    </message>
+</context>
+<context>
     <name>CreditChart</name>
     <message>
         <source>Your game so far</source>
@@ -284,6 +427,37 @@ Um zwischen „leihen“ und „zurückzahlen“ zu wechseln, wählen Sie den Mo
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MachinePainter</name>
+    <message>
+        <source>Winnings:</source>
+        <translation>Gewinn:</translation>
+    </message>
+    <message>
+        <source>Win 3 FREE Spins:</source>
+        <translation>3 Freispiele:</translation>
+    </message>
+    <message>
+        <source>Credits:</source>
+        <translation>Credits:</translation>
+    </message>
+    <message>
+        <source>Bonus Pool:</source>
+        <translation>Bonuspool:</translation>
+    </message>
+    <message>
+        <source>Lines Played:</source>
+        <translation>Linien:</translation>
+    </message>
+    <message>
+        <source>Coins/Line:</source>
+        <translation>Münzen:</translation>
+    </message>
+    <message>
+        <source>Coins Played:</source>
+        <translation>Einsatz:</translation>
     </message>
 </context>
 <context>

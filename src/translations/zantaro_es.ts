@@ -168,6 +168,149 @@ Para cambiar entre «pedir» y «devolver», elija el modo.</translation>
     </message>
 </context>
 <context>
+    <name>CommandStrip</name>
+    <message>
+        <source>Help?</source>
+        <translation>¿Ayuda?</translation>
+    </message>
+    <message>
+        <source>View the Zantaro Manual</source>
+        <translation>Ver el manual de Zantaro</translation>
+    </message>
+    <message>
+        <source>Pay Mode</source>
+        <translation>Pago</translation>
+    </message>
+    <message>
+        <source>Instant Payoff or Count Off Credits</source>
+        <translation>Pago inmediato o créditos contados uno a uno</translation>
+    </message>
+    <message>
+        <source>Pay Chart</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>View the Zantaro Payoff Chart</source>
+        <translation>Ver la tabla de premios de Zantaro</translation>
+    </message>
+    <message>
+        <source>Borrow</source>
+        <translation>Préstamo</translation>
+    </message>
+    <message>
+        <source>Borrow Credits</source>
+        <translation>Pedir créditos prestados</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Empezar una partida nueva</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Summary of Last Spin</source>
+        <translation>Resumen de la última tirada</translation>
+    </message>
+    <message>
+        <source>Auto Spin</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Click to Start Auto Spin Mode</source>
+        <translation>Haga clic para jugar en automático</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Click to Turn Sound On or Off</source>
+        <translation>Haga clic para activar o quitar el sonido</translation>
+    </message>
+    <message>
+        <source>WWW Site</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Visit the Hollowmere Internet Site</source>
+        <translation>Visitar la web de Hollowmere</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Doble</translation>
+    </message>
+    <message>
+        <source>Click to Disable the Double or Nothing Bonus Game</source>
+        <translation>Haga clic para desactivar el doble o nada</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save a Game</source>
+        <translation>Guardar una partida</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Load a Game</source>
+        <translation>Cargar una partida</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Estad.</translation>
+    </message>
+    <message>
+        <source>View Your Zantaro Statistics</source>
+        <translation>Ver sus estadísticas de Zantaro</translation>
+    </message>
+    <message>
+        <source>Paymode is Count Off Credits</source>
+        <translation>Pago: créditos contados uno a uno</translation>
+    </message>
+    <message>
+        <source>Paymode is Instant Payoff</source>
+        <translation>Pago: inmediato</translation>
+    </message>
+    <message>
+        <source>Auto Spin Mode: On</source>
+        <translation>Juego automático: activado</translation>
+    </message>
+    <message>
+        <source>Auto Spin Mode: Off</source>
+        <translation>Juego automático: desactivado</translation>
+    </message>
+    <message>
+        <source>Sound is On</source>
+        <translation>El sonido está activado</translation>
+    </message>
+    <message>
+        <source>Sound is Off</source>
+        <translation>El sonido está desactivado</translation>
+    </message>
+    <message>
+        <source>Double or Nothing Game is On</source>
+        <translation>El doble o nada está activado</translation>
+    </message>
+    <message>
+        <source>Double or Nothing Game is Off</source>
+        <translation>El doble o nada está desactivado</translation>
+    </message>
+</context>
+<context>
     <name>CreditChart</name>
     <message>
         <source>Your game so far</source>
@@ -284,6 +427,37 @@ Para cambiar entre «pedir» y «devolver», elija el modo.</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>MachinePainter</name>
+    <message>
+        <source>Winnings:</source>
+        <translation>Premio:</translation>
+    </message>
+    <message>
+        <source>Win 3 FREE Spins:</source>
+        <translation>3 tiradas gratis:</translation>
+    </message>
+    <message>
+        <source>Credits:</source>
+        <translation>Créditos:</translation>
+    </message>
+    <message>
+        <source>Bonus Pool:</source>
+        <translation>Bote:</translation>
+    </message>
+    <message>
+        <source>Lines Played:</source>
+        <translation>Líneas:</translation>
+    </message>
+    <message>
+        <source>Coins/Line:</source>
+        <translation>Fichas:</translation>
+    </message>
+    <message>
+        <source>Coins Played:</source>
+        <translation>Apuesta:</translation>
     </message>
 </context>
 <context>

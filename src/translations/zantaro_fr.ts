@@ -168,6 +168,149 @@ Pour choisir entre «&#xa0;emprunter&#xa0;» et «&#xa0;rembourser&#xa0;», sél
     </message>
 </context>
 <context>
+    <name>CommandStrip</name>
+    <message>
+        <source>Help?</source>
+        <translation>Aide&#xa0;?</translation>
+    </message>
+    <message>
+        <source>View the Zantaro Manual</source>
+        <translation>Voir le manuel de Zantaro</translation>
+    </message>
+    <message>
+        <source>Pay Mode</source>
+        <translation>Paiement</translation>
+    </message>
+    <message>
+        <source>Instant Payoff or Count Off Credits</source>
+        <translation>Paiement immédiat ou crédits comptés un à un</translation>
+    </message>
+    <message>
+        <source>Pay Chart</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>View the Zantaro Payoff Chart</source>
+        <translation>Voir la table des gains de Zantaro</translation>
+    </message>
+    <message>
+        <source>Borrow</source>
+        <translation>Emprunt</translation>
+    </message>
+    <message>
+        <source>Borrow Credits</source>
+        <translation>Emprunter des crédits</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Start a New Game</source>
+        <translation>Commencer une nouvelle partie</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Summary of Last Spin</source>
+        <translation>Résumé du dernier tour</translation>
+    </message>
+    <message>
+        <source>Auto Spin</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>Click to Start Auto Spin Mode</source>
+        <translation>Cliquez pour jouer en automatique</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Click to Turn Sound On or Off</source>
+        <translation>Cliquez pour activer ou couper le son</translation>
+    </message>
+    <message>
+        <source>WWW Site</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>Visit the Hollowmere Internet Site</source>
+        <translation>Visiter le site Internet de Hollowmere</translation>
+    </message>
+    <message>
+        <source>Double</source>
+        <translation>Double</translation>
+    </message>
+    <message>
+        <source>Click to Disable the Double or Nothing Bonus Game</source>
+        <translation>Cliquez pour désactiver le quitte ou double</translation>
+    </message>
+    <message>
+        <source>Save Game</source>
+        <translation>Sauver</translation>
+    </message>
+    <message>
+        <source>Save a Game</source>
+        <translation>Sauvegarder une partie</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Load a Game</source>
+        <translation>Charger une partie</translation>
+    </message>
+    <message>
+        <source>Stats</source>
+        <translation>Stats</translation>
+    </message>
+    <message>
+        <source>View Your Zantaro Statistics</source>
+        <translation>Voir vos statistiques Zantaro</translation>
+    </message>
+    <message>
+        <source>Paymode is Count Off Credits</source>
+        <translation>Paiement&#xa0;: crédits comptés un à un</translation>
+    </message>
+    <message>
+        <source>Paymode is Instant Payoff</source>
+        <translation>Paiement&#xa0;: immédiat</translation>
+    </message>
+    <message>
+        <source>Auto Spin Mode: On</source>
+        <translation>Jeu automatique&#xa0;: activé</translation>
+    </message>
+    <message>
+        <source>Auto Spin Mode: Off</source>
+        <translation>Jeu automatique&#xa0;: désactivé</translation>
+    </message>
+    <message>
+        <source>Sound is On</source>
+        <translation>Le son est activé</translation>
+    </message>
+    <message>
+        <source>Sound is Off</source>
+        <translation>Le son est coupé</translation>
+    </message>
+    <message>
+        <source>Double or Nothing Game is On</source>
+        <translation>Le quitte ou double est activé</translation>
+    </message>
+    <message>
+        <source>Double or Nothing Game is Off</source>
+        <translation>Le quitte ou double est désactivé</translation>
+    </message>
+</context>
+<context>
     <name>CreditChart</name>
     <message>
         <source>Your game so far</source>
@@ -284,6 +427,37 @@ Pour choisir entre «&#xa0;emprunter&#xa0;» et «&#xa0;rembourser&#xa0;», sél
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MachinePainter</name>
+    <message>
+        <source>Winnings:</source>
+        <translation>Gains&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Win 3 FREE Spins:</source>
+        <translation>3 tours gratuits&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Credits:</source>
+        <translation>Crédits&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Bonus Pool:</source>
+        <translation>Cagnotte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Lines Played:</source>
+        <translation>Lignes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Coins/Line:</source>
+        <translation>Jetons&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Coins Played:</source>
+        <translation>Mise&#xa0;:</translation>
     </message>
 </context>
 <context>

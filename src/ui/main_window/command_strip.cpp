@@ -3,6 +3,7 @@
 
 #include "caption_fit.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 
 namespace zantaro {
@@ -18,20 +19,33 @@ struct CommandText
 };
 
 constexpr std::array<CommandText, CommandCount> Commands{{
-    {"Help?", "View the Zantaro Manual", "Alt+H"},
-    {"Pay Mode", "Instant Payoff or Count Off Credits", "Alt+M"},
-    {"Pay Chart", "View the Zantaro Payoff Chart", "Alt+C"},
-    {"Borrow", "Borrow Credits", "Alt+B"},
-    {"New Game", "Start a New Game", "Alt+N"},
-    {"Summary", "Summary of Last Spin", "Alt+Y"},
-    {"Auto Spin", "Click to Start Auto Spin Mode", "Alt+A"},
-    {"Exit", "Exit", "Alt+X"},
-    {"Sound", "Click to Turn Sound On or Off", "Alt+O"},
-    {"WWW Site", "Visit the Hollowmere Internet Site", "Alt+W"},
-    {"Double", "Click to Disable the Double or Nothing Bonus Game", "Alt+D"},
-    {"Save Game", "Save a Game", "Alt+S"},
-    {"Load Game", "Load a Game", "Alt+L"},
-    {"Stats", "View Your Zantaro Statistics", "Alt+T"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Help?"), QT_TRANSLATE_NOOP("CommandStrip", "View the Zantaro Manual"),
+     "Alt+H"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Pay Mode"),
+     QT_TRANSLATE_NOOP("CommandStrip", "Instant Payoff or Count Off Credits"), "Alt+M"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Pay Chart"),
+     QT_TRANSLATE_NOOP("CommandStrip", "View the Zantaro Payoff Chart"), "Alt+C"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Borrow"), QT_TRANSLATE_NOOP("CommandStrip", "Borrow Credits"),
+     "Alt+B"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "New Game"), QT_TRANSLATE_NOOP("CommandStrip", "Start a New Game"),
+     "Alt+N"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Summary"), QT_TRANSLATE_NOOP("CommandStrip", "Summary of Last Spin"),
+     "Alt+Y"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Auto Spin"),
+     QT_TRANSLATE_NOOP("CommandStrip", "Click to Start Auto Spin Mode"), "Alt+A"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Exit"), QT_TRANSLATE_NOOP("CommandStrip", "Exit"), "Alt+X"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Sound"),
+     QT_TRANSLATE_NOOP("CommandStrip", "Click to Turn Sound On or Off"), "Alt+O"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "WWW Site"),
+     QT_TRANSLATE_NOOP("CommandStrip", "Visit the Hollowmere Internet Site"), "Alt+W"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Double"),
+     QT_TRANSLATE_NOOP("CommandStrip", "Click to Disable the Double or Nothing Bonus Game"), "Alt+D"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Save Game"), QT_TRANSLATE_NOOP("CommandStrip", "Save a Game"),
+     "Alt+S"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Load Game"), QT_TRANSLATE_NOOP("CommandStrip", "Load a Game"),
+     "Alt+L"},
+    {QT_TRANSLATE_NOOP("CommandStrip", "Stats"),
+     QT_TRANSLATE_NOOP("CommandStrip", "View Your Zantaro Statistics"), "Alt+T"},
 }};
 
 const QColor Yellow(255, 255, 0);
@@ -42,7 +56,7 @@ const QColor White(255, 255, 255);
 
 QString commandCaption(int number)
 {
-    return QString::fromLatin1(Commands[static_cast<std::size_t>(number)].caption);
+    return QCoreApplication::translate("CommandStrip", Commands[static_cast<std::size_t>(number)].caption);
 }
 
 QKeySequence commandShortcut(int number)
@@ -83,7 +97,8 @@ CommandStrip::CommandStrip(QImage blankFace, QWidget* window, std::function<void
     for (int number = 0; number < CommandCount; ++number) {
         auto* button = new PictureButton(number, window);
         button->setText(commandCaption(number)); // the name assistive technology reads
-        button->setToolTip(QString::fromLatin1(Commands[static_cast<std::size_t>(number)].hint));
+        button->setToolTip(
+            QCoreApplication::translate("CommandStrip", Commands[static_cast<std::size_t>(number)].hint));
         button->setKeySequence(commandShortcut(number));
         auto* shortcut = new QShortcut(commandShortcut(number), window);
         QObject::connect(shortcut, &QShortcut::activated, window, [onCommand, number] { onCommand(number); });
@@ -131,19 +146,20 @@ void CommandStrip::updateToggleHint(int number, const GameState& state)
     QString hint;
     switch (number) {
     case PayModeCommand:
-        hint = state.payMode ? QStringLiteral("Paymode is Count Off Credits")
-                             : QStringLiteral("Paymode is Instant Payoff");
+        hint = state.payMode ? QCoreApplication::translate("CommandStrip", "Paymode is Count Off Credits")
+                             : QCoreApplication::translate("CommandStrip", "Paymode is Instant Payoff");
         break;
     case AutoSpinCommand:
-        hint = QStringLiteral("Auto Spin Mode") +
-               (state.autoSpin ? QStringLiteral(": On") : QStringLiteral(": Off"));
+        hint = state.autoSpin ? QCoreApplication::translate("CommandStrip", "Auto Spin Mode: On")
+                              : QCoreApplication::translate("CommandStrip", "Auto Spin Mode: Off");
         break;
     case SoundCommand:
-        hint = state.sound ? QStringLiteral("Sound is On") : QStringLiteral("Sound is Off");
+        hint = state.sound ? QCoreApplication::translate("CommandStrip", "Sound is On")
+                           : QCoreApplication::translate("CommandStrip", "Sound is Off");
         break;
     case DoubleCommand:
-        hint = state.doubleOn ? QStringLiteral("Double or Nothing Game is On")
-                              : QStringLiteral("Double or Nothing Game is Off");
+        hint = state.doubleOn ? QCoreApplication::translate("CommandStrip", "Double or Nothing Game is On")
+                              : QCoreApplication::translate("CommandStrip", "Double or Nothing Game is Off");
         break;
     default:
         return;

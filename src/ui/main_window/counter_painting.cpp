@@ -4,6 +4,8 @@
 #include "machine_painter.h"
 #include "number_drawing.h"
 
+#include <QCoreApplication>
+
 namespace zantaro {
 
 namespace {
@@ -139,7 +141,7 @@ void MachinePainter::drawShownWinnings()
     if (screenWidth <= 700)
         return; // small screens have no room for the readout
     const bool medium = screenWidth <= 999;
-    const QString label = QStringLiteral("Winnings:");
+    const QString label = QCoreApplication::translate("MachinePainter", "Winnings:");
     CanvasPainter painter(m_canvas);
     if (m_shownWinnings != 0) {
         if (medium) {
@@ -185,7 +187,7 @@ void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
 
 void MachinePainter::drawFreeSpinLabel()
 {
-    const QString label = QStringLiteral("Win 3 FREE Spins:");
+    const QString label = QCoreApplication::translate("MachinePainter", "Win 3 FREE Spins:");
     CanvasPainter painter(m_canvas);
     // The label's own place is cleared too: text drawn over itself would come out bolder.
     touch(fillBlack(painter, m_freeSpinTextBounds.united(freeSpinPlace(painter, label))));

@@ -4,6 +4,8 @@
 #include "game/reels.h"
 #include "number_drawing.h"
 
+#include <QCoreApplication>
+
 namespace zantaro {
 
 namespace {
@@ -101,18 +103,31 @@ void MachinePainter::drawLabels(QPainter& painter)
         QPoint large;
     };
     const Label labels[] = {
-        {"Credits:", size, {10, 10}, {10, 10}, {10, 5}},
-        {"Bonus Pool:", size, {10, 60}, {10, 70}, {10, 100}},
-        {"Win 3 FREE Spins:", size, {10, 124}, {10, 128}, {10, 200}},
-        {"Lines Played:", betSize, {right + 10, 5}, {right + 20, 5}, {right + 5, 5}},
-        {"Coins/Line:", betSize, {right + 89, 5}, {right + 145, 5}, {right + 130, 5}},
-        {"Coins Played:", size, {right + 15, 70}, {right + 40, 80}, {right + 15, 150}},
+        {QT_TRANSLATE_NOOP("MachinePainter", "Credits:"), size, {10, 10}, {10, 10}, {10, 5}},
+        {QT_TRANSLATE_NOOP("MachinePainter", "Bonus Pool:"), size, {10, 60}, {10, 70}, {10, 100}},
+        {QT_TRANSLATE_NOOP("MachinePainter", "Win 3 FREE Spins:"), size, {10, 124}, {10, 128}, {10, 200}},
+        {QT_TRANSLATE_NOOP("MachinePainter", "Lines Played:"),
+         betSize,
+         {right + 10, 5},
+         {right + 20, 5},
+         {right + 5, 5}},
+        {QT_TRANSLATE_NOOP("MachinePainter", "Coins/Line:"),
+         betSize,
+         {right + 89, 5},
+         {right + 145, 5},
+         {right + 130, 5}},
+        {QT_TRANSLATE_NOOP("MachinePainter", "Coins Played:"),
+         size,
+         {right + 15, 70},
+         {right + 40, 80},
+         {right + 15, 150}},
     };
     for (const Label& label : labels) {
         const QPoint at = m_layout.widthClass == WidthClass::Small    ? label.small
                           : m_layout.widthClass == WidthClass::Medium ? label.medium
                                                                       : label.large;
-        drawLabel(painter, QString::fromLatin1(label.text), label.pointSize, at.x(), at.y());
+        drawLabel(painter, QCoreApplication::translate("MachinePainter", label.text), label.pointSize, at.x(),
+                  at.y());
     }
 }
 
