@@ -81,7 +81,7 @@ std::string englishText(const SpinReport& report)
     std::string text;
     for (const Message& line : report) {
         appendCapped(text, englishText(line));
-        if (line.id != MessageId::NoWinningLines) // the only line that stands alone, unended
+        if (endsReportLine(line.id))
             appendCapped(text, "\r\n");
     }
     return text;

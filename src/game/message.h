@@ -56,6 +56,12 @@ enum class MessageNumbers : std::uint8_t
 };
 MessageNumbers numberStyle(MessageId id);
 
+// Whether the report ends this line with CR LF: every line does but the one that stands alone.
+inline bool endsReportLine(MessageId id)
+{
+    return id != MessageId::NoWinningLines;
+}
+
 // The message in English, its numbers written as numberStyle says: for the simulator's records
 // and for tests; the window shows the translated text.
 std::string englishText(const Message& message);

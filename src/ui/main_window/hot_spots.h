@@ -47,4 +47,11 @@ private:
     ReadingSpot* m_twin = nullptr; // the spot's stand-in for a text read while it has the focus
 };
 
+// Whether a child of the window is one of these spots: they are its only children the mouse goes
+// through, draw nothing of their own, and have their focus ring drawn by the window.
+inline bool isKeyboardSpot(const QWidget& child)
+{
+    return child.testAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
 } // namespace zantaro

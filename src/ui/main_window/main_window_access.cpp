@@ -120,8 +120,7 @@ QRect MainWindow::wheelsRect() const
 void MainWindow::drawFocusedSpot()
 {
     QWidget* focused = focusWidget();
-    if (!focused || focused->parentWidget() != this ||
-        !focused->testAttribute(Qt::WA_TransparentForMouseEvents))
+    if (!focused || focused->parentWidget() != this || !isKeyboardSpot(*focused))
         return;
     CanvasPainter painter(m_canvas);
     painter.resetTransform(); // the spot stands in the window's pixels, not the layout's

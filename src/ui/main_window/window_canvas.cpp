@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_canvas.h"
 
+#include "hot_spots.h"
+
 #include <QBackingStore>
 #include <QTimer>
 #include <QWindow>
@@ -66,10 +68,10 @@ void WindowCanvas::showTouched()
     const QRegion touched = m_touched;
     m_touched = QRegion();
     for (QWidget* child : m_window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        // A place the mouse goes through is only a keyboard's stop over the window's own picture:
-        // it draws nothing, and its repaint would have the window paint the picture under it anew.
-        if (!child->isWindow() && child->isVisible() &&
-            !child->testAttribute(Qt::WA_TransparentForMouseEvents) && touched.intersects(child->geometry()))
+        // A keyboard spot draws nothing, and its repaint would have the window paint the picture
+        // under it anew.
+        if (!child->isWindow() && child->isVisible() && !isKeyboardSpot(*child) &&
+            touched.intersects(child->geometry()))
             child->repaint();
     }
     QWindow* window = m_window.windowHandle();

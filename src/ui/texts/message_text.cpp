@@ -58,7 +58,7 @@ QString reportText(const SpinReport& report)
     QString text;
     for (const Message& line : report) {
         text += messageText(line);
-        if (line.id != MessageId::NoWinningLines) // the only line that stands alone, unended
+        if (endsReportLine(line.id))
             text += QStringLiteral("\r\n");
     }
     return text.left(static_cast<qsizetype>(MaxReportLength));
