@@ -48,7 +48,8 @@ public:
     virtual void drawCoinsPlayed() = 0;
     virtual void drawWinningsReadout(bool show) = 0;
     virtual void drawCommandCaptions() = 0;
-    virtual void drawFreeSpinText(const std::string& text, bool lit) = 0;
+    // Blinks the count of free spins still to come over the "Win 3 FREE Spins:" label.
+    virtual void drawFreeSpinCount(std::int32_t freeSpinsPending, bool lit) = 0;
     // Draws the "Win 3 FREE Spins:" label again where the free-spin count blinked over it.
     virtual void drawFreeSpinLabel() = 0;
     virtual void repaintWindow() = 0;

@@ -276,8 +276,7 @@ void Machine::flashWinningLine()
 void Machine::blinkFreeSpinCount()
 {
     m_freeSpinTextLit = !m_freeSpinTextLit;
-    m_context.host.presenter.drawFreeSpinText(freeSpinText(m_context.state.freeSpinsPending),
-                                              m_freeSpinTextLit);
+    m_context.host.presenter.drawFreeSpinCount(m_context.state.freeSpinsPending, m_freeSpinTextLit);
 }
 
 void Machine::clearLineHighlight(int line)
@@ -286,11 +285,6 @@ void Machine::clearLineHighlight(int line)
         m_context.host.presenter.fillWheelBlank(wheel);
         m_context.host.presenter.drawWheelCell(wheel);
     }
-}
-
-std::string freeSpinText(std::int32_t freeSpinsPending)
-{
-    return "FREE Spins:  " + std::to_string(freeSpinsPending) + std::string(10, ' ');
 }
 
 } // namespace zantaro

@@ -72,7 +72,4 @@ private:
     std::deque<std::function<void()>> m_waitingCommands;
 };
 
-// The free-spin count text that the free-spin blink timer blinks.
-std::string freeSpinText(std::int32_t freeSpinsPending);
-
 } // namespace zantaro

@@ -459,6 +459,10 @@ Um zwischen „leihen“ und „zurückzahlen“ zu wechseln, wählen Sie den Mo
         <source>Coins Played:</source>
         <translation>Einsatz:</translation>
     </message>
+    <message>
+        <source>FREE Spins:  %1</source>
+        <translation>Freispiele:  %1</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -459,6 +459,10 @@ Para cambiar entre «pedir» y «devolver», elija el modo.</translation>
         <source>Coins Played:</source>
         <translation>Apuesta:</translation>
     </message>
+    <message>
+        <source>FREE Spins:  %1</source>
+        <translation>Tiradas gratis:  %1</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

@@ -459,6 +459,10 @@ Pour choisir entre «&#xa0;emprunter&#xa0;» et «&#xa0;rembourser&#xa0;», sél
         <source>Coins Played:</source>
         <translation>Mise&#xa0;:</translation>
     </message>
+    <message>
+        <source>FREE Spins:  %1</source>
+        <translation>Tours gratuits&#xa0;:  %1</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>

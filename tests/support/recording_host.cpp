@@ -47,9 +47,9 @@ void RecordingHost::record(const std::string& line)
         onRecord(line);
 }
 
-void RecordingHost::drawFreeSpinText(const std::string& text, bool lit)
+void RecordingHost::drawFreeSpinCount(std::int32_t freeSpinsPending, bool lit)
 {
-    record("freeSpinText " + std::string(lit ? "lit " : "dark ") + text);
+    record("freeSpinCount " + std::string(lit ? "lit " : "dark ") + std::to_string(freeSpinsPending));
 }
 
 void RecordingHost::drawMotionFrame(int wheel, int motionOffset)

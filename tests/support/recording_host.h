@@ -64,7 +64,7 @@ public:
     void drawCoinsPlayed() override { record("coinsPlayed"); }
     void drawWinningsReadout(bool show) override { record(show ? "readout shown" : "readout cleared"); }
     void drawCommandCaptions() override { record("captions"); }
-    void drawFreeSpinText(const std::string& text, bool lit) override;
+    void drawFreeSpinCount(std::int32_t freeSpinsPending, bool lit) override;
     void drawFreeSpinLabel() override { record("freeSpinLabel"); }
     void repaintWindow() override { record("repaint"); }
 

@@ -31,7 +31,7 @@ public:
     void drawCoinsPlayed() override {}
     void drawWinningsReadout(bool) override {}
     void drawCommandCaptions() override {}
-    void drawFreeSpinText(const std::string&, bool) override {}
+    void drawFreeSpinCount(std::int32_t, bool) override {}
     void drawFreeSpinLabel() override {}
     void repaintWindow() override {}
 

@@ -5,6 +5,7 @@
 #include "number_drawing.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace zantaro {
 
@@ -172,9 +173,13 @@ void MachinePainter::drawShownWinnings()
 }
 
 // Drawn over the "Win 3 FREE Spins:" label, on a solid black background: red when lit, black
-// (so invisible) when not.
-void MachinePainter::drawFreeSpinText(const QString& text, bool lit)
+// (so invisible) when not. The ten blanks behind the count keep the black background wide enough
+// to cover a longer text drawn before.
+void MachinePainter::drawFreeSpinCount(int freeSpinsPending, bool lit)
 {
+    const QString text = QCoreApplication::translate("MachinePainter", "FREE Spins:  %1")
+                             .arg(QLocale().toString(freeSpinsPending)) +
+                         QString(10, QLatin1Char(' '));
     CanvasPainter painter(m_canvas);
     const QRect bounds = freeSpinPlace(painter, text);
     painter.fillRect(bounds, Qt::black);

@@ -51,7 +51,7 @@ public:
     // repaint meanwhile must still show what the spin paid.
     void drawWinningsReadout(bool show);
     std::int32_t shownWinnings() const { return m_shownWinnings; }
-    void drawFreeSpinText(const QString& text, bool lit);
+    void drawFreeSpinCount(int freeSpinsPending, bool lit);
     // The "Win 3 FREE Spins:" label again, over the place where the count last blinked.
     void drawFreeSpinLabel();
 

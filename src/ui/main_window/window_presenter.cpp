@@ -10,9 +10,9 @@ WindowPresenter::WindowPresenter(MachinePainter& painter, std::function<void()> 
 {
 }
 
-void WindowPresenter::drawFreeSpinText(const std::string& text, bool lit)
+void WindowPresenter::drawFreeSpinCount(std::int32_t freeSpinsPending, bool lit)
 {
-    m_painter.drawFreeSpinText(QString::fromStdString(text), lit);
+    m_painter.drawFreeSpinCount(freeSpinsPending, lit);
     m_readoutChanged(Readout::FreeSpins);
 }
 

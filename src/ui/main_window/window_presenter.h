@@ -52,7 +52,7 @@ public:
         m_readoutChanged(Readout::Winnings);
     }
     void drawCommandCaptions() override { m_drawCommandCaptions(); }
-    void drawFreeSpinText(const std::string& text, bool lit) override;
+    void drawFreeSpinCount(std::int32_t freeSpinsPending, bool lit) override;
     void drawFreeSpinLabel() override { m_painter.drawFreeSpinLabel(); }
     void repaintWindow() override;
 
