@@ -28,10 +28,18 @@ struct GameContext
     // The clock value of the last reseed.
     std::int64_t reseededAt = 0;
 
+    // Starts a cue when the Sound option is on; returns how long it holds the game.
+    std::chrono::milliseconds startCue(SoundCue cue)
+    {
+        return state.sound ? host.sound.playCue(cue) : std::chrono::milliseconds{0};
+    }
+
+    // Plays a cue and waits while it holds the game.
     void playCue(SoundCue cue)
     {
-        if (state.sound)
-            host.sound.playCue(cue);
+        const std::chrono::milliseconds hold = startCue(cue);
+        if (hold > std::chrono::milliseconds{0})
+            wait(hold);
     }
 
     // Waits the given time while the window stays live.

@@ -78,13 +78,13 @@ public:
     virtual void setTimerActive(GameTimer timer, bool active) = 0;
 };
 
-// Plays a cue; called only while the Sound option is on. A synchronous cue returns when it has
-// played.
+// Starts a cue and returns at once; called only while the Sound option is on. Returns how long the
+// cue holds the game: a synchronous cue's length, zero for a cue that plays beside the game.
 class CuePlayer
 {
 public:
     virtual ~CuePlayer() = default;
-    virtual void playCue(SoundCue cue) = 0;
+    virtual std::chrono::milliseconds playCue(SoundCue cue) = 0;
 };
 
 enum class DoubleOrNothingGame

@@ -32,6 +32,10 @@ std::int64_t RecordingHost::millisecondsSinceMidnightUtc()
 
 void RecordingHost::waitUntil(std::chrono::milliseconds deadline)
 {
+    if (deadline == m_cueHeldUntil && deadline > tick) {
+        tick = deadline; // a cue's hold is no wait of the game's own
+        return;
+    }
     if (deadline > tick) {
         record("wait " + std::to_string((deadline - tick).count()));
         tick = deadline + waitOvershoot;
@@ -68,11 +72,13 @@ void RecordingHost::setTimerActive(GameTimer timer, bool active)
     record(std::string("timer ") + names[static_cast<int>(timer)] + (active ? " on" : " off"));
 }
 
-void RecordingHost::playCue(SoundCue cue)
+std::chrono::milliseconds RecordingHost::playCue(SoundCue cue)
 {
     record("cue " + std::string(soundCueInfo(cue).name));
-    if (soundCueInfo(cue).playback == Playback::Synchronous)
-        tick += synchronousCueLength;
+    if (soundCueInfo(cue).playback != Playback::Synchronous)
+        return std::chrono::milliseconds{0};
+    m_cueHeldUntil = tick + synchronousCueLength;
+    return synchronousCueLength;
 }
 
 void RecordingHost::playDoubleOrNothing(DoubleOrNothingGame game)

@@ -75,7 +75,7 @@ public:
     void drawLineHighlight(int line) override { record("highlight", line); }
 
     void setTimerActive(GameTimer timer, bool active) override;
-    void playCue(SoundCue cue) override;
+    std::chrono::milliseconds playCue(SoundCue cue) override;
     void showMessage(const Message& message) override { record("message " + englishText(message)); }
     void playDoubleOrNothing(DoubleOrNothingGame game) override;
     void saveRunningGame() override { record("save"); }
@@ -83,6 +83,7 @@ public:
 
 private:
     void record(const std::string& line);
+    std::chrono::milliseconds m_cueHeldUntil{-1};
     void record(const std::string& what, int number) { record(what + " " + std::to_string(number)); }
 };
 

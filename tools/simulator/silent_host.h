@@ -42,7 +42,7 @@ public:
     void drawLineHighlight(int) override {}
 
     void setTimerActive(GameTimer, bool) override {}
-    void playCue(SoundCue) override {}
+    std::chrono::milliseconds playCue(SoundCue) override { return {}; }
     void showMessage(const Message&) override {}
     void playDoubleOrNothing(DoubleOrNothingGame) override {}
     void saveRunningGame() override {}

@@ -3,11 +3,10 @@
 
 namespace zantaro {
 
-void CueSound::playCue(SoundCue cue)
+std::chrono::milliseconds CueSound::playCue(SoundCue cue)
 {
     const std::chrono::milliseconds length = m_sound.play(cue);
-    if (soundCueInfo(cue).playback == Playback::Synchronous)
-        m_clock.waitUntil(m_clock.tickCount() + length);
+    return soundCueInfo(cue).playback == Playback::Synchronous ? length : std::chrono::milliseconds{0};
 }
 
 } // namespace zantaro

@@ -18,7 +18,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_presenter(
           m_painter, [this] { m_commandStrip->drawCommandCaptions(m_game.state()); },
           [this](Readout readout) { notifyPaintedItemChanged(this, static_cast<int>(readout)); }),
-      m_cueSound(m_sound, m_clock), m_timers(m_game)
+      m_cueSound(m_sound), m_timers(m_game)
 {
     installMachineAccessibility(); // before any control of the window is made
     setWindowTitle(tr("Zantaro Slots"));
