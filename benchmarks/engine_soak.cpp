@@ -134,6 +134,7 @@ SoakResult runSoak(const SoakOptions& options)
         state.coinsPerLine = bet.coins;
         try {
             machine.requestSpin();
+            machine.playOut();
         } catch (const simulator::FreeSpinRunaway& runaway) {
             record(result, spin, {runaway.what()});
             break;

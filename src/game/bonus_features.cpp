@@ -15,7 +15,7 @@ constexpr std::array<std::uint8_t, WheelCount> AutomaticLoserBlanks{
     BlankP, BlankP, BlankL, //
 };
 
-void automaticLoser(GameContext& context)
+SoundCue automaticLoser(GameContext& context)
 {
     GameState& state = context.state;
     state.spinReport.push_back({MessageId::AutomaticLoser});
@@ -24,10 +24,10 @@ void automaticLoser(GameContext& context)
         state.reelStrips[wheel][state.wheelPos[wheel]] = AutomaticLoserBlanks[wheel];
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         context.host.presenter.drawWheelCell(wheel);
-    context.playCue(SoundCue::AutoLoser);
+    return SoundCue::AutoLoser;
 }
 
-void increaseBonusPool(GameContext& context)
+SoundCue increaseBonusPool(GameContext& context)
 {
     GameState& state = context.state;
     const int increase = static_cast<int>(context.random.random(25)) + 1;
@@ -35,62 +35,56 @@ void increaseBonusPool(GameContext& context)
     addSaturated(state.bellPool, increase);
     context.note(SpinEventKind::BonusPoolIncrease, increase);
     context.host.presenter.drawBonusPool();
-    context.playCue(SoundCue::Award);
+    return SoundCue::Award;
 }
 
-void relightFruit(GameContext& context, std::int32_t& counter, std::int32_t value)
+Script relightFruit(GameContext& context, std::int32_t& counter, std::int32_t value)
 {
     counter = value;
     context.host.presenter.drawBonusPyramid();
-    context.playCue(SoundCue::FruitLine);
+    co_await context.cue(SoundCue::FruitLine);
 }
 
 } // namespace
 
-void applyLampOutcome(GameContext& context)
+std::optional<SoundCue> applyLampOutcome(GameContext& context)
 {
     GameState& state = context.state;
     switch (state.bonusLamp) {
     case AutomaticLoserLamp:
-        automaticLoser(context);
-        break;
+        return automaticLoser(context);
     case DoublePayoffLamp:
         state.doublePayoff = true;
         context.note(SpinEventKind::DoublePayoff);
         state.spinReport.push_back({MessageId::LinesDoubled});
-        context.playCue(SoundCue::Award);
-        break;
+        return SoundCue::Award;
     case FreeSpinLamp:
         addSaturated(state.freeSpinsPending, 1);
         context.note(SpinEventKind::FreeSpinLamp);
-        context.playCue(SoundCue::Award);
-        break;
+        return SoundCue::Award;
     case BonusPoolLamp:
-        increaseBonusPool(context);
-        break;
+        return increaseBonusPool(context);
     default:
-        break;
+        return std::nullopt;
     }
 }
 
-void countBellLine(GameContext& context, int line)
+Script countBellLine(GameContext& context, int line)
 {
     context.note(SpinEventKind::BellLine, line);
     addSaturated(context.state.lightning, -1);
     context.host.presenter.drawLightningRow();
-    context.playCue(SoundCue::BellLine);
+    co_await context.cue(SoundCue::BellLine);
 }
 
-void checkBellPool(GameContext& context)
+Script winBellPool(GameContext& context)
 {
     GameState& state = context.state;
-    if (state.lightning >= 1)
-        return;
-    context.playCue(SoundCue::BellPoolWin);
+    co_await context.cue(SoundCue::BellPoolWin);
     for (int lit = 1; lit <= 3; ++lit) {
         state.lightning = lit;
         context.host.presenter.drawLightningRow();
-        context.playCue(SoundCue::BellLine);
+        co_await context.cue(SoundCue::BellLine);
     }
     const std::int64_t won = static_cast<std::int64_t>(state.bellPool) * (state.doublePayoff ? 2 : 1);
     addSaturated(state.winnings, won);
@@ -101,7 +95,7 @@ void checkBellPool(GameContext& context)
     context.host.presenter.repaintWindow();
 }
 
-void countFruitLine(GameContext& context, int matchedRow)
+bool countFruitLine(GameContext& context, int matchedRow)
 {
     GameState& state = context.state;
     std::int32_t* counter = matchedRow == MelonRow   ? &state.melons
@@ -109,22 +103,22 @@ void countFruitLine(GameContext& context, int matchedRow)
                             : matchedRow == GrapeRow ? &state.grapes
                                                      : nullptr;
     if (counter == nullptr || *counter <= 0)
-        return;
+        return false;
     context.note(SpinEventKind::FruitLine, matchedRow);
-    relightFruit(context, *counter, *counter - 1);
+    *counter -= 1;
+    context.host.presenter.drawBonusPyramid();
+    return true;
 }
 
-void refillFruit(GameContext& context)
+Script refillFruit(GameContext& context)
 {
     GameState& state = context.state;
-    if (static_cast<std::int64_t>(state.melons) + state.apples + state.grapes >= 1)
-        return;
-    relightFruit(context, state.melons, 1);
-    relightFruit(context, state.apples, 1);
-    relightFruit(context, state.apples, 2);
-    relightFruit(context, state.grapes, 1);
-    relightFruit(context, state.grapes, 2);
-    relightFruit(context, state.grapes, 3);
+    co_await relightFruit(context, state.melons, 1);
+    co_await relightFruit(context, state.apples, 1);
+    co_await relightFruit(context, state.apples, 2);
+    co_await relightFruit(context, state.grapes, 1);
+    co_await relightFruit(context, state.grapes, 2);
+    co_await relightFruit(context, state.grapes, 3);
     addSaturated(state.freeSpinsPending, FreeSpinsPerFruitRefill);
     context.note(SpinEventKind::FruitRefill, FreeSpinsPerFruitRefill);
 }

@@ -5,6 +5,8 @@
 
 #include "game_context.h"
 
+#include <optional>
+
 namespace zantaro {
 
 inline constexpr int AutomaticLoserLamp = 0;
@@ -16,18 +18,28 @@ inline constexpr std::int32_t FreshBellPool = 100;
 inline constexpr int FreeSpinsPerFruitRefill = 3;
 
 // Applied before the paylines: Automatic Loser, double payoffs, one free spin or a pool increase.
-void applyLampOutcome(GameContext& context);
+// Returns the cue that ends the outcome, if it has one.
+std::optional<SoundCue> applyLampOutcome(GameContext& context);
 
 // A line (1 to 8) of Bells or Wilds on a regular spin counts the Lightning row down.
-void countBellLine(GameContext& context, int line);
+Script countBellLine(GameContext& context, int line);
 
 // After the lines: a Lightning row run out wins the bell pool, once per spin.
-void checkBellPool(GameContext& context);
+inline bool bellPoolIsWon(const GameState& state)
+{
+    return state.lightning < 1;
+}
+Script winBellPool(GameContext& context);
 
-// A line that matched the Melon, Apple or Grape row counts its fruit down.
-void countFruitLine(GameContext& context, int matchedRow);
+// A line that matched the Melon, Apple or Grape row counts its fruit down and draws the fruit
+// pyramid; returns whether it did, and the fruit line's cue is then due.
+bool countFruitLine(GameContext& context, int matchedRow);
 
 // After the bell pool: all fruit collected relights the icons and earns three free spins.
-void refillFruit(GameContext& context);
+inline bool allFruitIsCollected(const GameState& state)
+{
+    return static_cast<std::int64_t>(state.melons) + state.apples + state.grapes < 1;
+}
+Script refillFruit(GameContext& context);
 
 } // namespace zantaro

@@ -11,21 +11,10 @@ namespace zantaro {
 
 namespace {
 
-void evaluateLine(GameContext& context, PayTable table, int line)
+// The line pays its matched row (0: none).
+void payLine(GameContext& context, PayTable table, int line, int row)
 {
     GameState& state = context.state;
-    const auto& wheels = Paylines[line - 1];
-    const std::uint8_t s1 = state.shownSymbol(wheels[0]);
-    const std::uint8_t s2 = state.shownSymbol(wheels[1]);
-    const std::uint8_t s3 = state.shownSymbol(wheels[2]);
-    const bool regular = table == PayTable::Regular;
-
-    if (regular && isBellLine(s1, s2, s3))
-        countBellLine(context, line);
-    const int row = firstMatchingRow(table, s1, s2, s3);
-    if (regular)
-        countFruitLine(context, row);
-
     std::int64_t pay = row == 0 ? 0 : static_cast<std::int64_t>(rowPays(table)[row - 1]) * state.coinsPerLine;
     if (state.doublePayoff)
         pay *= 2;
@@ -40,28 +29,44 @@ void evaluateLine(GameContext& context, PayTable table, int line)
     addSaturated(state.winnings, linePay);
 }
 
-void evaluate(GameContext& context, PayTable table)
+Script evaluate(GameContext& context, PayTable table)
 {
     GameState& state = context.state;
     const bool regular = table == PayTable::Regular;
+    context.phase = SpinPhase::Evaluating;
     if (regular)
         context.reseed();
     state.firstWinningLine = -1;
     state.spinReport.clear();
     state.highlightTicks = 0;
 
-    applyLampOutcome(context);
+    if (const std::optional<SoundCue> cue = applyLampOutcome(context))
+        co_await context.cue(*cue);
     // Loading keeps the lines within 0..8, but a game can be handed in whole; only the eight lines
     // that exist are read.
     const int lines = std::clamp<std::int32_t>(state.linesPlayed, 0, PaylineCount);
-    for (int line = 1; line <= lines; ++line)
-        evaluateLine(context, table, line);
+    for (int line = 1; line <= lines; ++line) {
+        // A line's bell count and its fruit come first, each with its cue; then it pays its row.
+        const auto& wheels = Paylines[line - 1];
+        const std::uint8_t s1 = state.shownSymbol(wheels[0]);
+        const std::uint8_t s2 = state.shownSymbol(wheels[1]);
+        const std::uint8_t s3 = state.shownSymbol(wheels[2]);
+        if (regular && isBellLine(s1, s2, s3))
+            co_await countBellLine(context, line);
+        const int row = firstMatchingRow(table, s1, s2, s3);
+        if (regular && countFruitLine(context, row))
+            co_await context.cue(SoundCue::FruitLine);
+        payLine(context, table, line, row);
+    }
     if (regular) {
-        checkBellPool(context);
-        refillFruit(context);
+        if (bellPoolIsWon(state))
+            co_await winBellPool(context);
+        if (allFruitIsCollected(state))
+            co_await refillFruit(context);
     }
     if (state.winnings > 0) {
-        const std::int32_t paid = presentAndPayWinnings(context, table);
+        std::int32_t paid = 0;
+        co_await presentAndPayWinnings(context, table, paid);
         if (!regular)
             addSaturated(state.barRollWon, paid);
         if (context.recall)
@@ -73,14 +78,14 @@ void evaluate(GameContext& context, PayTable table)
 
 } // namespace
 
-void evaluateSpin(GameContext& context)
+Script evaluateSpin(GameContext& context)
 {
-    evaluate(context, PayTable::Regular);
+    return evaluate(context, PayTable::Regular);
 }
 
-void evaluateFreeSpin(GameContext& context)
+Script evaluateFreeSpin(GameContext& context)
 {
-    evaluate(context, PayTable::FreeSpin);
+    return evaluate(context, PayTable::FreeSpin);
 }
 
 } // namespace zantaro

@@ -8,9 +8,9 @@
 namespace zantaro {
 
 // The regular evaluation of a paid spin.
-void evaluateSpin(GameContext& context);
+Script evaluateSpin(GameContext& context);
 
 // The evaluation of a free spin: the free-spin table, no bell or fruit counting.
-void evaluateFreeSpin(GameContext& context);
+Script evaluateFreeSpin(GameContext& context);
 
 } // namespace zantaro

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Game: the one owner of the running game. It holds the game state, the random generator and the
 // spin machine; everything that changes the game goes through its commands, and painting and the
-// side windows read the state through a read-only view. Commands that change the game as a whole
-// wait for a running spin command (runBetweenSpins).
+// side windows read the state through a read-only view. A spin command runs on in advance(); what
+// the other commands do meanwhile, the phase table says (submit, runBetweenSpins).
 #pragma once
 
 #include "borrow_account.h"
@@ -38,11 +38,20 @@ public:
     // Makes the given game the running one: a prepared game, as a loaded slot is.
     void open(const GameState& game) { m_state = game; }
 
-    // The spin command; a stop request acts on a running spin.
+    // The spin command; a stop request acts on turning wheels.
     void requestSpin() { m_machine.requestSpin(); }
-    void requestStop() { m_state.stopRequested = true; }
+    void requestStop() { m_machine.requestStop(); }
+    // The host's wake-up: the running spin command goes on to `now`.
+    void advance(std::chrono::milliseconds now) { m_machine.advance(now); }
+    SpinPhase phase() const { return m_machine.phase(); }
+    const ScriptWait& waiting() const { return m_machine.waiting(); }
+    void doubleOrNothingClosed() { m_machine.doubleOrNothingClosed(); }
     bool isSpinRequestRunning() const { return m_machine.isSpinRequestRunning(); }
     void finishAtOnce() { m_machine.finishAtOnce(); }
+    void submit(SpinCommand kind, std::function<void()> command)
+    {
+        m_machine.submit(kind, std::move(command));
+    }
     void runBetweenSpins(std::function<void()> command) { m_machine.runBetweenSpins(std::move(command)); }
     void dropWaitingCommands() { m_machine.dropWaitingCommands(); }
 

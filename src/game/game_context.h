@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // GameContext: the game state, its host and the random generator that the rules work on together,
-// with the few helpers every rule uses (cues that respect the Sound option, Wait, reseeding).
+// with the few helpers every rule uses (cues that respect the Sound option, the waits of a spin
+// command's script, reseeding) and the spin command's phase.
 #pragma once
 
 #include "game_state.h"
 #include "host.h"
 #include "random_generator.h"
+#include "script.h"
+#include "spin_phase.h"
 #include "spin_recall.h"
 
 #include <chrono>
@@ -27,6 +30,11 @@ struct GameContext
     SpinRecall* recall = nullptr;
     // The clock value of the last reseed.
     std::int64_t reseededAt = 0;
+    // Where the running spin command stands, and what its script waits for.
+    SpinPhase phase = SpinPhase::Idle;
+    ScriptWait waiting{};
+    // Set when the open double-or-nothing window has closed and its result is in the state.
+    bool doubleOrNothingAnswered = false;
 
     // Starts a cue when the Sound option is on; returns how long it holds the game.
     std::chrono::milliseconds startCue(SoundCue cue)
@@ -34,7 +42,27 @@ struct GameContext
         return state.sound ? host.sound.playCue(cue) : std::chrono::milliseconds{0};
     }
 
-    // Plays a cue and waits while it holds the game.
+    // co_await: starts a cue and waits while it holds the game.
+    ScriptSuspension cue(SoundCue cue)
+    {
+        const std::chrono::milliseconds hold = startCue(cue);
+        return {waiting,
+                hold > std::chrono::milliseconds{0} ? ScriptWait::Kind::CueHold : ScriptWait::Kind::Nothing,
+                host.clock.tickCount() + hold};
+    }
+
+    // co_await: a wait of the game's own, for the given time or until a tick.
+    ScriptSuspension pause(std::chrono::milliseconds duration)
+    {
+        return pauseUntil(host.clock.tickCount() + duration);
+    }
+    ScriptSuspension pauseUntil(std::chrono::milliseconds deadline)
+    {
+        return {waiting, ScriptWait::Kind::Pause, deadline};
+    }
+
+    // Plays a cue and waits while it holds the game (the double-or-nothing windows, until they
+    // time their holds themselves).
     void playCue(SoundCue cue)
     {
         const std::chrono::milliseconds hold = startCue(cue);

@@ -70,12 +70,16 @@ enum class GameTimer
     FreeSpinBlink
 };
 
-// The window's three timers, which the game switches on and off.
+// The window's three timers, which the game switches on and off, and the wake-up of a running
+// spin command.
 class TimerSwitch
 {
 public:
     virtual ~TimerSwitch() = default;
     virtual void setTimerActive(GameTimer timer, bool active) = 0;
+    // The running spin command waits until the tick `deadline`: call Game::advance then. Only the
+    // latest call counts.
+    virtual void wakeAt(std::chrono::milliseconds deadline) = 0;
 };
 
 // Starts a cue and returns at once; called only while the Sound option is on. Returns how long the
@@ -98,9 +102,14 @@ class Prompts
 {
 public:
     virtual ~Prompts() = default;
+    // Shows the message; it does not wait for the player's answer.
     virtual void showMessage(const Message& message) = 0;
-    // Opens the game's window modally on GameState::winnings and returns when it closes.
-    virtual void playDoubleOrNothing(DoubleOrNothingGame game) = 0;
+    // Opens the game's window on GameState::winnings. Returns true when the round is over already
+    // (a host that plays it at once); otherwise the window's close reaches the game as
+    // Game::doubleOrNothingClosed().
+    virtual bool playDoubleOrNothing(DoubleOrNothingGame game) = 0;
+    // Closes the open double-or-nothing window as its close box does: the spin finishes at once.
+    virtual void closeDoubleOrNothing() {}
 };
 
 // Keeps the running game.

@@ -21,27 +21,86 @@ Machine::Machine(GameState& state, GameHost host, RandomGenerator& random)
 
 void Machine::requestSpin()
 {
-    if (m_requestRunning)
+    if (answerFor(m_context.phase, SpinCommand::Spin) != CommandAnswer::ActNow)
         return;
-    m_requestRunning = true;
+    m_context.phase = SpinPhase::Turning;
+    m_script = spinCommand();
+    m_resuming = true;
+    m_script.start();
+    m_resuming = false;
+    afterScriptStep();
+}
+
+Script Machine::spinCommand()
+{
     GameState& state = m_context.state;
     if (acceptBet())
-        runSpin();
+        co_await runSpin();
     while (state.autoSpin) {
         if (state.spins % AutoSaveEverySpins == 0 && state.autoSave)
             m_context.host.storage.saveRunningGame();
-        m_context.wait(timings::AutoSpinPause);
+        m_context.phase = SpinPhase::PausingBetweenAutoSpins;
+        co_await m_context.pause(timings::AutoSpinPause);
         if (acceptBet())
-            runSpin();
+            co_await runSpin();
     }
     m_context.host.timers.setTimerActive(GameTimer::LampBlink, true);
     m_context.finishAtOnce = false;
-    m_requestRunning = false;
+}
+
+void Machine::advance(std::chrono::milliseconds now)
+{
+    // A timed wait that has ended is over; the script may then go straight into another that has.
+    const auto timed = [this] {
+        const ScriptWait::Kind kind = m_context.waiting.kind;
+        return kind == ScriptWait::Kind::Pause || kind == ScriptWait::Kind::CueHold;
+    };
+    while (!m_resuming && timed() && m_context.waiting.until <= now)
+        resume();
+}
+
+void Machine::playOut()
+{
+    while (isSpinRequestRunning() && !m_resuming) {
+        if (m_context.waiting.kind == ScriptWait::Kind::Answer)
+            m_context.doubleOrNothingAnswered = true;
+        resume();
+    }
+}
+
+void Machine::doubleOrNothingClosed()
+{
+    m_context.doubleOrNothingAnswered = true;
+    if (!m_resuming && m_context.waiting.kind == ScriptWait::Kind::Answer)
+        resume();
+}
+
+void Machine::resume()
+{
+    const std::coroutine_handle<> point = std::exchange(m_context.waiting, {}).resumePoint;
+    m_resuming = true;
+    point.resume();
+    m_resuming = false;
+    afterScriptStep();
+}
+
+void Machine::afterScriptStep()
+{
+    if (!m_script.done()) {
+        const ScriptWait& waiting = m_context.waiting;
+        if (waiting.kind == ScriptWait::Kind::Pause || waiting.kind == ScriptWait::Kind::CueHold)
+            m_context.host.timers.wakeAt(waiting.until);
+        return;
+    }
+    const Script ended = std::move(m_script);
+    m_context.phase = SpinPhase::Idle;
+    m_context.waiting = {};
     while (!m_waitingCommands.empty()) {
         const std::function<void()> command = std::move(m_waitingCommands.front());
         m_waitingCommands.pop_front();
         command();
     }
+    ended.rethrowFailure();
 }
 
 void Machine::finishAtOnce()
@@ -49,21 +108,36 @@ void Machine::finishAtOnce()
     GameState& state = m_context.state;
     state.stopRequested = true;
     // Outside a spin command there is nothing to finish, and the flag would cut the next spin short.
-    m_context.finishAtOnce = m_requestRunning;
+    m_context.finishAtOnce = isSpinRequestRunning();
     if (state.autoSpin) {
         state.autoSpin = false;
         m_context.host.presenter.drawCommandCaptions();
     }
+    if (m_context.phase == SpinPhase::OfferingDoubleOrNothing)
+        m_context.host.prompts.closeDoubleOrNothing();
 }
 
-void Machine::runBetweenSpins(std::function<void()> command)
+void Machine::submit(SpinCommand kind, std::function<void()> command)
 {
-    if (!m_requestRunning) {
+    switch (answerFor(m_context.phase, kind)) {
+    case CommandAnswer::ActNow:
         command();
-        return;
+        break;
+    case CommandAnswer::Ignore:
+        break;
+    case CommandAnswer::Refuse:
+        m_context.startCue(SoundCue::Neutral);
+        break;
+    case CommandAnswer::FinishSpinFirst:
+        m_waitingCommands.push_back(std::move(command));
+        finishAtOnce();
+        break;
     }
-    finishAtOnce();
-    m_waitingCommands.push_back(std::move(command));
+}
+
+void Machine::requestStop()
+{
+    submit(SpinCommand::Stop, [this] { m_context.state.stopRequested = true; });
 }
 
 bool Machine::acceptBet()
@@ -83,20 +157,23 @@ bool Machine::acceptBet()
     return false;
 }
 
-void Machine::runSpin()
+Script Machine::runSpin()
 {
-    spinOnce();
-    const bool freeSpinsPlayed = playFreeSpins();
+    co_await spinOnce();
+    bool freeSpinsPlayed = false;
+    if (m_context.state.freeSpinsPending > 0)
+        co_await playFreeSpins(freeSpinsPlayed);
     m_context.host.timers.setTimerActive(GameTimer::FreeSpinBlink, false);
     // The blinking count covered the "Win 3 FREE Spins:" label; the label comes back with the series' end.
     if (freeSpinsPlayed)
         m_context.host.presenter.drawFreeSpinLabel();
 }
 
-void Machine::spinOnce()
+Script Machine::spinOnce()
 {
     GameState& state = m_context.state;
     GameHost& host = m_context.host;
+    m_context.phase = SpinPhase::Turning;
 
     m_context.reseed();
     state.spinning = true;
@@ -132,7 +209,10 @@ void Machine::spinOnce()
     if (!state.freeSpinMode)
         addSaturated(state.spins, 1);
 
-    m_animation.run(motionOffsets);
+    if (host.presenter.showsAnimation())
+        co_await m_animation.run(motionOffsets);
+    else
+        m_animation.skip();
 
     SpinRecall recall;
     if (m_history) {
@@ -140,9 +220,9 @@ void Machine::spinOnce()
         m_context.recall = &recall;
     }
     if (state.freeSpinMode)
-        evaluateFreeSpin(m_context);
+        co_await evaluateFreeSpin(m_context);
     else
-        evaluateSpin(m_context);
+        co_await evaluateSpin(m_context);
     if (m_history) {
         m_context.recall = nullptr;
         completeRecall(recall, state);
@@ -155,30 +235,30 @@ void Machine::spinOnce()
 // Each free spin is a whole spin on the free-spin strips, and one that earns more free spins adds
 // them to the same series. The loop plays the series to its end without nesting one spin in
 // another, so a long series cannot exhaust the stack. The next spin brings the normal strips back.
-bool Machine::playFreeSpins()
+Script Machine::playFreeSpins(bool& played)
 {
     GameState& state = m_context.state;
-    const bool earned = state.freeSpinsPending > 0;
+    played = state.freeSpinsPending > 0;
     while (state.freeSpinsPending > 0) {
         state.freeSpinsPending -= 1;
         addSaturated(state.numberOfBarRolls, 1);
         if (!state.freeSpinMode)
             loadFreeSpinStrips(state);
         state.freeSpinMode = true;
-        spinOnce();
+        co_await spinOnce();
         if (state.freeSpinsPending == 0) {
             state.freeSpinMode = false;
             state.restoreStrips = true;
         }
     }
-    return earned;
 }
 
 // An accepted change clicks before the value changes; a refused one plays the neutral cue.
 bool Machine::acceptBetChange(bool allowed)
 {
-    const bool accepted = allowed && !m_context.state.spinning;
-    m_context.playCue(accepted ? SoundCue::Click : SoundCue::Neutral);
+    const bool accepted = allowed && !m_context.state.spinning &&
+                          answerFor(m_context.phase, SpinCommand::ChangeBet) == CommandAnswer::ActNow;
+    m_context.startCue(accepted ? SoundCue::Click : SoundCue::Neutral);
     return accepted;
 }
 

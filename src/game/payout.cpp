@@ -13,17 +13,22 @@ void startLineFlashUnlessAutoSpin(GameContext& context)
         context.host.timers.setTimerActive(GameTimer::LineFlash, true);
 }
 
-void offerDoubleOrNothing(GameContext& context)
+Script offerDoubleOrNothing(GameContext& context)
 {
     GameState& state = context.state;
     const std::int32_t stake = state.winnings;
     state.playAgain = true;
+    context.phase = SpinPhase::OfferingDoubleOrNothing;
     while (state.playAgain) {
         // Each game window starts without a replay; only a switch to the other game asks for one.
         state.playAgain = false;
-        context.host.prompts.playDoubleOrNothing(state.bonusGame ? DoubleOrNothingGame::Pyramid
-                                                                 : DoubleOrNothingGame::CardGame);
+        context.doubleOrNothingAnswered = false;
+        const bool over = context.host.prompts.playDoubleOrNothing(
+            state.bonusGame ? DoubleOrNothingGame::Pyramid : DoubleOrNothingGame::CardGame);
+        if (!over && !context.doubleOrNothingAnswered)
+            co_await ScriptSuspension{context.waiting, ScriptWait::Kind::Answer};
     }
+    context.phase = SpinPhase::Evaluating;
     if (context.recall) {
         context.recall->doubleOrNothingPlayed = true;
         context.recall->doubleOrNothingStake = stake;
@@ -33,35 +38,35 @@ void offerDoubleOrNothing(GameContext& context)
 
 } // namespace
 
-std::int32_t presentAndPayWinnings(GameContext& context, PayTable table)
+Script presentAndPayWinnings(GameContext& context, PayTable table, std::int32_t& paid)
 {
     GameState& state = context.state;
     const bool regular = table == PayTable::Regular;
     context.host.presenter.drawWinningsReadout(true);
-    context.playCue(SoundCue::Win);
+    co_await context.cue(SoundCue::Win);
     if (!regular)
         startLineFlashUnlessAutoSpin(context);
     if (state.doubleOn && !context.finishAtOnce)
-        offerDoubleOrNothing(context);
+        co_await offerDoubleOrNothing(context);
     context.host.presenter.drawWinningsReadout(true);
     if (regular)
         startLineFlashUnlessAutoSpin(context);
 
-    const std::int32_t paid = state.winnings;
+    paid = state.winnings;
     if (state.payMode) {
-        countOff(context);
+        co_await countOff(context);
     } else {
         addSaturated(state.credits, state.winnings);
         context.host.presenter.drawCredits();
         if (state.winnings > 0)
-            context.playCue(SoundCue::Paid);
+            co_await context.cue(SoundCue::Paid);
     }
-    return paid;
 }
 
-void countOff(GameContext& context)
+Script countOff(GameContext& context)
 {
     GameState& state = context.state;
+    context.phase = SpinPhase::CountingOff;
     while (state.winnings > 0) {
         if (context.finishAtOnce) {
             addSaturated(state.credits, state.winnings);
@@ -72,10 +77,11 @@ void countOff(GameContext& context)
         const std::int32_t step = countOffStep(state.winnings);
         addSaturated(state.credits, step);
         state.winnings -= step;
-        context.playCue(SoundCue::CountStep);
+        co_await context.cue(SoundCue::CountStep);
         context.host.presenter.drawCredits();
-        context.wait(timings::CountStep);
+        co_await context.pause(timings::CountStep);
     }
+    context.phase = SpinPhase::Evaluating;
 }
 
 } // namespace zantaro

@@ -10,10 +10,10 @@ namespace zantaro {
 
 // Runs while Winnings > 0 after the lines and the bell pool; returns the credits paid, that is
 // Winnings as the double-or-nothing games left it.
-std::int32_t presentAndPayWinnings(GameContext& context, PayTable table);
+Script presentAndPayWinnings(GameContext& context, PayTable table, std::int32_t& paid);
 
 // Pays Winnings into Credits in steps of 25, 10, 5 and 1, 0.1 s apart.
-void countOff(GameContext& context);
+Script countOff(GameContext& context);
 
 // The step of counting off for the winnings still to pay.
 constexpr std::int32_t countOffStep(std::int32_t winnings)

@@ -20,20 +20,19 @@ constexpr std::array<int, 8> BounceOffsets{1, 2, 1, 0, -1, -2, -1, 0};
 
 } // namespace
 
-void WheelAnimation::run(const std::array<int, WheelCount>& motionOffsets)
+Script WheelAnimation::run(std::array<int, WheelCount> motionOffsets)
 {
     m_motionOffsets = motionOffsets;
     m_finished.fill(false);
-    if (!m_context.host.presenter.showsAnimation()) {
-        skipFrames();
-        return;
+    m_context.phase = SpinPhase::Turning;
+    co_await runFrames();
+    if (m_context.state.stopRequested || m_context.finishAtOnce) {
+        m_context.phase = SpinPhase::Stopping;
+        co_await quickFinish();
     }
-    runFrames();
-    if (m_context.state.stopRequested || m_context.finishAtOnce)
-        quickFinish();
 }
 
-void WheelAnimation::runFrames()
+Script WheelAnimation::runFrames()
 {
     GameHost& host = m_context.host;
     // Each frame is due a whole frame after the one before. A timer that wakes within the jitter
@@ -42,9 +41,9 @@ void WheelAnimation::runFrames()
     std::chrono::milliseconds lastFrame = host.clock.tickCount();
     for (int frame = 1; frame <= FrameCount; ++frame) {
         const std::chrono::milliseconds due = lastFrame + timings::Frame;
-        host.clock.waitUntil(due);
+        co_await m_context.pauseUntil(due);
         if (m_context.state.stopRequested || m_context.finishAtOnce)
-            return;
+            co_return;
         const std::chrono::milliseconds now = host.clock.tickCount();
         lastFrame = now - due <= timings::FrameJitter ? due : now;
         if (frame % LampStepEvery == 0)
@@ -55,7 +54,7 @@ void WheelAnimation::runFrames()
 }
 
 // Nobody watches: keep the lamp draws of an animation that is neither stopped nor late.
-void WheelAnimation::skipFrames()
+void WheelAnimation::skip()
 {
     for (int frame = LampStepEvery; frame <= FrameCount; frame += LampStepEvery)
         lampStep(false);
@@ -63,14 +62,14 @@ void WheelAnimation::skipFrames()
 
 // Every wheel still turning or bouncing runs through the stop and the bounce together, one
 // stage per 20 ms; the stops do not change.
-void WheelAnimation::quickFinish()
+Script WheelAnimation::quickFinish()
 {
     for (int phase = StopPhase; phase <= FinishedPhase; ++phase) {
         for (int wheel = 0; wheel < WheelCount; ++wheel) {
             if (!m_finished[wheel])
                 wheelStep(wheel, phase);
         }
-        m_context.wait(timings::QuickFinishStage);
+        co_await m_context.pause(timings::QuickFinishStage);
     }
 }
 
@@ -97,7 +96,7 @@ void WheelAnimation::wheelStep(int wheel, int phase)
         if (offset < 0)
             offset += MotionStripRows;
     } else if (phase == StopPhase) {
-        m_context.playCue(SoundCue::Click);
+        m_context.startCue(SoundCue::Click);
         host.presenter.fillWheelBlank(wheel);
         host.presenter.drawWheelCell(wheel);
     } else if (phase <= FinishedPhase) {

@@ -16,14 +16,16 @@ public:
 
     // Runs the frames until every wheel has stopped; the stops are already drawn, and only the
     // bonus lamp is drawn anew while the wheels turn.
-    void run(const std::array<int, WheelCount>& motionOffsets);
+    Script run(std::array<int, WheelCount> motionOffsets);
+    // The same when nobody watches the wheels (Presenter::showsAnimation is false): only the lamp
+    // draws of the frames are kept.
+    void skip();
 
     static constexpr int FrameCount = 101;
 
 private:
-    void runFrames();
-    void skipFrames();
-    void quickFinish();
+    Script runFrames();
+    Script quickFinish();
     void lampStep(bool draw);
     void wheelStep(int wheel, int phase);
 

@@ -5,12 +5,35 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTimer>
+#include <algorithm>
 
 namespace zantaro {
 
 SystemClock::SystemClock()
 {
     m_elapsed.start();
+    m_callTimer.setTimerType(Qt::PreciseTimer);
+    m_callTimer.setSingleShot(true);
+    QObject::connect(&m_callTimer, &QTimer::timeout, [this] {
+        if (tickCount() < m_callDeadline) {
+            startCallTimer();
+            return;
+        }
+        if (const std::function<void()> act = std::exchange(m_call, nullptr))
+            act();
+    });
+}
+
+void SystemClock::callAt(std::chrono::milliseconds deadline, std::function<void()> act)
+{
+    m_callDeadline = deadline;
+    m_call = std::move(act);
+    startCallTimer();
+}
+
+void SystemClock::startCallTimer()
+{
+    m_callTimer.start(std::max(m_callDeadline - tickCount(), std::chrono::milliseconds{0}));
 }
 
 std::chrono::milliseconds SystemClock::tickCount()

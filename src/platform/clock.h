@@ -8,8 +8,10 @@
 #include "game/host.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 
 namespace zantaro {
 
@@ -17,6 +19,9 @@ class Clock : public GameClock
 {
 public:
     virtual CalendarDate today() = 0;
+    // Calls `act` from the event loop once tickCount() has reached `deadline`; a later call
+    // replaces one still pending.
+    virtual void callAt(std::chrono::milliseconds deadline, std::function<void()> act) = 0;
 };
 
 class SystemClock : public Clock
@@ -28,9 +33,16 @@ public:
     CalendarDate today() override;
     // Blocks in the event dispatcher, woken by a precise timer: no busy polling.
     void waitUntil(std::chrono::milliseconds deadline) override;
+    // A precise single-shot timer; one that wakes a little early is started again for the rest.
+    void callAt(std::chrono::milliseconds deadline, std::function<void()> act) override;
 
 private:
+    void startCallTimer();
+
     QElapsedTimer m_elapsed;
+    QTimer m_callTimer;
+    std::chrono::milliseconds m_callDeadline{0};
+    std::function<void()> m_call;
 };
 
 } // namespace zantaro

@@ -54,12 +54,15 @@ TEST(WaylandSession, theGameStartsPaintsSpinsOpensItsWindowsAndStoresItsGameOnCl
 
     QString doubleOrNothing;
     closeNextModal(&doubleOrNothing);
-    game.window->playDoubleOrNothing(DoubleOrNothingGame::CardGame);
+    game.window->playDoubleOrNothing(DoubleOrNothingGame::CardGame); // opens it; the game goes on
+    while (doubleOrNothing.isEmpty())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     EXPECT_EQ(doubleOrNothing, QStringLiteral("zantaro::CardGameWindow"));
 
     QString message;
     testing::answerNextMessageBox(QMessageBox::Ok, &message);
     game.window->showMessage(Message{MessageId::PlaceBetFirst});
+    testing::waitForMessageBoxAnswers();
     EXPECT_EQ(message, QStringLiteral("You must place a bet first."));
 
     game.window->close();

@@ -81,6 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RandomGenerator random;
     Machine machine(reread, host, random);
     machine.requestSpin();
+    machine.playOut();
     FUZZ_CHECK(reread.freeSpinsPending == 0 && !reread.freeSpinMode && !reread.spinning);
     return 0;
 }

@@ -45,7 +45,7 @@ TEST_P(AutoSave, savesBeforeThePauseThatFollowsASpinBringingSpinsToAMultipleOf25
     game.state.autoSave = c.autoSave;
     game.state.autoSpin = true;
     stopAutoSpinAfter(game, c.spins);
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(spinsSavesAndPauses(game.host), c.expected);
     EXPECT_EQ(game.state.spins, c.spinsBefore + c.spins);
 }
@@ -85,7 +85,7 @@ TEST_P(AutoSpinSwitchedOff, endsTheLoopAfterTheNextSpin)
         if (c.duringThePause ? inPause : game.host.tick > std::chrono::milliseconds(1000))
             game.state.autoSpin = false;
     };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.state.spins, c.spins);
     EXPECT_EQ(game.host.count("wait 500"), c.pauses);
 }
@@ -101,7 +101,7 @@ TEST(AutoSpin, neitherFlashesThePayingLinesNorBlinksTheLampBetweenSpins)
     testing::showOnWheels(game.state, testing::boardWith({{2, Cherry}}));
     game.state.autoSpin = true;
     stopAutoSpinAfter(game, 3);
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.state.credits, 1000 - 3 * 8 + 3 * 1);
     EXPECT_EQ(game.host.count("timer LineFlash on"), 0);
     EXPECT_EQ(game.host.count("timer LampBlink on"), 1);
@@ -115,7 +115,7 @@ TEST(AutoSpin, waitsForTheDoubleOrNothingWindowOfEveryWinningSpin)
     game.state.doubleOn = true;
     game.state.autoSpin = true;
     stopAutoSpinAfter(game, 2);
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(testing::linesStartingWithAny(game.host.log, {"game", "settled", "wait 500"}),
               (Lines{"game Pyramid", "settled", "wait 500", "game Pyramid", "settled"}));
 }
@@ -125,7 +125,7 @@ TEST(AutoSpin, endsWhenTheCreditsNoLongerCoverTheBet)
     LosingGame game(2);
     game.state.credits = 8;
     game.state.autoSpin = true;
-    game.machine.requestSpin();
+    game.spin();
     const Lines end(game.host.log.end() - 6, game.host.log.end());
     EXPECT_EQ(end, (Lines{"settled", "timer FreeSpinBlink off", "wait 500",
                           "message You do not have enough credits for that bet,", "captions",
@@ -143,7 +143,7 @@ TEST(AutoSpin, ignoresASpinRequestDuringThePause)
         if (game.host.log.back() == "wait 500")
             game.machine.requestSpin();
     };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.state.spins, 2);
 }
 

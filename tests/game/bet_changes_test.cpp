@@ -119,7 +119,7 @@ TEST(BetChangeDuringASpin, isRefusedWithTheNeutralCue)
         if (game.host.tick == std::chrono::milliseconds(500))
             game.machine.addCoin();
     };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.state.coinsPerLine, 1);
     EXPECT_EQ(game.host.count("cue Neutral"), 1);
 }

@@ -24,7 +24,7 @@ Lines cuesOf(const testing::RecordingHost& host)
 TEST(AutomaticLoser, blanksTheWheelsBeforeTheLinesSoAThreeWildLinePaysNothing)
 {
     BoardGame game(TopRowOfWilds, 0);
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
 
     const std::array<int, WheelCount> blanks{11, 10, 10, 10, 10, 11, 11, 11, 10};
     for (int wheel = 0; wheel < WheelCount; ++wheel)
@@ -42,7 +42,7 @@ TEST(AutomaticLoser, overwritesOnlyTheStopsSoTheRestOfEachStripStays)
 {
     BoardGame game(TopRowOfWilds, 0);
     game.state.wheelPos = {3, 3, 3, 3, 3, 3, 3, 3, 3};
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     for (int wheel : {0, 1, 2}) {
         game.state.wheelPos[wheel] = 4;
         EXPECT_EQ(game.state.shownSymbol(wheel), Wild) << "wheel " << wheel;
@@ -58,7 +58,7 @@ TEST(BellPool, twoBellLinesWithLightningAtOneWinThePoolOnceAndRestartTheCountAtT
         if (line == "lightning")
             lightningDrawn.push_back(game.state.lightning);
     };
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
 
     EXPECT_EQ(lightningDrawn, (std::vector<std::int32_t>{0, -1, 1, 2, 3}));
     EXPECT_EQ(game.state.lightning, 3);
@@ -76,7 +76,7 @@ TEST(BellPool, twoBellLinesWithLightningAtOneWinThePoolOnceAndRestartTheCountAtT
 TEST(BellPool, threeWildsCountAsABellLineButNotAsAFruitLine)
 {
     BoardGame game(TopRowOfWilds);
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.linePay[0], 250);
     EXPECT_EQ(game.state.lightning, 2);
     EXPECT_EQ(game.state.melons, 1);
@@ -89,7 +89,7 @@ TEST(BellPool, aDoubledSpinPaysAPoolOf150As300AndStartsAFreshPool)
 {
     BoardGame game(AllBells, 2);
     game.state.bellPool = 150;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.bellPoolWon, 300);
     EXPECT_EQ(game.state.bellPool, 100);
     EXPECT_EQ(game.state.credits, 1000 + 8 * 18 * 2 + 300);
@@ -100,7 +100,7 @@ TEST(BellPool, isNotWonWhileLightningStaysAboveZero)
 {
     BoardGame game(boardWith({{0, Bell}, {1, Bell}, {2, Bell}}));
     game.state.lightning = 2;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.lightning, 1);
     EXPECT_EQ(game.state.bellPoolWon, 0);
     EXPECT_EQ(game.host.count("cue BellPoolWin"), 0);
@@ -117,7 +117,7 @@ TEST(FruitCounters, eachFruitLineCountsDownItsOwnFruit)
                               {6, Grape},
                               {7, Grape},
                               {8, Grape}}));
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.melons, 0);
     EXPECT_EQ(game.state.apples, 1);
     EXPECT_EQ(game.state.grapes, 2);
@@ -129,7 +129,7 @@ TEST(FruitCounters, aFruitLineWhoseCounterIsAtZeroOnlyPays)
 {
     BoardGame game(boardWith({{0, Melon}, {1, Melon}, {2, Melon}}));
     game.state.melons = 0;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.melons, 0);
     EXPECT_EQ(game.state.linePay[0], 20);
     EXPECT_EQ(game.host.count("pyramid"), 0);
@@ -145,7 +145,7 @@ TEST(FruitCounters, theLastGrapeLineRelightsTheIconsOneAtATimeAndEarnsThreeFreeS
         if (line == "pyramid")
             drawn.push_back({game.state.melons, game.state.apples, game.state.grapes});
     };
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
 
     EXPECT_EQ(drawn, (std::vector<std::array<std::int32_t, 3>>{
                          {0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 2, 0}, {1, 2, 1}, {1, 2, 2}, {1, 2, 3}}));
@@ -164,7 +164,7 @@ TEST(BonusLamps, theFreeSpinLampAddsOneFreeSpinWithTheAwardCue)
 {
     BoardGame game(boardWith({}), 4);
     game.state.freeSpinsPending = 2;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.freeSpinsPending, 3);
     EXPECT_EQ(cuesOf(game.host), Lines{"cue Award"});
 }
@@ -172,7 +172,7 @@ TEST(BonusLamps, theFreeSpinLampAddsOneFreeSpinWithTheAwardCue)
 TEST(BonusLamps, theDoublingLampSetsDoublePayoffWithTheAwardCue)
 {
     BoardGame game(boardWith({}), 2);
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_TRUE(game.state.doublePayoff);
     EXPECT_EQ(cuesOf(game.host), Lines{"cue Award"});
 }
@@ -180,7 +180,7 @@ TEST(BonusLamps, theDoublingLampSetsDoublePayoffWithTheAwardCue)
 TEST(BonusLamps, theBonusPoolLampRedrawsThePoolThenPlaysTheAwardCue)
 {
     BoardGame game(boardWith({}), 6);
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(testing::linesStartingWithAny(game.host.log, {"bonusPool", "cue "}),
               (Lines{"bonusPool", "cue Award"}));
 }
@@ -189,7 +189,7 @@ TEST(BonusLamps, oddLampsDoNothing)
 {
     for (const int lamp : {1, 3, 5, 7}) {
         BoardGame game(boardWith({}), lamp);
-        evaluateSpin(game.context());
+        game.play(evaluateSpin(game.context()));
         EXPECT_EQ(game.host.log.size(), 1u) << "lamp " << lamp; // the reseed alone
         EXPECT_FALSE(game.state.doublePayoff) << "lamp " << lamp;
         EXPECT_EQ(game.state.freeSpinsPending, 0) << "lamp " << lamp;
@@ -205,7 +205,7 @@ TEST(FreeSpinEvaluation, neverCountsBellLinesOrFruitLines)
     game.state.melons = 0;
     game.state.apples = 0;
     game.state.grapes = 0;
-    evaluateFreeSpin(game.context());
+    game.play(evaluateFreeSpin(game.context()));
     EXPECT_EQ(game.state.linePay[0], 100);
     EXPECT_EQ(game.state.linePay[1], 0);
     EXPECT_EQ(game.state.lightning, 0);
@@ -219,7 +219,7 @@ TEST(FreeSpinEvaluation, stillAppliesTheLamps)
 {
     BoardGame game(TopRowOfWilds, 2);
     game.state.freeSpinMode = true;
-    evaluateFreeSpin(game.context());
+    game.play(evaluateFreeSpin(game.context()));
     EXPECT_EQ(game.state.linePay[0], 200);
     EXPECT_EQ(englishText(game.state.spinReport), "All Winnings Lines are Doubled.\r\nLine 1 paid 200.\r\n");
 }

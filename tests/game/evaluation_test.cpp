@@ -32,7 +32,7 @@ TEST_P(PaylineGeometry, paysExactlyTheLinesOverTheSymbols)
     const GeometryCase& c = GetParam();
     BoardGame game(c.board);
     game.state.linesPlayed = c.linesPlayed;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.linePay, c.pays);
 }
 
@@ -89,7 +89,7 @@ TEST(Evaluation, threeWildsWithEightCoinsOnADoubledSpinPay4000OnTheirLine)
 {
     BoardGame game(boardWith({{0, Wild}, {1, Wild}, {2, Wild}}), 2);
     game.state.coinsPerLine = 8;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.linePay[0], 250 * 8 * 2);
 }
 
@@ -103,7 +103,7 @@ TEST(Evaluation, winningsAreTheSumOfTheLinePaysAndTheFirstWinningLineIsTheFirstT
             EXPECT_EQ(game.state.winnings, 3 * (1 + 1 + 3 + 1));
         }
     };
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.linePay, (LinePays{3, 3, 0, 9, 0, 0, 3, 0}));
     EXPECT_EQ(game.state.firstWinningLine, 0);
     EXPECT_EQ(game.host.count("readout shown"), 2);
@@ -113,7 +113,7 @@ TEST(Evaluation, aSpinWithoutPayingLinesHasNoFirstWinningLine)
 {
     BoardGame game(boardWith({}));
     game.state.firstWinningLine = 4;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.firstWinningLine, -1);
     EXPECT_EQ(game.state.winnings, 0);
     EXPECT_EQ(game.host.count("readout shown"), 0);
@@ -124,7 +124,7 @@ TEST(Evaluation, restartsTheFlashTicksButKeepsTheFlashPhase)
     BoardGame game(boardWith({{2, Cherry}}));
     game.state.highlightTicks = 5;
     game.state.highlightPhase = true;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.highlightTicks, 0);
     EXPECT_TRUE(game.state.highlightPhase);
     EXPECT_EQ(game.state.firstWinningLine, 5);
@@ -133,12 +133,12 @@ TEST(Evaluation, restartsTheFlashTicksButKeepsTheFlashPhase)
 TEST(Evaluation, regularEvaluationReseedsFirstAndTheFreeSpinEvaluationDoesNot)
 {
     BoardGame regular(boardWith({}));
-    evaluateSpin(regular.context());
+    regular.play(evaluateSpin(regular.context()));
     ASSERT_FALSE(regular.host.log.empty());
     EXPECT_EQ(regular.host.log.front().rfind("reseed ", 0), 0u);
 
     BoardGame freeSpin(boardWith({}));
-    evaluateFreeSpin(freeSpin.context());
+    freeSpin.play(evaluateFreeSpin(freeSpin.context()));
     EXPECT_TRUE(freeSpin.host.linesStartingWith("reseed").empty());
 }
 
@@ -160,7 +160,7 @@ TEST_P(SpinReport, readsAsTheSpinWent)
     BoardGame game(c.board, c.lamp);
     game.state.coinsPerLine = c.coins;
     game.state.spinReport = {{MessageId::LinePaid, 3, 99}}; // the report of an earlier spin
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(englishText(game.state.spinReport), c.report);
 }
 
@@ -200,7 +200,7 @@ TEST(SpinReportText, aBonusPoolIncreaseKeepsItsTextWithoutTheNoWinSentence)
     BoardGame game(boardWith({}), 6);
     constexpr std::int64_t clock = 123'456;
     game.host.nextReseeds = {clock};
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
 
     RandomGenerator expected;
     expected.reseed(clock);
@@ -225,7 +225,7 @@ TEST(SpinReportText, aReportLongerThan255CharactersKeepsItsFirst255AndCountsEver
                    2);
     game.state.coinsPerLine = 200'000;
     game.state.bellPool = 1'000'000;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
 
     std::string full = "All Winnings Lines are Doubled.\r\n";
     for (int line = 1; line <= 8; ++line)

@@ -51,7 +51,7 @@ TEST(FreeSpinSeries, threeEarnedFreeSpinsArePlayedAtOnceWithinTheSameRequest)
 {
     LastGrapeGame game;
     game.watchFreeSpinStarts();
-    game.machine.requestSpin();
+    game.spin();
 
     EXPECT_EQ(game.host.count("settled"), 4);
     EXPECT_EQ(game.host.count("timer FreeSpinBlink on"), 3);
@@ -76,7 +76,7 @@ TEST(FreeSpinSeries, freeSpinsTakeNoBetAndCountNeitherInSpinsNorInTotalBets)
 {
     LastGrapeGame game;
     game.watchFreeSpinStarts();
-    game.machine.requestSpin();
+    game.spin();
 
     EXPECT_EQ(game.state.spins, 1);
     EXPECT_EQ(game.state.totalBets, 8);
@@ -94,7 +94,7 @@ TEST(FreeSpinSeries, endsWithTheNormalStripsDueAtTheNextSpin)
         if (line == "settled" && regularStops == std::array<std::int32_t, WheelCount>{})
             regularStops = game.state.wheelPos;
     };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_FALSE(game.state.freeSpinMode);
     EXPECT_TRUE(game.state.restoreStrips);
     EXPECT_EQ(game.state.savedWheelPos, regularStops);
@@ -103,7 +103,7 @@ TEST(FreeSpinSeries, endsWithTheNormalStripsDueAtTheNextSpin)
 TEST(FreeSpinSeries, theNextSpinRepaintsTheNormalStripsAtTheSavedStopsBeforeItTakesTheBetAndDraws)
 {
     LastGrapeGame game;
-    game.machine.requestSpin();
+    game.spin();
     const auto savedStops = game.state.savedWheelPos;
     game.host.clearLog();
     game.host.nextReseeds = {clockValueForFinalLamp(NothingLamp), 0};
@@ -116,7 +116,7 @@ TEST(FreeSpinSeries, theNextSpinRepaintsTheNormalStripsAtTheSavedStopsBeforeItTa
             EXPECT_FALSE(game.state.restoreStrips);
         }
     };
-    game.machine.requestSpin();
+    game.spin();
 
     ASSERT_TRUE(repainted);
     const auto start = testing::linesStartingWithAny(
@@ -132,7 +132,7 @@ TEST(FreeSpinSeries, aFreeSpinThatLightsTheFreeSpinLampAddsASpinToTheRunningSeri
     LastGrapeGame game;
     const std::int64_t quiet = clockValueForFinalLamp(NothingLamp);
     game.host.nextReseeds = {quiet, 0, clockValueForFinalLamp(4), quiet, quiet, quiet};
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.state.numberOfBarRolls, 4);
     EXPECT_EQ(game.host.count("settled"), 5);
     EXPECT_EQ(game.host.count("timer FreeSpinBlink on"), 4);
@@ -147,7 +147,7 @@ TEST(FreeSpinSeries, aNewGameDuringAFreeSpinLetsItFinishAndPlaysNoMore)
         if (line == "timer FreeSpinBlink on")
             game.machine.newGame();
     };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.host.count("timer FreeSpinBlink on"), 1);
     EXPECT_EQ(game.host.count("settled"), 2);
     EXPECT_FALSE(game.state.freeSpinMode);

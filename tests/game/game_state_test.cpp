@@ -130,7 +130,7 @@ TEST(RunBetweenSpins, runsAtOnceBetweenSpinsAndAfterTheSpinCommandDuringOne)
             EXPECT_EQ(runs, 1);
         }
     };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(runs, 2);
     EXPECT_FALSE(game.state.autoSpin);
     EXPECT_EQ(game.state.spins, 1);
@@ -138,7 +138,7 @@ TEST(RunBetweenSpins, runsAtOnceBetweenSpinsAndAfterTheSpinCommandDuringOne)
 
     game.host.onWait = nullptr;
     const auto before = game.host.tick;
-    game.machine.requestSpin(); // the next spin turns its wheels in full again
+    game.spin(); // the next spin turns its wheels in full again
     EXPECT_GE((game.host.tick - before).count(), 101 * 25);
 }
 

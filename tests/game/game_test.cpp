@@ -17,6 +17,16 @@ struct GameFixture
     Game game{host};
     MemoryFileAccess files;
     SavedGameStore store{files, "Zantaro.ini"};
+
+    // A spin command played to its end, each wait passed on the host's clock.
+    void spin()
+    {
+        game.requestSpin();
+        while (game.isSpinRequestRunning()) {
+            host.passWait(game.waiting());
+            game.advance(host.tick);
+        }
+    }
 };
 
 TEST(Game, theTogglesFlipTheirOptionAndNothingElse)
@@ -86,7 +96,7 @@ TEST(Game, itsProgressIsKeptWhileFreshOrWhileASlotHoldsIt)
     EXPECT_FALSE(fixture.game.progressIsKept(fixture.store, Today));
     fixture.game.storeSlot(fixture.store, 5, "Saved", Today);
     EXPECT_TRUE(fixture.game.progressIsKept(fixture.store, Today));
-    fixture.game.requestSpin();
+    fixture.spin();
     EXPECT_FALSE(fixture.game.progressIsKept(fixture.store, Today));
     fixture.game.openSlot(fixture.store, 5, Today);
     EXPECT_TRUE(fixture.game.progressIsKept(fixture.store, Today));
@@ -96,7 +106,7 @@ TEST(Game, aStopRequestReachesTheRunningSpinOnly)
 {
     GameFixture fixture;
     fixture.host.onWait = [&] { fixture.game.requestStop(); };
-    fixture.game.requestSpin();
+    fixture.spin();
     EXPECT_LT(fixture.host.tick.count(), 101 * 25); // the wheels stopped early
     EXPECT_EQ(fixture.game.state().spins, 1);
 }

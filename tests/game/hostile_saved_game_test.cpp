@@ -42,7 +42,7 @@ TEST_P(HostileSavedGame, playsOnWithoutWrapping)
 {
     LosingGame game;
     loadCurrentGame(game.state, GetParam().section);
-    game.machine.requestSpin();
+    game.spin();
     const auto messages = game.host.linesStartingWith("message ");
     if (*GetParam().message == '\0')
         EXPECT_TRUE(messages.empty()) << messages.front();
@@ -88,7 +88,7 @@ TEST(HostileSavedGame, aWinOnABalanceAtTheLimitStopsThere)
     BoardGame game(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
     loadCurrentGame(game.state, "Credits=2147483647\nBellPool=2147483647\nDouble=0\nPayMode=0\n");
     game.state.lightning = 0; // the bell pool is won as well
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_GT(game.state.winnings, 0);
     EXPECT_EQ(game.state.credits, Largest);
     EXPECT_EQ(game.state.bellPoolWon, Largest);

@@ -38,7 +38,7 @@ TEST_P(CountOff, paysInStepsOfTwentyFiveTenFiveAndOneATenthOfASecondApart)
         if (line == "credits")
             creditsDrawn.push_back(game.state.credits);
     };
-    countOff(game.context());
+    game.play(countOff(game.context()));
 
     std::vector<std::int32_t> steps;
     for (std::size_t i = 0; i < creditsDrawn.size(); ++i)
@@ -69,7 +69,7 @@ TEST(Payout, instantPayoffPlaysWinThenPaidAndAddsTheWinningsAtOnce)
 {
     BoardGame game(OneCoinWin);
     game.state.coinsPerLine = 5;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.credits, 1005);
     EXPECT_EQ(game.host.linesStartingWith("cue "), (Lines{"cue Win", "cue Paid"}));
     EXPECT_EQ(testing::linesAfter(game.host.log, "cue Win"),
@@ -81,7 +81,7 @@ TEST(Payout, countingOffPlaysWinThenOneCountStepPerStep)
     BoardGame game(OneCoinWin);
     game.state.coinsPerLine = 3;
     game.state.payMode = true;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.credits, 1003);
     EXPECT_EQ(game.host.linesStartingWith("cue "),
               (Lines{"cue Win", "cue CountStep", "cue CountStep", "cue CountStep"}));
@@ -90,7 +90,7 @@ TEST(Payout, countingOffPlaysWinThenOneCountStepPerStep)
 TEST(Payout, showsTheReadoutBeforeTheWinCue)
 {
     BoardGame game(OneCoinWin);
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     const Lines shown = testing::linesStartingWithAny(game.host.log, {"readout", "cue "});
     EXPECT_EQ(Lines(shown.begin(), shown.begin() + 2), (Lines{"readout shown", "cue Win"}));
 }
@@ -115,7 +115,7 @@ TEST_P(LostDoubleOrNothing, paysNothingPlaysNoPaidCueAndClearsTheReadout)
         if (line == "readout shown")
             readoutAmounts.push_back(game.state.winnings);
     };
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
 
     EXPECT_EQ(game.state.winnings, 0);
     EXPECT_EQ(game.state.credits, 1000);
@@ -138,7 +138,7 @@ TEST(DoubleOrNothing, opensThePyramidOnceAndPaysWhatTheGameLeft)
         EXPECT_FALSE(game.state.playAgain);
         game.state.winnings *= 3;
     };
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.host.linesStartingWith("game "), Lines{"game Pyramid"});
     EXPECT_EQ(game.state.credits, 1012);
 }
@@ -155,7 +155,7 @@ TEST(DoubleOrNothing, aSwitchToTheOtherGameOpensItNext)
             game.state.playAgain = true;
         }
     };
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.host.linesStartingWith("game "), (Lines{"game Pyramid", "game CardGame", "game Pyramid"}));
 }
 
@@ -177,7 +177,7 @@ TEST_P(DoubleOrNothingOffer, opensTheChosenGameWhileTheOptionIsOn)
     game.state.doubleOn = c.offered;
     game.state.bonusGame = c.pyramidChosen;
     game.state.autoSpin = c.autoSpin;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.host.linesStartingWith("game "), c.games);
     EXPECT_EQ(game.host.count("timer LineFlash on"), c.lineFlashes);
 }
@@ -195,14 +195,14 @@ TEST(LineFlash, startsAfterTheGameOnARegularSpinAndBeforeItOnAFreeSpin)
 {
     BoardGame regular(OneCoinWin);
     regular.state.doubleOn = true;
-    evaluateSpin(regular.context());
+    regular.play(evaluateSpin(regular.context()));
     EXPECT_EQ(testing::linesAfter(regular.host.log, "cue Win"),
               (Lines{"game Pyramid", "readout shown", "timer LineFlash on", "credits", "cue Paid"}));
 
     BoardGame freeSpin(boardWith({{0, Seven}, {1, Seven}, {2, Seven}}));
     freeSpin.state.doubleOn = true;
     freeSpin.state.freeSpinMode = true;
-    evaluateFreeSpin(freeSpin.context());
+    freeSpin.play(evaluateFreeSpin(freeSpin.context()));
     EXPECT_EQ(testing::linesAfter(freeSpin.host.log, "cue Win"),
               (Lines{"timer LineFlash on", "game Pyramid", "readout shown", "credits", "cue Paid"}));
 }
@@ -211,7 +211,7 @@ TEST(LineFlash, doesNotStartWhenOnlyTheBellPoolPaid)
 {
     BoardGame game(boardWith({}));
     game.state.lightning = 0;
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.credits, 1100);
     EXPECT_EQ(game.host.count("timer LineFlash on"), 0);
 }
@@ -233,7 +233,7 @@ TEST_P(FreeSpinWinnings, countInBarRollWonAsTheGameLeftThem)
     game.state.payMode = GetParam().countOff;
     game.state.barRollWon = 7;
     game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.winnings *= 2; };
-    evaluateFreeSpin(game.context());
+    game.play(evaluateFreeSpin(game.context()));
     EXPECT_EQ(game.state.barRollWon, 7 + 40);
     EXPECT_EQ(game.state.credits, 1040);
 }
@@ -249,7 +249,7 @@ TEST(FreeSpinWinningsLost, addNothingToBarRollWon)
     game.state.freeSpinMode = true;
     game.state.doubleOn = true;
     game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.winnings = 0; };
-    evaluateFreeSpin(game.context());
+    game.play(evaluateFreeSpin(game.context()));
     EXPECT_EQ(game.state.barRollWon, 0);
 }
 
@@ -259,7 +259,7 @@ TEST(SoundOption, offSilencesEveryCueOfAnEvaluation)
     game.state.sound = false;
     game.state.lightning = 0;
     game.needOnlyTheLastGrape();
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
     EXPECT_EQ(game.state.freeSpinsPending, 3);
     EXPECT_GT(game.state.bellPoolWon, 0);
     EXPECT_TRUE(game.host.linesStartingWith("cue ").empty());

@@ -103,7 +103,7 @@ TEST(ReelStrips, wheelsSharingAStripTextKeepTheirOwnRows)
     game.payInstantlyWithoutOffer();
     game.state.wheelPos = {0, 0, 0, 0, 0, 9, 4, 14, 0};
     game.state.bonusLamp = 0; // Automatic Loser overwrites every wheel's stop
-    evaluateSpin(game.context());
+    game.play(evaluateSpin(game.context()));
 
     const Strip normal = stripFromText(NormalStrips[5]);
     Strip wheel5 = normal;
@@ -126,7 +126,7 @@ TEST(StopDrawing, spinDrawsThrowAwayThenLampThenOffsetAndStopPerWheelThenLampSte
     game.payInstantlyWithoutOffer();
     constexpr std::int64_t clock = 45'296'789;
     game.host.clockValue = clock;
-    game.machine.requestSpin();
+    game.spin();
     ASSERT_EQ(game.host.log.front(), "reseed " + std::to_string(clock));
 
     RandomGenerator expected;
@@ -163,7 +163,7 @@ TEST(StopDrawing, spinsReseededFromTheSameMillisecondDrawTheSameStopsAndLamp)
     for (TestGame* game : {&first, &second}) {
         game->payInstantlyWithoutOffer();
         game->host.nextReseeds = {7'000'123, 0};
-        game->machine.requestSpin();
+        game->spin();
     }
     EXPECT_EQ(first.state.wheelPos, second.state.wheelPos);
     EXPECT_EQ(first.state.bonusLamp, second.state.bonusLamp);
@@ -173,7 +173,7 @@ TEST(StopDrawing, wheelMotionStepsBack61RowsAndWrapsAtTheTopOfTheStrip)
 {
     TestGame game;
     game.payInstantlyWithoutOffer();
-    game.machine.requestSpin();
+    game.spin();
     const auto frames = testing::framesOf(game.host.log);
     for (int wheel = 0; wheel < WheelCount; ++wheel) {
         int offset = std::stoi(frames[0][wheel].substr(8));

@@ -39,7 +39,7 @@ TEST_P(KnownSpin, isRecalledAsTheEvaluationPaidIt)
     game.host.nextReseeds = {clock, 0};
     const std::int32_t creditsBefore = game.state.credits;
 
-    game.machine.requestSpin();
+    game.spin();
 
     ASSERT_EQ(game.history.recalls().size(), 1u);
     const SpinRecall& recall = game.history.recalls().back();
@@ -99,7 +99,7 @@ TEST(SpinHistory, recallsAFreeSpinSeriesInTheOrderItWasPlayed)
             creditsAtSettle.push_back(game.state.credits);
     };
 
-    game.machine.requestSpin();
+    game.spin();
 
     const auto& recalls = game.history.recalls();
     ASSERT_EQ(recalls.size(), 4u);
@@ -122,7 +122,7 @@ TEST(SpinHistory, recallsADoubleOrNothingRoundWithItsStakeAndResult)
     game.host.nextReseeds = {clockValueForFinalLamp(NothingLamp), 0};
     game.host.onDoubleOrNothing = [&](DoubleOrNothingGame) { game.state.winnings *= 2; };
 
-    game.machine.requestSpin();
+    game.spin();
 
     const SpinRecall& recall = game.history.recalls().back();
     EXPECT_TRUE(recall.doubleOrNothingPlayed);
@@ -149,7 +149,7 @@ TEST(SpinHistory, keepsTenRecallsAndAThousandChartPoints)
 TEST(SpinHistory, aNewGameStartsAnEmptyHistory)
 {
     testing::LosingGame game;
-    game.machine.requestSpin();
+    game.spin();
     ASSERT_EQ(game.history.recalls().size(), 1u);
     game.machine.newGame();
     EXPECT_TRUE(game.history.recalls().empty());

@@ -59,7 +59,7 @@ TEST_P(RefusedBet, showsItsMessageEndsAutoSpinAndChangesNothingElse)
     game.state.credits = c.credits;
     game.state.autoSpin = true;
     const GameState before = game.state;
-    game.machine.requestSpin();
+    game.spin();
 
     EXPECT_EQ(game.host.log, (Lines{"message " + c.message, "captions", "timer LampBlink on"}));
     EXPECT_FALSE(game.state.autoSpin);
@@ -92,7 +92,7 @@ TEST(SpinStart, takesTheBetBeforeTheFirstFrameAndCountsTheSpin)
         if (line.rfind("motion ", 0) == 0 && creditsAtFirstFrame == 0)
             creditsAtFirstFrame = game.state.credits;
     };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(creditsAtFirstFrame, 985);
     EXPECT_EQ(game.state.credits, 985);
     EXPECT_EQ(game.state.totalBets, 15);
@@ -105,7 +105,7 @@ TEST(SpinStart, stopsTheTimersClearsTheFlashedLineAndTheLampThenShowsTheBetTaken
     game.state.firstWinningLine = 3;
     game.state.bonusLamp = 5;
     game.state.lamps[5] = true;
-    game.machine.requestSpin();
+    game.spin();
     const Lines start(game.host.log.begin() + 1, game.host.log.begin() + 13);
     EXPECT_EQ(start,
               (Lines{"timer LineFlash off", "timer LampBlink off", "blank 0", "cell 0", "blank 3", "cell 3",
@@ -130,7 +130,7 @@ TEST(SpinStart, switchesEveryLampOffAndClearsTheLastResult)
             EXPECT_TRUE(game.state.spinning);
         }
     };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_TRUE(checked);
     EXPECT_FALSE(game.state.spinning);
 }
@@ -139,7 +139,7 @@ TEST(SpinStart, forgetsAStopPressedBetweenSpins)
 {
     LosingGame game;
     game.state.stopRequested = true;
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.host.count("wait 25"), 101);
     EXPECT_EQ(game.host.count("wait 20"), 0);
 }
@@ -156,7 +156,7 @@ TEST(SpinEnd, comesAfterTheDoubleOrNothingGameAndTheCountOff)
         if (line == "cue CountStep")
             spinningSeen.push_back(game.state.spinning);
     };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(spinningSeen, (std::vector<bool>{true, true}));
     EXPECT_FALSE(game.state.spinning);
 }
@@ -164,7 +164,7 @@ TEST(SpinEnd, comesAfterTheDoubleOrNothingGameAndTheCountOff)
 TEST(SpinEnd, switchesTheFreeSpinBlinkOffAndThenTheLampBlinkOn)
 {
     LosingGame game;
-    game.machine.requestSpin();
+    game.spin();
     const Lines end(game.host.log.end() - 3, game.host.log.end());
     EXPECT_EQ(end, (Lines{"settled", "timer FreeSpinBlink off", "timer LampBlink on"}));
 }
@@ -173,7 +173,7 @@ TEST(SpinAnimation,
      runs101FramesOf25MsWithTheLampMovingEveryFourthFrameAndEachWheelStoppingNineFramesAfterTheLast)
 {
     LosingGame game;
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.host.linesStartingWith("wait "), Lines(101, "wait 25"));
 
     const auto frames = testing::framesOf(game.host.log);
@@ -206,7 +206,7 @@ TEST(SpinAnimation, keepsTheFramePaceWhenWaitsWakeWithinTheJitterAllowance)
 {
     LosingGame game;
     game.host.waitOvershoot = std::chrono::milliseconds(2);
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.host.tick, std::chrono::milliseconds(101 * 25 + 2));
 }
 
@@ -214,7 +214,7 @@ TEST(SpinAnimation, spacesFramesAtLeast25MsFromTheLastFrameWhenWaitsReturnLate)
 {
     LosingGame game;
     game.host.waitOvershoot = std::chrono::milliseconds(4);
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.host.linesStartingWith("wait "), Lines(101, "wait 25"));
     EXPECT_EQ(game.host.tick, std::chrono::milliseconds(101 * 29));
 }
@@ -238,7 +238,7 @@ TEST_P(QuickFinish, stopsEveryUnfinishedWheelTogetherInNineStagesOf20Ms)
         if (game.host.tick > stopAfter && game.state.spinning)
             game.state.stopRequested = true;
     };
-    game.machine.requestSpin();
+    game.spin();
 
     const auto frameWaits = game.host.linesStartingWith("wait 25");
     EXPECT_EQ(static_cast<int>(frameWaits.size()), c.lastFrameDrawn + 1);
@@ -275,9 +275,9 @@ TEST(QuickFinishStops, areTheStopsTheSpinWouldHaveShownWithoutTheStop)
         if (stopped.host.tick > std::chrono::milliseconds(760) && stopped.state.spinning)
             stopped.state.stopRequested = true;
     };
-    stopped.machine.requestSpin();
+    stopped.spin();
     LosingGame unstopped;
-    unstopped.machine.requestSpin();
+    unstopped.spin();
     EXPECT_EQ(stopped.state.wheelPos, unstopped.state.wheelPos);
     EXPECT_EQ(stopped.host.count("wait 20"), 9);
 }
@@ -286,7 +286,7 @@ TEST(SpinRequest, aSecondRequestWhileOneRunsIsIgnored)
 {
     LosingGame game;
     game.host.onWait = [&] { game.machine.requestSpin(); };
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.state.spins, 1);
     EXPECT_EQ(game.host.count("timer LampBlink on"), 1);
 }
@@ -309,7 +309,7 @@ TEST(SoundOption, offPlaysNoCueAndHoldsTheSpinUpForNoSound)
         game.state.payMode = true;
         game.state.sound = sound;
         game.host.synchronousCueLength = std::chrono::milliseconds(700);
-        game.machine.requestSpin();
+        game.spin();
 
         EXPECT_EQ(game.state.bellPoolWon, 100) << "sound " << sound;
         EXPECT_EQ(game.host.linesStartingWith("cue ").empty(), !sound) << "sound " << sound;

@@ -106,7 +106,7 @@ TEST(SpinTimers, aWinWithTheLineFlashOnKeepsItUntilTheNextSpinStopsBothTimers)
 {
     testing::LosingGame game(2);
     testing::showOnWheels(game.state, testing::boardWith({{2, Cherry}}));
-    game.machine.requestSpin();
+    game.spin();
     EXPECT_EQ(game.host.linesStartingWith("timer "),
               (Lines{"timer LineFlash off", "timer LampBlink off", "timer LineFlash on",
                      "timer FreeSpinBlink off", "timer LampBlink on"}));

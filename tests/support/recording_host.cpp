@@ -32,16 +32,25 @@ std::int64_t RecordingHost::millisecondsSinceMidnightUtc()
 
 void RecordingHost::waitUntil(std::chrono::milliseconds deadline)
 {
-    if (deadline == m_cueHeldUntil && deadline > tick) {
-        tick = deadline; // a cue's hold is no wait of the game's own
-        return;
-    }
     if (deadline > tick) {
         record("wait " + std::to_string((deadline - tick).count()));
         tick = deadline + waitOvershoot;
     }
     if (onWait)
         onWait();
+}
+
+void RecordingHost::holdUntil(std::chrono::milliseconds deadline)
+{
+    tick = std::max(tick, deadline);
+}
+
+void RecordingHost::passWait(const ScriptWait& wait)
+{
+    if (wait.kind == ScriptWait::Kind::CueHold)
+        holdUntil(wait.until);
+    else
+        waitUntil(wait.until);
 }
 
 void RecordingHost::record(const std::string& line)
@@ -75,17 +84,16 @@ void RecordingHost::setTimerActive(GameTimer timer, bool active)
 std::chrono::milliseconds RecordingHost::playCue(SoundCue cue)
 {
     record("cue " + std::string(soundCueInfo(cue).name));
-    if (soundCueInfo(cue).playback != Playback::Synchronous)
-        return std::chrono::milliseconds{0};
-    m_cueHeldUntil = tick + synchronousCueLength;
-    return synchronousCueLength;
+    return soundCueInfo(cue).playback == Playback::Synchronous ? synchronousCueLength
+                                                               : std::chrono::milliseconds{0};
 }
 
-void RecordingHost::playDoubleOrNothing(DoubleOrNothingGame game)
+bool RecordingHost::playDoubleOrNothing(DoubleOrNothingGame game)
 {
     record(game == DoubleOrNothingGame::Pyramid ? "game Pyramid" : "game CardGame");
     if (onDoubleOrNothing)
         onDoubleOrNothing(game);
+    return playsDoubleOrNothingAtOnce;
 }
 
 } // namespace zantaro::testing

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "game/host.h"
+#include "game/script.h"
 
 #include <deque>
 #include <functional>
@@ -40,6 +41,9 @@ public:
     // Called whenever the game waits, after the clock has moved to the deadline.
     std::function<void()> onWait;
     std::function<void(DoubleOrNothingGame)> onDoubleOrNothing;
+    // False: the double-or-nothing round is a window left open, which answers through
+    // Machine::doubleOrNothingClosed.
+    bool playsDoubleOrNothingAtOnce = true;
     // Called after every log line, to look at the game at the moment of a given host call.
     std::function<void(const std::string&)> onRecord;
 
@@ -50,7 +54,6 @@ public:
 
     std::int64_t millisecondsSinceMidnightUtc() override;
     std::chrono::milliseconds tickCount() override { return tick; }
-    void waitUntil(std::chrono::milliseconds deadline) override;
     bool showsAnimation() const override { return animate; }
 
     void drawWheelCell(int wheel) override { record("cell", wheel); }
@@ -75,15 +78,25 @@ public:
     void drawLineHighlight(int line) override { record("highlight", line); }
 
     void setTimerActive(GameTimer timer, bool active) override;
+    void wakeAt(std::chrono::milliseconds) override {}
     std::chrono::milliseconds playCue(SoundCue cue) override;
     void showMessage(const Message& message) override { record("message " + englishText(message)); }
-    void playDoubleOrNothing(DoubleOrNothingGame game) override;
+    bool playDoubleOrNothing(DoubleOrNothingGame game) override;
+    void closeDoubleOrNothing() override { record("close game"); }
     void saveRunningGame() override { record("save"); }
     void spinSettled() override { record("settled"); }
 
+    // Moves the clock to the end of a script's wait: a wait of the game's own as waitUntil, a
+    // cue's hold as holdUntil.
+    void passWait(const ScriptWait& wait);
+    // A wait of the game's own: logged as "wait N" (the time asked for), the clock moved past the
+    // deadline by waitOvershoot, then onWait called.
+    void waitUntil(std::chrono::milliseconds deadline) override;
+    // A synchronous cue's hold: the clock moves on without a "wait" line.
+    void holdUntil(std::chrono::milliseconds deadline);
+
 private:
     void record(const std::string& line);
-    std::chrono::milliseconds m_cueHeldUntil{-1};
     void record(const std::string& what, int number) { record(what + " " + std::to_string(number)); }
 };
 

@@ -43,6 +43,29 @@ std::int64_t clockValueForFinalLamp(int lamp)
     }
 }
 
+void TestGame::playOut()
+{
+    while (machine.isSpinRequestRunning() && machine.waiting().kind != ScriptWait::Kind::Answer) {
+        host.passWait(machine.waiting());
+        machine.advance(host.tick);
+    }
+}
+
+void TestGame::play(Script script)
+{
+    GameContext& rules = context();
+    script.start();
+    while (!script.done()) {
+        const ScriptWait wait = std::exchange(rules.waiting, {});
+        if (wait.kind == ScriptWait::Kind::Answer)
+            rules.doubleOrNothingAnswered = true;
+        else
+            host.passWait(wait);
+        wait.resumePoint.resume();
+    }
+    script.rethrowFailure();
+}
+
 LosingGame::LosingGame(int spins)
 {
     payInstantlyWithoutOffer();

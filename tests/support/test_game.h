@@ -28,6 +28,17 @@ struct TestGame
 
     GameContext& context() { return machine.context(); }
 
+    // A spin command played to its end, each wait passed on the host's clock.
+    void spin()
+    {
+        machine.requestSpin();
+        playOut();
+    }
+    // The running spin command played to its end.
+    void playOut();
+    // A rule's script run to its end on the game, its waits passed on the host's clock.
+    void play(Script script);
+
     // One grape line short of the fruit refill: no melon or apple left to collect, one grape.
     void needOnlyTheLastGrape()
     {

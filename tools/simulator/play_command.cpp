@@ -47,6 +47,7 @@ std::optional<std::string> play(const PlayOptions& options, GameHost view, const
     Machine machine(state, host.host(), random);
     for (std::int64_t spin = 0; spin < options.spins; ++spin) {
         machine.requestSpin();
+        machine.playOut();
         if (recorder.refusal())
             return recorder.refusal();
     }

@@ -35,7 +35,10 @@ public:
     std::chrono::milliseconds tickCount() override { return m_view.clock.tickCount(); }
     void waitUntil(std::chrono::milliseconds deadline) override { m_view.clock.waitUntil(deadline); }
 
-    void playDoubleOrNothing(DoubleOrNothingGame game) override { m_view.prompts.playDoubleOrNothing(game); }
+    bool playDoubleOrNothing(DoubleOrNothingGame game) override
+    {
+        return m_view.prompts.playDoubleOrNothing(game);
+    }
     void saveRunningGame() override { m_view.storage.saveRunningGame(); }
 
     void showMessage(const Message& message) override

@@ -42,9 +42,10 @@ public:
     void drawLineHighlight(int) override {}
 
     void setTimerActive(GameTimer, bool) override {}
+    void wakeAt(std::chrono::milliseconds) override {}
     std::chrono::milliseconds playCue(SoundCue) override { return {}; }
     void showMessage(const Message&) override {}
-    void playDoubleOrNothing(DoubleOrNothingGame) override {}
+    bool playDoubleOrNothing(DoubleOrNothingGame) override { return true; }
     void saveRunningGame() override {}
 };
 

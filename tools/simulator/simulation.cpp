@@ -84,6 +84,7 @@ SimulationResult simulate(const SimulationOptions& options)
             addSaturated(state.borrowed, TopUp);
         }
         machine.requestSpin();
+        machine.playOut();
         ++result.regularSpins;
         result.totalBet += bet;
         const auto commandPaid = static_cast<double>(tally.takeCommandPaid());

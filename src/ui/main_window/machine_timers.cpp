@@ -5,8 +5,9 @@
 
 namespace zantaro {
 
-MachineTimers::MachineTimers(Game& game)
+void MachineTimers::connectTimers()
 {
+    Game& game = m_game;
     QTimer& lampBlink = m_timers[index(GameTimer::LampBlink)];
     QTimer& lineFlash = m_timers[index(GameTimer::LineFlash)];
     QTimer& freeSpinBlink = m_timers[index(GameTimer::FreeSpinBlink)];
@@ -16,6 +17,11 @@ MachineTimers::MachineTimers(Game& game)
     QObject::connect(&lampBlink, &QTimer::timeout, [&game] { game.blinkBonusLamp(); });
     QObject::connect(&lineFlash, &QTimer::timeout, [&game] { game.flashWinningLine(); });
     QObject::connect(&freeSpinBlink, &QTimer::timeout, [&game] { game.blinkFreeSpinCount(); });
+}
+
+void MachineTimers::wakeAt(std::chrono::milliseconds deadline)
+{
+    m_clock.callAt(deadline, [this] { m_game.advance(m_clock.tickCount()); });
 }
 
 void MachineTimers::setTimerActive(GameTimer timer, bool active)

@@ -18,7 +18,7 @@ MainWindow::MainWindow(const MainWindowServices& services, QWidget* parent)
       m_presenter(
           m_painter, [this] { m_commandStrip->drawCommandCaptions(m_game.state()); },
           [this](Readout readout) { notifyPaintedItemChanged(this, static_cast<int>(readout)); }),
-      m_cueSound(m_sound), m_timers(m_game)
+      m_cueSound(m_sound), m_timers(m_game, m_clock)
 {
     installMachineAccessibility(); // before any control of the window is made
     setWindowTitle(tr("Zantaro Slots"));
@@ -114,8 +114,8 @@ void MainWindow::pressAt(int x, int y)
     if (stop.left <= x && x <= stop.right) {
         if (stop.top <= y && y <= stop.bottom)
             m_game.requestStop();
-        else if (spin.top <= y && y <= spin.bottom && !state().spinning)
-            requestSpin();
+        else if (spin.top <= y && y <= spin.bottom)
+            m_game.requestSpin();
     }
     if (m_layout.linesPlusRect.contains(x, y))
         m_game.addLine();
@@ -135,8 +135,7 @@ void MainWindow::pressKey(int key)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!state().spinning)
-            requestSpin();
+        m_game.requestSpin();
         break;
     case Qt::Key_Space:
         m_game.requestStop();

@@ -23,7 +23,10 @@
 #include "window_presenter.h"
 #include "window_view.h"
 
+#include <QDialog>
 #include <QImage>
+#include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -102,7 +105,8 @@ public:
     // Prompts
     void showMessage(const Message& message) override;
     void showMessage(const QString& text);
-    void playDoubleOrNothing(DoubleOrNothingGame game) override;
+    bool playDoubleOrNothing(DoubleOrNothingGame game) override;
+    void closeDoubleOrNothing() override;
     // GameStorage
     void saveRunningGame() override;
     // PaintedItems: the readouts, the lit lamp and the wheels as assistive technology reads them.
@@ -123,13 +127,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Every spin command goes through here, so that a close during the spin completes afterwards.
-    void requestSpin();
     // The path of a settings file in the settings directory.
     std::string settingsFile(const char* name) const;
     void placeWindow();
     void runUpdateReminder();
     void reportWriteFailure(const QString& message);
+    // A message box over the window that nothing waits for.
+    void openMessageBox(QMessageBox::Icon icon, const QString& text);
     static QString writeFailureText(const std::string& path);
     static QString updateReminderQuestion();
     void flipToggle(int number, GameOption option);
@@ -189,7 +193,7 @@ private:
     WindowPresenter m_presenter;
     CueSound m_cueSound;
     MachineTimers m_timers;
-    bool m_closeAfterSpin = false;
+    QPointer<QDialog> m_doubleOrNothingWindow;
     bool m_closing = false;    // the close is under way (its reminder question may be open)
     bool m_quietClose = false; // closing for the desktop or a signal: no questions
     // A store of the running game failed and the player has been told; told again only after a

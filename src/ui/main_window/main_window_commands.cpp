@@ -46,8 +46,8 @@ void MainWindow::runCommand(int number)
         },
         [](MainWindow& w) { // AutoSpinCommand
             w.flipToggle(AutoSpinCommand, GameOption::AutoSpin);
-            if (w.state().autoSpin && !w.state().spinning)
-                w.requestSpin();
+            if (w.state().autoSpin)
+                w.m_game.requestSpin();
         },
         [](MainWindow& w) { // ExitCommand
             if (w.confirm(tr("Are you sure you want to exit the game?")))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's own part of the game's host: the prompts (message boxes and the modal
-// double-or-nothing windows) and the storage of the running game.
+// The main window's own part of the game's host: the prompts (message boxes and the
+// double-or-nothing windows, open over the main window while the game goes on without waiting for
+// them) and the storage of the running game.
 #include "main_window.h"
 #include "ui/card_game/card_game_window.h"
 #include "ui/pyramid/pyramid_window.h"
@@ -10,9 +11,10 @@
 
 namespace zantaro {
 
+// A message the game tells during a spin command (a refused bet): the command goes on.
 void MainWindow::showMessage(const Message& message)
 {
-    showMessage(messageText(message));
+    openMessageBox(QMessageBox::Information, messageText(message));
 }
 
 void MainWindow::showMessage(const QString& text)
@@ -20,12 +22,33 @@ void MainWindow::showMessage(const QString& text)
     QMessageBox::information(this, windowTitle(), text);
 }
 
-void MainWindow::playDoubleOrNothing(DoubleOrNothingGame game)
+void MainWindow::openMessageBox(QMessageBox::Icon icon, const QString& text)
 {
+    auto* box = new QMessageBox(icon, windowTitle(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+bool MainWindow::playDoubleOrNothing(DoubleOrNothingGame game)
+{
+    QDialog* window = nullptr;
     if (game == DoubleOrNothingGame::Pyramid)
-        PyramidWindow(m_game.doubleOrNothingContext(), this).exec();
+        window = new PyramidWindow(m_game.doubleOrNothingContext(), this);
     else
-        CardGameWindow(m_game.doubleOrNothingContext(), helpTopicOpener(), this).exec();
+        window = new CardGameWindow(m_game.doubleOrNothingContext(), helpTopicOpener(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    connect(window, &QDialog::finished, this, [this] { m_game.doubleOrNothingClosed(); });
+    m_doubleOrNothingWindow = window;
+    window->open();
+    return false;
+}
+
+// From the event loop: the command that asked for it returns first, and the spin goes on from
+// the window's close.
+void MainWindow::closeDoubleOrNothing()
+{
+    if (m_doubleOrNothingWindow)
+        QMetaObject::invokeMethod(m_doubleOrNothingWindow, &QWidget::close, Qt::QueuedConnection);
 }
 
 void MainWindow::saveRunningGame()

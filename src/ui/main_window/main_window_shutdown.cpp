@@ -13,13 +13,17 @@
 namespace zantaro {
 
 // A close that arrives while a spin runs lets the spin finish at once and pay before the game is
-// stored; the window closes when the spin command has returned.
+// stored; the window closes when the spin command has ended. A command still waiting for the spin
+// is dropped: the game is closing.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    m_game.finishAtOnce();
-    m_game.dropWaitingCommands();
-    if (m_game.isSpinRequestRunning() || m_closing) {
-        m_closeAfterSpin = m_game.isSpinRequestRunning();
+    if (m_closing) {
+        event->ignore();
+        return;
+    }
+    if (m_game.isSpinRequestRunning()) {
+        m_game.dropWaitingCommands();
+        m_game.submit(SpinCommand::Close, [this] { close(); });
         event->ignore();
         return;
     }
@@ -33,7 +37,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::closeWithoutQuestions()
 {
     m_quietClose = true;
-    // The windows a spin or a command waits on close first, so that their callers can return.
+    // The dialogs a command between spins runs close first, so that their callers can return; a
+    // spin's own windows close through the game as it finishes at once.
     while (QWidget* modal = QApplication::activeModalWidget()) {
         if (modal == this || !modal->close())
             break;
@@ -91,15 +96,10 @@ void MainWindow::reportWriteFailure(const QString& message)
 {
     if (m_quietClose)
         std::fprintf(stderr, "Zantaro Slots: %s\n", qPrintable(message));
+    else if (m_game.isSpinRequestRunning())
+        openMessageBox(QMessageBox::Critical, message); // a spin never waits for a box
     else
         QMessageBox::critical(this, windowTitle(), message);
-}
-
-void MainWindow::requestSpin()
-{
-    m_game.requestSpin();
-    if (m_closeAfterSpin)
-        close();
 }
 
 } // namespace zantaro

@@ -131,6 +131,7 @@ TEST(MainWindowAccess, thePaintedControlsPressLikeAClickRefusalsIncluded)
     QString refusal;
     answerNextMessageBox(QMessageBox::Ok, &refusal);
     press("SPIN");
+    waitForMessageBoxAnswers();
     EXPECT_FALSE(refusal.isEmpty());
     EXPECT_EQ(game.state().spins, 0);
 }

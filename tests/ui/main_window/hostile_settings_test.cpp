@@ -58,6 +58,7 @@ void prepareLosingSpin(MainWindow& window, FakeClock& clock)
 void spin(MainWindow& window)
 {
     QTest::keyClick(&window, Qt::Key_Return);
+    waitForMessageBoxAnswers();
 }
 
 struct UnwritableSettings

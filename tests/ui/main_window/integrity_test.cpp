@@ -233,6 +233,7 @@ void spinWithoutABet()
     WindowFixture game;
     game.prepare([&](GameState& s) { s.coinsPerLine = 0; });
     QTest::keyClick(game.window.get(), Qt::Key_Return);
+    waitForMessageBoxAnswers();
 }
 
 TEST(Integrity, aTestThatMeetsAnUnexpectedMessageBoxFailsInsteadOfHanging)

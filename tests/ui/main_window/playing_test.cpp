@@ -125,6 +125,7 @@ TEST(Playing, betsThatCannotBePlayedAreRefusedWithTheirMessages)
     QString text;
     answerNextMessageBox(QMessageBox::Ok, &text);
     game.press(Qt::Key_Return);
+    waitForMessageBoxAnswers();
     EXPECT_EQ(text, QStringLiteral("You must place a bet first."));
 
     game.prepare([&](GameState& s) {
@@ -133,6 +134,7 @@ TEST(Playing, betsThatCannotBePlayedAreRefusedWithTheirMessages)
     });
     answerNextMessageBox(QMessageBox::Ok, &text);
     game.click(game.window->layout().spinRect);
+    waitForMessageBoxAnswers();
     EXPECT_EQ(text, QStringLiteral("You do not have enough credits for that bet,"));
     EXPECT_EQ(game.state().credits, 63);
     EXPECT_EQ(game.state().spins, 0);

@@ -113,4 +113,10 @@ void pressKeyOnNextMessageBox(Qt::Key key)
     actOnNextMessageBox([key](QMessageBox& box) { QTest::keyClick(&box, key); });
 }
 
+void waitForMessageBoxAnswers()
+{
+    while (qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 } // namespace zantaro::testing

@@ -69,5 +69,8 @@ private:
 void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr);
 // Presses the key on the next message box, as a player at the keyboard answers it.
 void pressKeyOnNextMessageBox(Qt::Key key);
+// Lets Qt run until no message box is open, each answered as above: a box that a spin opens does
+// not hold the spin up, so it is answered after the input that opened it.
+void waitForMessageBoxAnswers();
 
 } // namespace zantaro::testing
