@@ -66,8 +66,6 @@ public:
     // Borrowing and paying back; returns the refusal when nothing moved.
     std::optional<Message> moveCredits(BorrowMode mode, std::int32_t amount);
     void toggle(GameOption option);
-    // Whether the game-slot dialog saves or opens.
-    void setSaveMode(bool save) { m_state.saveMode = save; }
 
     // The saved-game slots: opening reads a slot into the running game; storing writes the running
     // game into one (and throws SaveFileError when the file cannot be written); reading gives a

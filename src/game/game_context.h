@@ -35,6 +35,10 @@ struct GameContext
     ScriptWait waiting{};
     // Set when the open double-or-nothing window has closed and its result is in the state.
     bool doubleOrNothingAnswered = false;
+    // The flash of the paying lines after a win: flashes of the line shown so far, and whether
+    // its highlight is drawn.
+    std::int32_t highlightTicks = 0;
+    bool highlightPhase = false;
 
     // Starts a cue when the Sound option is on; returns how long it holds the game.
     std::chrono::milliseconds startCue(SoundCue cue)

@@ -89,15 +89,10 @@ struct GameState
     std::int32_t winnings = 0;
     SpinReport spinReport;
     std::int32_t firstWinningLine = -1;
-    std::int32_t highlightTicks = 0;
-    bool highlightPhase = false;
 
     // What the last read of a saved-game slot found; only the game-slot dialog shows them.
     std::string gameName;
     std::string gameDate;
-
-    // Set by the save and open commands for the game-slot dialog.
-    bool saveMode = false;
 
     // The symbol wheel i shows now.
     std::uint8_t shownSymbol(int wheel) const { return reelStrips[wheel][wheelPos[wheel]]; }

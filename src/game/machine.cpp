@@ -317,8 +317,8 @@ void Machine::leaveLastSpin()
     GameState& state = m_context.state;
     m_context.host.timers.setTimerActive(GameTimer::LineFlash, false);
     state.firstWinningLine = -1;
-    state.highlightTicks = 0;
-    state.highlightPhase = false;
+    m_context.highlightTicks = 0;
+    m_context.highlightPhase = false;
     m_context.host.presenter.drawWinningsReadout(false);
 }
 
@@ -334,9 +334,9 @@ void Machine::flashWinningLine()
     GameState& state = m_context.state;
     if (state.firstWinningLine < 0)
         return;
-    if (state.highlightTicks >= 6) {
+    if (m_context.highlightTicks >= 6) {
         clearLineHighlight(state.firstWinningLine);
-        state.highlightTicks = 0;
+        m_context.highlightTicks = 0;
         for (int step = 1; step <= PaylineCount; ++step) {
             const int line = (state.firstWinningLine + step) % PaylineCount;
             if (state.linePay[line] != 0) {
@@ -345,12 +345,12 @@ void Machine::flashWinningLine()
             }
         }
     }
-    state.highlightPhase = !state.highlightPhase;
-    if (state.highlightPhase)
+    m_context.highlightPhase = !m_context.highlightPhase;
+    if (m_context.highlightPhase)
         m_context.host.presenter.drawLineHighlight(state.firstWinningLine);
     else
         clearLineHighlight(state.firstWinningLine);
-    state.highlightTicks += 1;
+    m_context.highlightTicks += 1;
 }
 
 void Machine::blinkFreeSpinCount()

@@ -54,14 +54,13 @@ const WindowCase Windows[] = {
     {{"gameSlotDialogToSave"},
      "Save a Game -- Select Game Slot",
      [](WindowGame& game) {
-         game.state.saveMode = true;
-         return std::make_unique<GameSlotDialog>(game.state, game.savedGames.saveLoadGame(),
+         return std::make_unique<GameSlotDialog>(true, game.savedGames.saveLoadGame(),
                                                  game.savedGames.readSlot(), [](int) {});
      }},
     {{"gameSlotDialogToOpen"},
      "Open a Game -- Select Game Slot",
      [](WindowGame& game) {
-         return std::make_unique<GameSlotDialog>(game.state, game.savedGames.saveLoadGame(),
+         return std::make_unique<GameSlotDialog>(false, game.savedGames.saveLoadGame(),
                                                  game.savedGames.readSlot(), [](int) {});
      }},
     {{"statisticsWindow"},

@@ -17,9 +17,9 @@ constexpr QSize ClientSize(616, 360);
 
 } // namespace
 
-GameSlotDialog::GameSlotDialog(const GameState& state, SlotAction saveLoadGame, const ReadSlot& readSlot,
+GameSlotDialog::GameSlotDialog(bool saveMode, SlotAction saveLoadGame, const ReadSlot& readSlot,
                                std::function<void(int)> showHelpTopic, QWidget* parent)
-    : HelpKeyDialog(std::move(showHelpTopic), parent), m_saveMode(state.saveMode),
+    : HelpKeyDialog(std::move(showHelpTopic), parent), m_saveMode(saveMode),
       m_saveLoadGame(std::move(saveLoadGame))
 {
     m_saveLoadGame(CurrentGameSlot, true, RunningGameName);

@@ -28,8 +28,9 @@ public:
     // The game stored in a slot, read into a value of its own.
     using ReadSlot = std::function<GameState(int slot)>;
 
-    // Stores the running game in the current-game slot and reads the eight slots into the panels.
-    GameSlotDialog(const GameState& state, SlotAction saveLoadGame, const ReadSlot& readSlot,
+    // Stores the running game in the current-game slot and reads the eight slots into the panels;
+    // their buttons save into a slot or open one.
+    GameSlotDialog(bool saveMode, SlotAction saveLoadGame, const ReadSlot& readSlot,
                    std::function<void(int helpTopic)> showHelpTopic, QWidget* parent = nullptr);
 
 protected:

@@ -140,7 +140,7 @@ private:
     bool confirm(const QString& question);
     void openWebSite();
     void showBorrowDialog();
-    void showGameSlotDialog();
+    void showGameSlotDialog(bool save);
     // Stores the running game in "CurrentGame" between the player's own saves (after a paid spin,
     // auto spin's periodic save, opening the game slots); a failure is told once until one succeeds.
     void storeRunningGame();

@@ -57,15 +57,11 @@ void MainWindow::runCommand(int number)
         [](MainWindow& w) { w.openWebSite(); },
         [](MainWindow& w) { w.flipToggle(DoubleCommand, GameOption::Double); },
         [](MainWindow& w) { // SaveGameCommand
-            w.m_game.runBetweenSpins([&w] {
-                w.m_game.setSaveMode(true);
-                w.showGameSlotDialog();
-            });
+            w.m_game.runBetweenSpins([&w] { w.showGameSlotDialog(true); });
         },
         [](MainWindow& w) { // LoadGameCommand
             w.m_game.runBetweenSpins([&w] {
-                w.m_game.setSaveMode(false);
-                w.showGameSlotDialog();
+                w.showGameSlotDialog(false);
                 w.repaintWindow();
             });
         },
@@ -98,7 +94,7 @@ void MainWindow::showBorrowDialog()
     BorrowDialog(state(), moveCredits, paintNumber, helpTopicOpener(), this).exec();
 }
 
-void MainWindow::showGameSlotDialog()
+void MainWindow::showGameSlotDialog(bool save)
 {
     const auto saveLoad = [this](int slot, bool save, const std::string& name) {
         if (slot == CurrentGameSlot && save) {
@@ -112,9 +108,8 @@ void MainWindow::showGameSlotDialog()
         return saveLoadGame(slot, save, name);
     };
     const auto readSlot = [this](int slot) { return m_game.readSlot(m_store, slot, m_clock.today()); };
-    const bool opening = !state().saveMode;
-    if (GameSlotDialog(state(), saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted &&
-        opening)
+    if (GameSlotDialog(save, saveLoad, readSlot, helpTopicOpener(), this).exec() == QDialog::Accepted &&
+        !save)
         storeHistory(); // an opened slot starts an empty history
 }
 

@@ -53,8 +53,7 @@ std::unique_ptr<QDialog> borrowDialog(SideWindowWorld& world, bool payBack = fal
 
 std::unique_ptr<QDialog> slotDialog(SideWindowWorld& world, bool saveMode)
 {
-    world.state.saveMode = saveMode;
-    return std::make_unique<GameSlotDialog>(world.state, world.store.saveLoadGame(), world.store.readSlot(),
+    return std::make_unique<GameSlotDialog>(saveMode, world.store.saveLoadGame(), world.store.readSlot(),
                                             [](int) {});
 }
 

@@ -46,8 +46,7 @@ class GameSlotDialogTest : public ::testing::Test
 protected:
     std::unique_ptr<GameSlotDialog> openDialog(bool saveMode)
     {
-        state.saveMode = saveMode;
-        return std::make_unique<GameSlotDialog>(state, store.saveLoadGame(), store.readSlot(),
+        return std::make_unique<GameSlotDialog>(saveMode, store.saveLoadGame(), store.readSlot(),
                                                 [this](int topic) { helpTopics.push_back(topic); });
     }
 
