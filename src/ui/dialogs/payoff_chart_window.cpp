@@ -61,11 +61,14 @@ PayoffChartWindow::PayoffChartWindow(const QString& programDirectory, std::funct
 void PayoffChartWindow::open(const QString& programDirectory, std::function<void(int)> showHelpTopic,
                              QWidget* parent)
 {
-    PayoffChartWindow window(programDirectory, std::move(showHelpTopic), parent);
-    if (window.loaded())
-        window.exec();
-    else
+    auto* window = new PayoffChartWindow(programDirectory, std::move(showHelpTopic), parent);
+    if (window->loaded()) {
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->QDialog::open(); // not the static open() above
+    } else {
+        delete window;
         showInformation(parent, tr(MissingPayoffChartMessage));
+    }
 }
 
 } // namespace zantaro

@@ -26,7 +26,8 @@ public:
 
     bool loaded() const { return m_loaded; }
 
-    // Shows the chart modally, or tells the player that the picture is missing or damaged.
+    // Opens the chart over the parent without waiting for it (it deletes itself when closed), or
+    // tells the player that the picture is missing or damaged.
     static void open(const QString& programDirectory, std::function<void(int helpTopic)> showHelpTopic,
                      QWidget* parent);
 

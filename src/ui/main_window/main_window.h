@@ -137,7 +137,12 @@ private:
     static QString writeFailureText(const std::string& path);
     static QString updateReminderQuestion();
     void flipToggle(int number, GameOption option);
+    // Asks and returns the answer: for commands between spins.
     bool confirm(const QString& question);
+    // Asks without waiting; a Yes runs `onYes` (a command a spin may be running under).
+    void askThen(const QString& question, std::function<void()> onYes);
+    // A side window over the main window that nothing waits for; it deletes itself when closed.
+    void openWindow(QDialog* window);
     void openWebSite();
     void showBorrowDialog();
     void showGameSlotDialog(bool save);

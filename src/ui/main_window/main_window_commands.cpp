@@ -17,7 +17,8 @@ namespace zantaro {
 
 // What each command does, in the order of the Command numbers. "New Game", the game slots and
 // "Borrow" change the game as a whole, so they wait for a running spin to finish and pay; the
-// toggles and the windows that only show something act at once.
+// toggles and the windows that only show something act at once, and those windows and boxes open
+// over the main window while a spin goes on.
 void MainWindow::runCommand(int number)
 {
     using Handler = void (*)(MainWindow&);
@@ -40,9 +41,10 @@ void MainWindow::runCommand(int number)
             });
         },
         [](MainWindow& w) { // SummaryCommand
-            w.showMessage(w.state().spinReport.empty()
-                              ? tr("You must spin before viewing a summary of the last spin.")
-                              : reportText(w.state().spinReport));
+            w.openMessageBox(QMessageBox::Information,
+                             w.state().spinReport.empty()
+                                 ? tr("You must spin before viewing a summary of the last spin.")
+                                 : reportText(w.state().spinReport));
         },
         [](MainWindow& w) { // AutoSpinCommand
             w.flipToggle(AutoSpinCommand, GameOption::AutoSpin);
@@ -50,8 +52,7 @@ void MainWindow::runCommand(int number)
                 w.m_game.requestSpin();
         },
         [](MainWindow& w) { // ExitCommand
-            if (w.confirm(tr("Are you sure you want to exit the game?")))
-                w.close();
+            w.askThen(tr("Are you sure you want to exit the game?"), [&w] { w.close(); });
         },
         [](MainWindow& w) { w.flipToggle(SoundCommand, GameOption::Sound); },
         [](MainWindow& w) { w.openWebSite(); },
@@ -65,7 +66,7 @@ void MainWindow::runCommand(int number)
                 w.repaintWindow();
             });
         },
-        [](MainWindow& w) { StatisticsWindow(w.state(), &w, [&w] { w.showHistory(); }).exec(); },
+        [](MainWindow& w) { w.openWindow(new StatisticsWindow(w.state(), &w, [&w] { w.showHistory(); })); },
     };
     if (number >= 0 && number < CommandCount)
         Handlers[static_cast<std::size_t>(number)](*this);
@@ -115,12 +116,36 @@ void MainWindow::showGameSlotDialog(bool save)
 
 // A question whose Yes discards or ends something: No is the default and Escape's answer, so the
 // spin key Enter never answers Yes by accident.
+static QMessageBox* questionBox(const QString& question, QWidget* parent)
+{
+    auto* box = new QMessageBox(QMessageBox::Question, parent->windowTitle(), question,
+                                QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::No);
+    box->setEscapeButton(QMessageBox::No);
+    return box;
+}
+
 bool MainWindow::confirm(const QString& question)
 {
-    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    const std::unique_ptr<QMessageBox> box(questionBox(question, this));
+    return box->exec() == QMessageBox::Yes;
+}
+
+void MainWindow::askThen(const QString& question, std::function<void()> onYes)
+{
+    QMessageBox* box = questionBox(question, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [box, onYes = std::move(onYes)] {
+        if (box->clickedButton() == box->button(QMessageBox::Yes))
+            onYes();
+    });
+    box->open();
+}
+
+void MainWindow::openWindow(QDialog* window)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->open();
 }
 
 void MainWindow::flipToggle(int number, GameOption option)
@@ -140,8 +165,8 @@ void MainWindow::openWebSite()
 
 void MainWindow::showAbout()
 {
-    QMessageBox::information(
-        this, windowTitle(),
+    openMessageBox(
+        QMessageBox::Information,
         tr("%1 Version %2").arg(QString::fromLatin1(ProductName), QString::fromLatin1(VersionText)));
 }
 

@@ -8,9 +8,8 @@ namespace zantaro {
 
 void MainWindow::showHistory()
 {
-    HistoryWindow(m_game.history(), sharpestPicture(m_artwork, &ArtworkPictures::symbolSheet),
-                  helpTopicOpener(), this)
-        .exec();
+    openWindow(new HistoryWindow(m_game.history(), sharpestPicture(m_artwork, &ArtworkPictures::symbolSheet),
+                                 helpTopicOpener(), this));
 }
 
 void MainWindow::storeHistory()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Answers a modal window that the code under test opens and waits on: a timer polls until a window
-// of the expected kind is the active modal one, then acts on it once. The poll ends with the
-// returned object, so an answer that found no window cannot act in a later test.
+// Answers a modal window that the code under test opens, waited on or not: a timer polls until a
+// window of the expected kind is the active modal one, then acts on it once. The poll ends with
+// the returned object, so an answer that found no window cannot act in a later test.
 #pragma once
 
 #include <QApplication>
@@ -28,6 +28,13 @@ public:
         });
         poll->start(1);
         return result;
+    }
+
+    // Lets Qt run until the answer has acted, for a window that opens without being waited on.
+    void waitUntilAnswered() const
+    {
+        while (m_poll->isActive())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
 private:

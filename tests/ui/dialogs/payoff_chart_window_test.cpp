@@ -74,6 +74,8 @@ TEST_F(PayoffChartWindowTest, openShowsTheChartModally)
     });
 
     PayoffChartWindow::open(directory(), showHelpTopic, nullptr);
+    while (shownSize.isEmpty()) // the window is open; the answer comes from the event loop
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 
     EXPECT_EQ(shownSize, QSize(320, 240));
 }

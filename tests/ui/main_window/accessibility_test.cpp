@@ -109,6 +109,7 @@ TEST(MainWindowAccess, pressingStatsByItsActionOpensTheStatisticsWindow)
         ->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_FALSE(opened); // the client's call returns before the window opens
     QCoreApplication::sendPostedEvents();
+    close.waitUntilAnswered();
     EXPECT_TRUE(opened);
 }
 

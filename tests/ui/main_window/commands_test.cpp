@@ -100,6 +100,7 @@ TEST(Commands, summaryBeforeAnySpinAsksForASpinFirst)
     QString text;
     answerNextMessageBox(QMessageBox::Ok, &text);
     game.click(SummaryCommand);
+    waitForMessageBoxAnswers();
     EXPECT_EQ(text, QStringLiteral("You must spin before viewing a summary of the last spin."));
 }
 
@@ -139,6 +140,7 @@ TEST_P(Confirmations, answerNoByDefaultSoTheGameGoesOn)
     game.prepare([](GameState& s) { s.credits = 321; });
     pressKeyOnNextMessageBox(GetParam().key);
     game.click(GetParam().command);
+    waitForMessageBoxAnswers();
     EXPECT_EQ(game.state().credits, 321);
     EXPECT_TRUE(game.window->isVisible());
 }
@@ -157,6 +159,7 @@ TEST(Commands, theLogoShowsTheAboutBox)
     QString text;
     answerNextMessageBox(QMessageBox::Ok, &text);
     QTest::mouseClick(&game.window->logo(), Qt::LeftButton);
+    waitForMessageBoxAnswers();
     EXPECT_EQ(text, QStringLiteral("Zantaro Version 1.0"));
 }
 
@@ -167,6 +170,7 @@ TEST(Commands, exitAnsweredYesClosesTheWindowAndStoresTheGame)
     QString question;
     answerNextMessageBox(QMessageBox::Yes, &question);
     game.click(ExitCommand);
+    waitForMessageBoxAnswers();
     EXPECT_EQ(question, QStringLiteral("Are you sure you want to exit the game?"));
     EXPECT_FALSE(game.window->isVisible());
     EXPECT_TRUE(

@@ -111,6 +111,7 @@ TEST(MainWindowHistory, theKeyHOpensTheHistoryWindowBetweenSpinsOnly)
     ASSERT_TRUE(pressedMidSpin);
     EXPECT_EQ(opened, 0);
     QTest::keyClick(game.window.get(), Qt::Key_H);
+    answer.waitUntilAnswered();
     EXPECT_EQ(opened, 1);
 }
 
