@@ -46,12 +46,11 @@ void MainWindow::closeWithoutQuestions()
     close();
 }
 
+// A running spin finishes at once and pays first, as for any close.
 void MainWindow::storeForSessionEnd()
 {
-    if (m_game.isSpinRequestRunning())
-        m_game.finishAtOnce(); // the spin pays and is stored as it settles
-    else
-        saveLoadGame(CurrentGameSlot, true, RunningGameName, !m_quietClose);
+    m_game.submit(SpinCommand::Close,
+                  [this] { saveLoadGame(CurrentGameSlot, true, RunningGameName, !m_quietClose); });
 }
 
 void MainWindow::bringToFront()

@@ -201,6 +201,20 @@ TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysT
         game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
 }
 
+TEST(Integrity, theEndOfTheDesktopSessionDuringASpinFinishesItAtOnceAndStoresThePaidGame)
+{
+    MidSpinFixture unhurried;
+    unhurried.spin();
+    MidSpinFixture game;
+    game.atHalfASecond([&] { game.window->storeForSessionEnd(); });
+    game.spin();
+
+    EXPECT_EQ(game.state().credits, 1392);
+    EXPECT_LT(game.clock.tick, unhurried.clock.tick); // no count-off, wheels stopped at once
+    EXPECT_TRUE(
+        game.readSettingsFile(QStringLiteral("Zantaro.ini")).contains(QStringLiteral("Credits=1392")));
+}
+
 TEST(Integrity, theFreeSpinLabelIsDrawnAgainWhenTheSeriesEnds)
 {
     MidSpinFixture game;
