@@ -37,9 +37,10 @@ QLabel* addLabel(QWidget* parent, const QRect& geometry, const QColor& colour, i
 } // namespace
 
 CardGameWindow::CardGameWindow(GameContext& context, std::function<void(int helpTopic)> showHelpTopic,
-                               QWidget* parent)
+                               QWidget* parent, std::unique_ptr<HoldTimer> holdTimer)
     : QDialog(parent), m_context(context), m_showHelpTopic(std::move(showHelpTopic)), m_table(context),
-      m_painter(devicePixelRatioF()), m_tablePicture(ClientSize * m_painter.scale(), QImage::Format_RGB32)
+      m_holdTimer(std::move(holdTimer)), m_painter(devicePixelRatioF()),
+      m_tablePicture(ClientSize * m_painter.scale(), QImage::Format_RGB32)
 {
     // The table is laid out in its own pixels and drawn at the scale of the cards' pictures.
     m_tablePicture.setDevicePixelRatio(m_painter.scale());
@@ -117,7 +118,7 @@ void CardGameWindow::addCardButtons()
 void CardGameWindow::done(int result)
 {
     if (m_table.turning()) {
-        m_pendingResult = result; // closes once the turned card's cue or pause is over
+        m_pendingResult = result; // closes once the turned card's hold is over
         return;
     }
     m_table.round().settle();
@@ -141,9 +142,22 @@ void CardGameWindow::mouseReleaseEvent(QMouseEvent* event)
 
 void CardGameWindow::afterPlay(std::optional<int> turnedSlot)
 {
-    if (turnedSlot)
-        m_announcer.announce(CardWords::turnOutcome(m_table.slot(*turnedSlot), m_context.state.winnings));
-    if (m_pendingResult && !m_table.turning())
+    if (!turnedSlot)
+        return;
+    if (!m_table.turning()) {
+        afterTurn(*turnedSlot);
+        return;
+    }
+    m_holdTimer->start(m_table.hold(), [this, slot = *turnedSlot] {
+        m_table.finishTurn(*this);
+        afterTurn(slot);
+    });
+}
+
+void CardGameWindow::afterTurn(int turnedSlot)
+{
+    m_announcer.announce(CardWords::turnOutcome(m_table.slot(turnedSlot), m_context.state.winnings));
+    if (m_pendingResult)
         done(*std::exchange(m_pendingResult, std::nullopt));
 }
 

@@ -2,14 +2,16 @@
 // CardGameWindow: the card table, where the player risks the winnings card by card.
 #pragma once
 
+#include "game/card_table.h"
+#include "platform/hold_timer.h"
 #include "ui/accessibility/announcer.h"
 #include "ui/card_game/card_painter.h"
-#include "ui/card_game/card_table.h"
 
 #include <QDialog>
 #include <QImage>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -26,8 +28,11 @@ class CardGameWindow : public QDialog, private CardTableView
     Q_OBJECT
 
 public:
+    // Runs without a loop of its own: shown or opened window-modally, it closes by done(). The
+    // holds after a turned card are timed by `holdTimer`.
     CardGameWindow(GameContext& context, std::function<void(int helpTopic)> showHelpTopic,
-                   QWidget* parent = nullptr);
+                   QWidget* parent = nullptr,
+                   std::unique_ptr<HoldTimer> holdTimer = std::make_unique<PreciseHoldTimer>());
 
     const CardTable& table() const { return m_table; }
     // The card of a slot as the keyboard and a screen reader reach it.
@@ -35,7 +40,7 @@ public:
     // The table as drawn, without the labels and buttons, at the cards' picture scale.
     const QImage& tablePicture() const { return m_tablePicture; }
 
-    // Closing waits for a losing card's pause to end; the tally is made once, however it closes.
+    // Closing waits for a turned card's hold to end; the tally is made once, however it closes.
     void done(int result) override;
 
 protected:
@@ -52,13 +57,16 @@ private:
     QPushButton* addButton(const QString& text, const QIcon& icon, const QRect& geometry);
     void addCardButtons();
     void nameSlot(int slot);
-    // After a slot was played: tells a screen reader what a turned card did, and closes the
-    // window if a close waited for the turn to end.
+    // After a slot was played: holds the game while the turned card's turn holds it.
     void afterPlay(std::optional<int> turnedSlot);
+    // The turn is over: tells a screen reader what the card did, and closes the window if a close
+    // waited for the turn to end.
+    void afterTurn(int turnedSlot);
 
     GameContext& m_context;
     std::function<void(int)> m_showHelpTopic;
     CardTable m_table;
+    std::unique_ptr<HoldTimer> m_holdTimer;
     CardPainter m_painter;
     QImage m_tablePicture;
     QLabel* m_winningsLabel = nullptr;

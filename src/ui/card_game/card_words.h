@@ -3,7 +3,7 @@
 // of it, its place on the table, and what a turned card did to the winnings.
 #pragma once
 
-#include "ui/card_game/card_table.h"
+#include "game/card_table.h"
 
 #include <QCoreApplication>
 #include <QString>

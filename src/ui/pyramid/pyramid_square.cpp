@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pyramid_square.h"
 
-#include "pyramid_board.h"
+#include "game/pyramid_board.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -42,8 +42,8 @@ QPushButton* addButton(QWidget* parent, const QString& text, const QIcon& icon, 
 
 } // namespace
 
-PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_board(context),
+PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent, std::unique_ptr<HoldTimer> holdTimer)
+    : QDialog(parent), m_context(context), m_board(context), m_holdTimer(std::move(holdTimer)),
       m_closedTile(builtInPictureFor(QStringLiteral("pyramid/BlueBox.png"), devicePixelRatioF())),
       m_openedTile(builtInPictureFor(QStringLiteral("pyramid/Red.png"), devicePixelRatioF()))
 {
@@ -109,7 +109,7 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent)
 void PyramidWindow::done(int result)
 {
     if (m_board.opening()) {
-        m_pendingResult = result; // closes once the opened square's cue or pause is over
+        m_pendingResult = result; // closes once the opened square's holds and hint are over
         return;
     }
     m_board.round().settle();
@@ -120,13 +120,29 @@ void PyramidWindow::openSquare(int square)
 {
     const bool wasOpen = m_board.opened(square);
     m_board.open(square, *this);
-    if (!wasOpen && m_board.opened(square)) {
-        const QString outcome = m_board.label(square) == LoseLabel
-                                    ? tr("Square %1: %2. Winnings: %3. The game is over.")
-                                    : tr("Square %1: %2. Winnings: %3.");
-        m_announcer.announce(outcome.arg(square + 1).arg(labelText(square)).arg(m_context.state.winnings));
+    if (wasOpen || !m_board.opened(square))
+        return;
+    m_openingSquare = square;
+    followOpening();
+}
+
+void PyramidWindow::followOpening()
+{
+    if (m_board.hold() > std::chrono::milliseconds{0}) {
+        m_holdTimer->start(m_board.hold(), [this] {
+            m_board.finishHold(*this);
+            followOpening();
+        });
+        return;
     }
-    if (m_pendingResult && !m_board.opening())
+    if (m_board.opening())
+        return; // the hint box is open; its close goes on
+    const QString outcome = m_board.label(m_openingSquare) == LoseLabel
+                                ? tr("Square %1: %2. Winnings: %3. The game is over.")
+                                : tr("Square %1: %2. Winnings: %3.");
+    m_announcer.announce(
+        outcome.arg(m_openingSquare + 1).arg(labelText(m_openingSquare)).arg(m_context.state.winnings));
+    if (m_pendingResult)
         done(*std::exchange(m_pendingResult, std::nullopt));
 }
 
@@ -171,8 +187,15 @@ void PyramidWindow::showWinnings()
 
 void PyramidWindow::showHint(const std::string& text)
 {
-    QMessageBox::information(this, QStringLiteral("Zantaro Slots"),
-                             QCoreApplication::translate(PyramidHintContext, text.c_str()));
+    auto* box =
+        new QMessageBox(QMessageBox::Information, QStringLiteral("Zantaro Slots"),
+                        QCoreApplication::translate(PyramidHintContext, text.c_str()), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this] {
+        m_board.hintRead();
+        followOpening();
+    });
+    box->open();
 }
 
 } // namespace zantaro

@@ -2,12 +2,14 @@
 // PyramidWindow: the Pyramid, fifteen hidden squares that multiply or wipe out the winnings.
 #pragma once
 
+#include "game/pyramid_board.h"
+#include "platform/hold_timer.h"
 #include "ui/accessibility/announcer.h"
-#include "ui/pyramid/pyramid_board.h"
 
 #include <QDialog>
 #include <QImage>
 #include <array>
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -21,12 +23,16 @@ class PyramidWindow : public QDialog, private PyramidView
     Q_OBJECT
 
 public:
-    PyramidWindow(GameContext& context, QWidget* parent = nullptr);
+    // Runs without a loop of its own: shown or opened window-modally, it closes by done(). The
+    // holds after an opened square are timed by `holdTimer`; a hint opens window-modally over it.
+    explicit PyramidWindow(GameContext& context, QWidget* parent = nullptr,
+                           std::unique_ptr<HoldTimer> holdTimer = std::make_unique<PreciseHoldTimer>());
 
     const PyramidBoard& board() const { return m_board; }
     PyramidSquare* square(int index) const { return m_squares[static_cast<std::size_t>(index)]; }
 
-    // Closing waits for an opening square's pause to end; the tally is made once, however it closes.
+    // Closing waits for the opening of a square to end - its holds and its hint; the tally is made
+    // once, however it closes.
     void done(int result) override;
 
 private:
@@ -35,12 +41,17 @@ private:
     void showHint(const std::string& text) override;
 
     void openSquare(int square);
+    // Follows the opening under way: times its next hold, waits for its hint to be read, or at its
+    // end tells a screen reader what the square did and closes the window if a close waited.
+    void followOpening();
     QString labelText(int square) const;
     // "Square 7" while closed, "Square 7: 2X" once its label shows.
     QString squareName(int square) const;
 
     GameContext& m_context;
     PyramidBoard m_board;
+    std::unique_ptr<HoldTimer> m_holdTimer;
+    int m_openingSquare = -1;
     QImage m_closedTile;
     QImage m_openedTile;
     QLabel* m_winningsLabel = nullptr;

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The card table's window, offscreen: layout, turning cards with the mouse, the cards' pixels,
-// the pause after a losing card, the buttons and the ways the window closes.
+// the pause after a losing card, the buttons and the ways the window closes, also when it is
+// opened window-modally as the main window opens it.
 #include "game_on_host.h"
-#include "qt_recording_host.h"
+#include "manual_hold_timer.h"
 #include "resources/built_in_pictures.h"
+#include "support/recording_host.h"
 #include "ui/card_game/card_game_window.h"
 #include "window_lookup.h"
 
 #include <QPainter>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,9 +22,10 @@ constexpr std::int64_t QueenOfHeartsClock = 1000; // the Queen of hearts (card 2
 constexpr std::int64_t FortyHandClock = 1001;     // the Ace of clubs in slot 0, a 4 in slot 4
 const QRgb Maroon = qRgb(128, 0, 0);
 
-struct CardGameWindowTest : ::testing::Test, GameOnHost<QtRecordingHost>
+struct CardGameWindowTest : ::testing::Test, GameOnHost<RecordingHost>
 {
     std::vector<int> helpTopics;
+    ManualHolds holds;
     std::unique_ptr<CardGameWindow> window;
     CardPainter painter;
 
@@ -29,8 +33,8 @@ struct CardGameWindowTest : ::testing::Test, GameOnHost<QtRecordingHost>
     {
         host.clockValue = clock;
         state.winnings = winnings;
-        window =
-            std::make_unique<CardGameWindow>(context, [this](int topic) { helpTopics.push_back(topic); });
+        window = std::make_unique<CardGameWindow>(
+            context, [this](int topic) { helpTopics.push_back(topic); }, nullptr, std::move(holds.owned));
         window->show();
     }
 
@@ -169,37 +173,70 @@ TEST_F(CardGameWindowTest, turningTheQueenOfHeartsDoublesTheWinnings)
 TEST_F(CardGameWindowTest, aLosingCardShowsEveryCardOnlyAfterTheSecondsPause)
 {
     open(FortyHandClock, 40);
-    bool backsDuringPause = true;
-    QString labelDuringPause;
-    host.onWait = [&] {
-        for (int slot : {0, 9, 23})
-            backsDuringPause = backsDuringPause && shownCard(slot) == cardOnTable(slot, false);
-        labelDuringPause = winningsText();
-    };
     turn(4);
-    EXPECT_EQ(host.count("wait 1000"), 1);
-    EXPECT_TRUE(backsDuringPause);
-    EXPECT_EQ(labelDuringPause, "Winnings: 40");
+    EXPECT_EQ(holds.timer->started, std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(1000)});
+    for (int slot : {0, 9, 23})
+        EXPECT_EQ(shownCard(slot), cardOnTable(slot, false)) << "slot " << slot;
+    EXPECT_EQ(winningsText(), "Winnings: 40");
+    holds.timer->elapse();
     EXPECT_EQ(winningsText(), "Winnings: 0");
     for (int slot = 0; slot < TableSlots; ++slot)
         EXPECT_EQ(shownCard(slot), cardOnTable(slot, true)) << "slot " << slot;
+}
+
+TEST_F(CardGameWindowTest, aCardPlayedWhileACueHoldsTheGameTurnsNothing)
+{
+    host.synchronousCueLength = std::chrono::milliseconds(800);
+    open(FortyHandClock, 40);
+    turn(0); // Ace: the Paid cue holds the game
+    turn(1);
+    EXPECT_FALSE(window->table().slot(1).faceUp);
+    EXPECT_EQ(holds.timer->started, std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(800)});
+    holds.timer->elapse();
+    EXPECT_EQ(winningsText(), "Winnings: 120");
+    turn(1);
+    EXPECT_TRUE(window->table().slot(1).faceUp);
 }
 
 TEST_F(CardGameWindowTest, okDuringTheLossPauseClosesTheWindowOnceThePauseIsOver)
 {
     state.doubleOrNothingWon = 0;
     open(FortyHandClock, 40);
-    bool openAfterClick = false;
-    host.onWait = [&] {
-        buttonLabelled(window.get(), "&OK")->click();
-        openAfterClick = window->isVisible();
-    };
     turn(4);
-    EXPECT_TRUE(openAfterClick);
+    buttonLabelled(window.get(), "&OK")->click();
+    EXPECT_TRUE(window->isVisible());
+    holds.timer->elapse();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(state.playAgain);
     EXPECT_EQ(state.doubleOrNothingWon, -40);
     EXPECT_TRUE(window->table().slot(0).faceUp);
+}
+
+TEST_F(CardGameWindowTest, openedWindowModallyTheCloseBoxDuringThePauseFinishesOnceAfterIt)
+{
+    QWidget owner;
+    owner.show();
+    host.clockValue = FortyHandClock;
+    state.winnings = 40;
+    QPointer<CardGameWindow> opened = new CardGameWindow(
+        context, [](int) {}, &owner, std::move(holds.owned));
+    opened->setAttribute(Qt::WA_DeleteOnClose);
+    std::vector<int> results;
+    QObject::connect(opened, &QDialog::finished, [&](int result) { results.push_back(result); });
+    opened->open();
+    EXPECT_EQ(opened->windowModality(), Qt::WindowModal);
+
+    const TablePoint at = cardPosition(4);
+    QTest::mouseRelease(opened, Qt::LeftButton, {}, QPoint(at.x + 30, at.y + 40));
+    EXPECT_FALSE(opened->close());
+    QTest::keyClick(opened, Qt::Key_Escape);
+    EXPECT_TRUE(results.empty());
+    EXPECT_TRUE(opened->isVisible());
+    holds.timer->elapse();
+    EXPECT_EQ(results, std::vector<int>{QDialog::Rejected});
+    EXPECT_EQ(state.doubleOrNothingWon, -40);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(opened.isNull());
 }
 
 TEST_F(CardGameWindowTest, okKeepsTheWinningsAndCountsTheirGain)

@@ -2,7 +2,8 @@
 // Both double-or-nothing windows without the mouse and the screen: what an assistive client finds
 // in them, a whole round of each played by keys alone, the focus ring, and the outcome told.
 #include "game_on_host.h"
-#include "qt_recording_host.h"
+#include "manual_hold_timer.h"
+#include "support/recording_host.h"
 #include "ui/accessibility/piece_button.h"
 #include "ui/card_game/card_game_window.h"
 #include "ui/pyramid/pyramid_square.h"
@@ -67,13 +68,16 @@ template <typename Window> void showActive(Window& window)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
-struct GameAccessTest : ::testing::Test, GameOnHost<QtRecordingHost>
+struct GameAccessTest : ::testing::Test, GameOnHost<RecordingHost>
 {
+    ManualHolds holds;
+
     std::unique_ptr<CardGameWindow> openCardGame()
     {
         host.clockValue = FortyHandClock;
         state.winnings = 40;
-        auto window = std::make_unique<CardGameWindow>(context, [](int) {});
+        auto window = std::make_unique<CardGameWindow>(
+            context, [](int) {}, nullptr, std::move(holds.owned));
         showActive(*window);
         return window;
     }
@@ -82,7 +86,7 @@ struct GameAccessTest : ::testing::Test, GameOnHost<QtRecordingHost>
     {
         host.clockValue = FiveUnderSevenClock;
         state.winnings = 10;
-        auto window = std::make_unique<PyramidWindow>(context);
+        auto window = std::make_unique<PyramidWindow>(context, nullptr, std::move(holds.owned));
         showActive(*window);
         return window;
     }
@@ -128,6 +132,7 @@ TEST_F(GameAccessTest, aWholeCardHandIsPlayedByKeysAloneWithTheRingOnTheFocusedC
     EXPECT_EQ(shown(), qRgb(128, 0, 0));
     pressKey(Qt::Key_Space);
     EXPECT_TRUE(window->table().handOver());
+    holds.timer->elapse(); // the loss pause: what the card did is told once it is over
     EXPECT_EQ(
         notifications(window.get()),
         std::vector<std::string>{"Four of diamonds loses all your winnings. Winnings: 0. The hand is over."});

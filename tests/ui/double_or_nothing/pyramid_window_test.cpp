@@ -2,8 +2,9 @@
 // The Pyramid's window, offscreen: layout, opening squares with the mouse, the squares' pixels,
 // the hint boxes, the pause after "Lose", the buttons and the ways the window closes.
 #include "game_on_host.h"
-#include "qt_recording_host.h"
+#include "manual_hold_timer.h"
 #include "resources/built_in_pictures.h"
+#include "support/recording_host.h"
 #include "ui/pyramid/pyramid_square.h"
 #include "ui/pyramid/pyramid_window.h"
 #include "window_lookup.h"
@@ -20,17 +21,20 @@ namespace {
 // "Try Again" 0, 3, 7; "Hint" 1, 13; "2X" 8, "3X" 10, "5X" 6; "Lose" 2, 4, 5, 9, 11, 12, 14.
 constexpr std::int64_t FiveUnderSevenClock = 1014;
 
-struct PyramidWindowTest : ::testing::Test, GameOnHost<QtRecordingHost>
+struct PyramidWindowTest : ::testing::Test, GameOnHost<RecordingHost>
 {
+    ManualHolds holds;
     std::unique_ptr<PyramidWindow> window;
 
     void open(std::int32_t winnings)
     {
         host.clockValue = FiveUnderSevenClock;
         state.winnings = winnings;
-        window = std::make_unique<PyramidWindow>(context);
+        window = std::make_unique<PyramidWindow>(context, nullptr, std::move(holds.owned));
         window->show();
     }
+
+    QMessageBox* hintBox() const { return window->findChild<QMessageBox*>(); }
 
     void click(int square) { QTest::mouseClick(window->square(square), Qt::LeftButton); }
 
@@ -127,35 +131,57 @@ TEST_F(PyramidWindowTest, twoFiveAndThreeTimesOnTenShow300AndOkCounts290AsWon)
 TEST_F(PyramidWindowTest, theSecondHintSquareShowsTheSecondHintInAnInformationBoxAfterItsLabel)
 {
     open(10);
-    QString text;
-    bool labelShownFirst = false;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    whenModalOpens([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        text = box->text();
-        icon = box->icon();
-        labelShownFirst = window->board().labelShown(13);
-        box->button(QMessageBox::Ok)->click();
-    });
     click(13);
-    EXPECT_EQ(text, "The 5X symbol is behind a square with a number greater than or equal to 7 on it.");
-    EXPECT_EQ(icon, QMessageBox::Information);
-    EXPECT_TRUE(labelShownFirst);
+    QMessageBox* box = hintBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(box->text(),
+              "The 5X symbol is behind a square with a number greater than or equal to 7 on it.");
+    EXPECT_EQ(box->icon(), QMessageBox::Information);
+    EXPECT_TRUE(window->board().labelShown(13));
+    EXPECT_TRUE(window->board().opening());
+    box->button(QMessageBox::Ok)->click();
+    EXPECT_FALSE(window->board().opening());
+}
+
+TEST_F(PyramidWindowTest, aCloseWhileTheHintIsReadClosesOnceTheHintBoxCloses)
+{
+    open(10);
+    click(1);
+    ASSERT_NE(hintBox(), nullptr);
+    window->reject();
+    EXPECT_TRUE(window->isVisible());
+    hintBox()->button(QMessageBox::Ok)->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(PyramidWindowTest, aSynchronousCueShowsTheLabelAndTheWinningsOnlyWhenItEnds)
+{
+    host.synchronousCueLength = std::chrono::milliseconds(500);
+    open(10);
+    click(8); // 2X
+    EXPECT_EQ(holds.timer->started, std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(500)});
+    EXPECT_EQ(winningsShown(), "10");
+    click(10);
+    EXPECT_FALSE(window->board().opened(10));
+    holds.timer->elapse();
+    EXPECT_EQ(winningsShown(), "20");
+    EXPECT_TRUE(window->board().labelShown(8));
 }
 
 TEST_F(PyramidWindowTest, loseOpensEverySquareAfterTheSecondsPause)
 {
     open(40);
-    int openedDuringPause = 0;
     const QImage openedTile = builtInPicture("pyramid/Red.png").convertToFormat(QImage::Format_RGB32);
-    host.onWait = [&] {
-        for (int square = 0; square < SquareCount; ++square)
-            openedDuringPause += shownSquare(square).pixel(2, 2) == openedTile.pixel(2, 2) ? 1 : 0;
-    };
     click(2);
-    EXPECT_EQ(host.count("wait 1000"), 1);
+    EXPECT_EQ(holds.timer->started, std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(1000)});
+    int openedDuringPause = 0;
+    for (int square = 0; square < SquareCount; ++square)
+        openedDuringPause += shownSquare(square).pixel(2, 2) == openedTile.pixel(2, 2) ? 1 : 0;
     EXPECT_EQ(openedDuringPause, 1);
+    holds.timer->elapse();
     EXPECT_EQ(winningsShown(), "0");
     for (int square = 0; square < SquareCount; ++square)
         EXPECT_EQ(shownSquare(square).pixel(2, 2), openedTile.pixel(2, 2)) << square;
@@ -167,10 +193,22 @@ TEST_F(PyramidWindowTest, theCardGameButtonAfterALossClosesWithoutAReplay)
 {
     open(40);
     click(2);
+    holds.timer->elapse();
     buttonLabelled(window.get(), "&Card Game")->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(state.bonusGame);
     EXPECT_FALSE(state.playAgain);
+}
+
+TEST_F(PyramidWindowTest, aButtonDuringTheLossPauseClosesTheWindowOnceThePauseIsOver)
+{
+    open(40);
+    click(2);
+    buttonLabelled(window.get(), "&OK")->click();
+    EXPECT_TRUE(window->isVisible());
+    holds.timer->elapse();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(state.doubleOrNothingWon, -40);
 }
 
 TEST_F(PyramidWindowTest, theHelpButtonDoesNothing)

@@ -3,8 +3,8 @@
 // into a table picture of device pixels, so its corners, pip and rank sign are as sharp as the 2x
 // set, not the 1x set blown up; and an assistive client is told where a card shows on the screen.
 #include "game_on_host.h"
-#include "qt_recording_host.h"
 #include "resources/built_in_pictures.h"
+#include "support/recording_host.h"
 #include "ui/accessibility/piece_button.h"
 #include "ui/card_game/card_game_window.h"
 
@@ -27,7 +27,7 @@ QImage twiceSizePicture(const char* name)
 
 TEST(ZoomedCardGame, aTurnedCardIsDrawnPixelForPixelFromTheTwiceSizePictures)
 {
-    GameOnHost<QtRecordingHost> game;
+    GameOnHost<RecordingHost> game;
     game.host.clockValue = AceOfClubsClock;
     game.state.winnings = 40;
     CardGameWindow window(game.context, [](int) {});
@@ -64,7 +64,7 @@ TEST(ZoomedCardGame, aTurnedCardIsDrawnPixelForPixelFromTheTwiceSizePictures)
 
 TEST(ZoomedCardGame, aCardsPlaceForAssistiveClientsIsInTheScreensOwnPixels)
 {
-    GameOnHost<QtRecordingHost> game;
+    GameOnHost<RecordingHost> game;
     CardGameWindow window(game.context, [](int) {});
     window.show();
     const TablePoint at = cardPosition(9);

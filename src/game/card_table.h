@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CardTable: the rules of the double-or-nothing card table - the deal, the hit areas of the cards,
 // what each turned card does to the winnings, the buttons' effect on the game and the final tally.
-// It knows no window system; a CardTableView shows what it changes.
+// It knows no window system and never waits: a CardTableView shows what it changes, and the window
+// times how long a turned card holds the game, then calls finishTurn.
 #pragma once
 
-#include "game/double_or_nothing_round.h"
-#include "game/game_context.h"
+#include "double_or_nothing_round.h"
+#include "game_context.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 
@@ -67,8 +69,8 @@ class CardTableView
 {
 public:
     virtual ~CardTableView() = default;
-    virtual void drawSlot(int slot) = 0; // at once, before the card's cue plays
-    virtual void redrawTable() = 0;
+    virtual void drawSlot(int slot) = 0; // at once, as the card's cue starts
+    virtual void redrawTable() = 0;      // every card turned, once a losing card's hold is over
     virtual void showWinnings() = 0;
 };
 
@@ -86,27 +88,37 @@ public:
     // card it turned.
     std::optional<int> release(int x, int y, CardTableView& view);
 
-    // A slot played, by the mouse or the keyboard: turns its card if it may be turned, and shows
-    // the winnings. Returns whether the card was turned.
+    // A slot played, by the mouse or the keyboard: turns its card if it may be turned, starts its
+    // cue and changes the winnings. A turn that holds the game stays under way until finishTurn;
+    // one that holds nothing ends at once. The winnings show once the turn is over, and at once
+    // when nothing turned. Returns whether the card was turned.
     bool play(int slotIndex, CardTableView& view);
+
+    // A card is being turned: its cue or the pause after a losing card still holds the game, and
+    // no other card turns.
+    bool turning() const { return m_turning; }
+    // How long the turn under way holds the game: its cue's hold, and after a losing card the
+    // pause that follows it, while the loss cue plays on.
+    std::chrono::milliseconds hold() const { return m_hold; }
+    // The hold is over: after a losing card every card is turned; the winnings show.
+    void finishTurn(CardTableView& view);
 
     // "&OK", "&Pyramid" and the window's close, as the round takes them.
     DoubleOrNothingRound& round() { return m_round; }
 
     const CardSlot& slot(int index) const { return m_deck[static_cast<std::size_t>(index)]; }
     bool handOver() const { return m_handOver; }
-    // A card is being turned: its cue or the pause after a losing card is still running.
-    bool turning() const { return m_turning; }
 
 private:
-    void turn(int slotIndex, CardTableView& view);
-    void loseAll(CardTableView& view);
+    // Turns the card and applies its effect; returns how long that holds the game.
+    std::chrono::milliseconds turn(int slotIndex, CardTableView& view);
 
     GameContext& m_context;
     DoubleOrNothingRound m_round;
     std::array<CardSlot, DeckSize> m_deck{};
     bool m_handOver = false;
     bool m_turning = false;
+    std::chrono::milliseconds m_hold{0};
 };
 
 } // namespace zantaro

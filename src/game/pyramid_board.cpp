@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pyramid_board.h"
 
-#include "game/message.h"
-#include "game/timings.h"
+#include "message.h"
+#include "timings.h"
 
 #include <utility>
 
@@ -82,46 +82,81 @@ void PyramidBoard::writeHints()
 
 void PyramidBoard::open(int square, PyramidView& view)
 {
-    if (m_opening || m_context.state.winnings <= 0 || opened(square))
+    if (opening() || m_context.state.winnings <= 0 || opened(square))
         return;
-    m_opening = true;
+    m_stage = Stage::CueHold;
+    m_openingSquare = square;
     m_opened[index(square)] = true;
     view.showSquare(square);
-
-    applyLabel(square);
-    view.showWinnings();
-    m_labelShown[index(square)] = true;
-    view.showSquare(square);
-
-    if (label(square) == LoseLabel) {
-        m_context.wait(timings::GameLossPause);
-        for (int other = 0; other < SquareCount; ++other) {
-            m_opened[index(other)] = true;
-            m_labelShown[index(other)] = true;
-            view.showSquare(other);
-        }
-    }
-    if (square == m_firstHintSquare)
-        view.showHint(m_firstHintText);
-    else if (square == m_secondHintSquare)
-        view.showHint(m_secondHintText);
-    m_opening = false;
+    m_hold = applyLabel(square);
+    if (m_hold <= std::chrono::milliseconds{0})
+        finishHold(view);
 }
 
-void PyramidBoard::applyLabel(int square)
+void PyramidBoard::finishHold(PyramidView& view)
+{
+    m_hold = std::chrono::milliseconds{0};
+    if (m_stage == Stage::CueHold)
+        showLabel(view);
+    else if (m_stage == Stage::LossPause)
+        showEverySquare(view);
+}
+
+void PyramidBoard::hintRead()
+{
+    if (m_stage == Stage::HintShown)
+        m_stage = Stage::Idle;
+}
+
+void PyramidBoard::showLabel(PyramidView& view)
+{
+    view.showWinnings();
+    m_labelShown[index(m_openingSquare)] = true;
+    view.showSquare(m_openingSquare);
+    if (label(m_openingSquare) != LoseLabel) {
+        offerHint(view);
+        return;
+    }
+    m_stage = Stage::LossPause;
+    m_hold = timings::GameLossPause;
+}
+
+void PyramidBoard::showEverySquare(PyramidView& view)
+{
+    for (int other = 0; other < SquareCount; ++other) {
+        m_opened[index(other)] = true;
+        m_labelShown[index(other)] = true;
+        view.showSquare(other);
+    }
+    offerHint(view);
+}
+
+void PyramidBoard::offerHint(PyramidView& view)
+{
+    const std::string* hint = m_openingSquare == m_firstHintSquare    ? &m_firstHintText
+                              : m_openingSquare == m_secondHintSquare ? &m_secondHintText
+                                                                      : nullptr;
+    if (hint == nullptr) {
+        m_stage = Stage::Idle;
+        return;
+    }
+    m_stage = Stage::HintShown;
+    view.showHint(*hint);
+}
+
+std::chrono::milliseconds PyramidBoard::applyLabel(int square)
 {
     const std::string_view text = label(square);
     if (text == LoseLabel) {
         m_round.loseWinnings();
-        m_context.playCue(SoundCue::Loss);
-    } else if (text == HintLabel) {
-        m_context.playCue(SoundCue::Award);
-    } else if (text == TryAgainLabel) {
-        m_context.playCue(SoundCue::Neutral);
-    } else {
-        m_round.scaleWinnings(labelMultiplier(text));
-        m_context.playCue(SoundCue::Win);
+        return m_context.startCue(SoundCue::Loss);
     }
+    if (text == HintLabel)
+        return m_context.startCue(SoundCue::Award);
+    if (text == TryAgainLabel)
+        return m_context.startCue(SoundCue::Neutral);
+    m_round.scaleWinnings(labelMultiplier(text));
+    return m_context.startCue(SoundCue::Win);
 }
 
 } // namespace zantaro

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "card_table.h"
 
-#include "game/timings.h"
+#include "timings.h"
 
 #include <utility>
 
@@ -77,42 +77,48 @@ std::optional<int> CardTable::release(int x, int y, CardTableView& view)
 
 bool CardTable::play(int slotIndex, CardTableView& view)
 {
-    // A slot played while an earlier card's cue or pause still runs turns nothing, as does one
-    // with a turned card or after the hand is over.
-    const bool turns = !m_turning && !m_handOver && !slot(slotIndex).faceUp;
-    if (turns) {
-        m_turning = true;
-        turn(slotIndex, view);
-        m_turning = false;
+    // A slot played while an earlier card's hold still runs turns nothing, as does one with a
+    // turned card or after the hand is over.
+    if (m_turning || m_handOver || slot(slotIndex).faceUp) {
+        view.showWinnings();
+        return false;
     }
-    view.showWinnings();
-    return turns;
+    m_turning = true;
+    m_hold = turn(slotIndex, view);
+    if (m_hold <= std::chrono::milliseconds{0})
+        finishTurn(view);
+    return true;
 }
 
-void CardTable::turn(int slotIndex, CardTableView& view)
+std::chrono::milliseconds CardTable::turn(int slotIndex, CardTableView& view)
 {
     CardSlot& card = m_deck[static_cast<std::size_t>(slotIndex)];
     card.faceUp = true;
     view.drawSlot(slotIndex);
 
     const RankEffect effect = rankEffect(card.rank);
-    if (effect.losesAll) {
-        loseAll(view);
-        return;
+    if (!effect.losesAll) {
+        m_round.scaleWinnings(effect.multiplier, effect.divisor);
+        return m_context.startCue(effect.cue);
     }
-    m_round.scaleWinnings(effect.multiplier, effect.divisor);
-    m_context.playCue(effect.cue);
+    m_handOver = true;
+    const std::chrono::milliseconds cueHold = m_context.startCue(SoundCue::Loss); // plays on during the pause
+    m_round.loseWinnings();
+    return cueHold + timings::GameLossPause;
 }
 
-void CardTable::loseAll(CardTableView& view)
+void CardTable::finishTurn(CardTableView& view)
 {
-    m_handOver = true;
-    m_context.playCue(SoundCue::Loss); // plays on during the pause
-    m_round.loseWinnings();
-    m_context.wait(timings::GameLossPause);
-    for (CardSlot& card : m_deck)
-        card.faceUp = true;
-    view.redrawTable();
+    if (!m_turning)
+        return;
+    m_turning = false;
+    m_hold = std::chrono::milliseconds{0};
+    if (m_handOver) {
+        for (CardSlot& card : m_deck)
+            card.faceUp = true;
+        view.redrawTable();
+    }
+    view.showWinnings();
 }
 
 } // namespace zantaro

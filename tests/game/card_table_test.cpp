@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the card table, headless: the deal, the hit areas, the cards' effects and the tally.
-#include "game_on_host.h"
+#include "game/card_table.h"
 #include "support/named_cases.h"
 #include "support/recording_host.h"
-#include "ui/card_game/card_table.h"
+#include "ui/double_or_nothing/game_on_host.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -16,7 +16,7 @@ namespace {
 constexpr std::int64_t TwoSevensClock = 1000; // 7s in slots 5 and 14, the Queen of hearts in slot 1
 constexpr std::int64_t FortyHandClock = 1001; // K slot 23, A slot 0, 9 slot 1, joker slot 9, 4 slot 4
 
-// Logs what the table shows into the host's log, so it reads in order with the cues and waits.
+// Logs what the table shows into the host's log, so it reads in order with the cues and holds.
 class RecordingTableView : public CardTableView
 {
 public:
@@ -40,11 +40,21 @@ struct CardTableTest : ::testing::Test, GameOnHost<RecordingHost>
         return CardTable(context);
     }
 
-    // Releases the mouse over the middle of a slot's card.
-    void turn(CardTable& table, int slot)
+    // Releases the mouse over the middle of a slot's card; a turn that holds the game stays under way.
+    void startTurn(CardTable& table, int slot)
     {
         const TablePoint at = cardPosition(slot);
         table.release(at.x + CardWidth / 2, at.y + CardHeight / 2, view);
+    }
+
+    // Plays a slot and ends its hold as the window's timer does, noting the hold in the log.
+    void turn(CardTable& table, int slot)
+    {
+        startTurn(table, slot);
+        if (!table.turning())
+            return;
+        host.log.push_back("hold " + std::to_string(table.hold().count()));
+        table.finishTurn(view);
     }
 };
 
@@ -190,7 +200,7 @@ TEST_F(CardTableTest, fortyGrowsTo2400ThenAFourLosesItAllAndShowsEveryCardAfterT
         turn(table, slot);
         EXPECT_EQ(state.winnings, winnings) << "after slot " << slot;
     }
-    EXPECT_EQ(host.log, (std::vector<std::string>{"draw 4", "cue Loss", "wait 1000", "redraw", "label"}));
+    EXPECT_EQ(host.log, (std::vector<std::string>{"draw 4", "cue Loss", "hold 1000", "redraw", "label"}));
     EXPECT_TRUE(table.handOver());
     for (int slot = 0; slot < TableSlots; ++slot)
         EXPECT_TRUE(table.slot(slot).faceUp) << "slot " << slot;
@@ -199,18 +209,38 @@ TEST_F(CardTableTest, fortyGrowsTo2400ThenAFourLosesItAllAndShowsEveryCardAfterT
 TEST_F(CardTableTest, winningsAreZeroWhileTheLosingCardsPauseRuns)
 {
     CardTable table = deal(FortyHandClock, 40);
-    std::int32_t winningsDuringPause = -1;
-    bool turningDuringPause = false;
-    host.onWait = [&] {
-        winningsDuringPause = state.winnings;
-        turningDuringPause = table.turning();
-        turn(table, 0); // a release meanwhile turns nothing and only shows the winnings
-    };
-    turn(table, 4);
-    EXPECT_EQ(winningsDuringPause, 0);
-    EXPECT_TRUE(turningDuringPause);
+    startTurn(table, 4);
+    EXPECT_EQ(state.winnings, 0);
+    EXPECT_TRUE(table.turning());
+    turn(table, 0); // a release meanwhile turns nothing and only shows the winnings
     EXPECT_EQ(host.count("draw 0"), 0);
+    table.finishTurn(view);
     EXPECT_FALSE(table.turning());
+}
+
+TEST_F(CardTableTest, aSynchronousCueHoldsTheTurnAndTheWinningsShowWhenItEnds)
+{
+    host.synchronousCueLength = std::chrono::milliseconds(700);
+    CardTable table = deal(FortyHandClock, 40);
+    host.clearLog();
+    startTurn(table, 0); // Ace
+    EXPECT_TRUE(table.turning());
+    EXPECT_EQ(table.hold(), std::chrono::milliseconds(700));
+    EXPECT_EQ(state.winnings, 120);
+    EXPECT_EQ(host.log, (std::vector<std::string>{"draw 0", "cue Paid"}));
+    startTurn(table, 1);
+    EXPECT_FALSE(table.slot(1).faceUp);
+    table.finishTurn(view);
+    EXPECT_FALSE(table.turning());
+    EXPECT_EQ(host.log, (std::vector<std::string>{"draw 0", "cue Paid", "label", "label"}));
+}
+
+TEST_F(CardTableTest, withSoundOffALosingCardStillHoldsTheGameForTheSecondsPause)
+{
+    state.sound = false;
+    CardTable table = deal(FortyHandClock, 40);
+    startTurn(table, 4);
+    EXPECT_EQ(table.hold(), std::chrono::milliseconds(1000));
 }
 
 TEST_F(CardTableTest, aTurnedCardOrAHandOverTurnsNothingButStillShowsTheWinnings)

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // PyramidBoard: the rules of the Pyramid - the fifteen hidden labels and their shuffle, the two
 // hints about the "5X", what opening a square does to the winnings, the buttons' effect on the
-// game and the final tally. It knows no window system; a PyramidView shows what it changes.
+// game and the final tally. It knows no window system and never waits: a PyramidView shows what it
+// changes, and the window times how long an opened square holds the game, then calls finishHold.
 #pragma once
 
-#include "game/double_or_nothing_round.h"
-#include "game/game_context.h"
+#include "double_or_nothing_round.h"
+#include "game_context.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -42,7 +44,8 @@ public:
     virtual ~PyramidView() = default;
     virtual void showSquare(int square) = 0; // at once
     virtual void showWinnings() = 0;
-    virtual void showHint(const std::string& text) = 0; // returns when the player has read it
+    // Shows the hint and returns at once; once the player has read it, the window calls hintRead.
+    virtual void showHint(const std::string& text) = 0;
 };
 
 class PyramidBoard
@@ -51,8 +54,22 @@ public:
     // Creating the window: reseeds, notes the winnings, shuffles the labels and writes the hints.
     explicit PyramidBoard(GameContext& context);
 
-    // A square clicked: opens it when there is something to play for and it is still closed.
+    // A square clicked: opens it when there is something to play for, it is still closed and no
+    // other square is being opened. The square shows open, the winnings change and its cue starts
+    // at once; its label, the winnings, after "Lose" every square, and a hint follow as the holds
+    // end (finishHold) and as the hint is read (hintRead).
     void open(int square, PyramidView& view);
+
+    // A square is being opened: its cue or the pause after "Lose" holds the game, or its hint is
+    // being read.
+    bool opening() const { return m_stage != Stage::Idle; }
+    // How long the game is held now before finishHold: the cue's hold before the label shows, then
+    // after "Lose" the pause before every square shows. Zero while no hold runs.
+    std::chrono::milliseconds hold() const { return m_hold; }
+    // The hold is over: the opening goes on to its next hold, the hint or its end.
+    void finishHold(PyramidView& view);
+    // The hint shown has been read: the opening is over.
+    void hintRead();
 
     // "&OK", "&Card Game" and the window's close, as the round takes them.
     DoubleOrNothingRound& round() { return m_round; }
@@ -66,14 +83,25 @@ public:
     // Each hint is one whole English sentence, marked for translation in PyramidHintContext.
     const std::string& firstHintText() const { return m_firstHintText; }
     const std::string& secondHintText() const { return m_secondHintText; }
-    // A square is being opened: its cue, the pause after "Lose" or a hint is still running.
-    bool opening() const { return m_opening; }
 
 private:
+    enum class Stage
+    {
+        Idle,
+        CueHold,   // the square shows open, its label not yet
+        LossPause, // "Lose" shows, the other squares not yet
+        HintShown, // the hint waits to be read
+    };
+
     static std::size_t index(int square) { return static_cast<std::size_t>(square); }
     void shuffle();
     void writeHints();
-    void applyLabel(int square);
+    // Applies the square's effect and starts its cue; returns how long the cue holds the game.
+    std::chrono::milliseconds applyLabel(int square);
+    void showLabel(PyramidView& view);
+    void showEverySquare(PyramidView& view);
+    // The last step of an opening: the hint of a hint square, else the opening's end.
+    void offerHint(PyramidView& view);
 
     GameContext& m_context;
     DoubleOrNothingRound m_round;
@@ -84,7 +112,9 @@ private:
     int m_secondHintSquare = -1;
     std::string m_firstHintText;
     std::string m_secondHintText;
-    bool m_opening = false;
+    Stage m_stage = Stage::Idle;
+    int m_openingSquare = -1;
+    std::chrono::milliseconds m_hold{0};
 };
 
 } // namespace zantaro

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the Pyramid, headless: the shuffle, the hints, the squares' effects and the tally.
-#include "game_on_host.h"
+#include "game/pyramid_board.h"
 #include "support/recording_host.h"
-#include "ui/pyramid/pyramid_board.h"
+#include "ui/double_or_nothing/game_on_host.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -16,7 +16,7 @@ namespace {
 // squares numbered 2 and 14.
 constexpr std::int64_t FiveUnderSevenClock = 1014;
 
-// Logs what the board shows into the host's log, so it reads in order with the cues and waits.
+// Logs what the board shows into the host's log, so it reads in order with the cues and holds.
 class RecordingPyramidView : public PyramidView
 {
 public:
@@ -55,10 +55,25 @@ struct PyramidBoardTest : ::testing::Test, GameOnHost<RecordingHost>
         return -1;
     }
 
-    void open(PyramidBoard& board, int square)
+    void startOpening(PyramidBoard& board, int square)
     {
         view.board = &board;
         board.open(square, view);
+    }
+
+    // Opens a square and sees the opening through as the window does: each hold ends, noted in the
+    // log, and a hint shown is read.
+    void open(PyramidBoard& board, int square)
+    {
+        startOpening(board, square);
+        while (board.opening()) {
+            if (board.hold() > std::chrono::milliseconds{0}) {
+                host.log.push_back("hold " + std::to_string(board.hold().count()));
+                board.finishHold(view);
+            } else {
+                board.hintRead();
+            }
+        }
     }
 };
 
@@ -163,7 +178,7 @@ TEST_F(PyramidBoardTest, loseFirstZeroesTheWinningsAndOpensEverySquareAfterTheSe
     PyramidBoard board = create(FiveUnderSevenClock, 40);
     host.clearLog();
     open(board, 2);
-    const std::vector<std::string> start{"square 2 open", "cue Loss", "label", "square 2 label", "wait 1000"};
+    const std::vector<std::string> start{"square 2 open", "cue Loss", "label", "square 2 label", "hold 1000"};
     ASSERT_GE(host.log.size(), start.size() + SquareCount);
     EXPECT_EQ(std::vector<std::string>(host.log.begin(), host.log.begin() + 5), start);
     EXPECT_EQ(host.log.back(), "square 14 label");
@@ -174,6 +189,35 @@ TEST_F(PyramidBoardTest, loseFirstZeroesTheWinningsAndOpensEverySquareAfterTheSe
     }
     board.round().settle();
     EXPECT_EQ(state.doubleOrNothingWon, -35);
+}
+
+TEST_F(PyramidBoardTest, aSynchronousCueHoldsTheLabelAndTheWinningsBackUntilItEnds)
+{
+    host.synchronousCueLength = std::chrono::milliseconds(600);
+    PyramidBoard board = create(FiveUnderSevenClock, 10);
+    host.clearLog();
+    startOpening(board, 8); // 2X
+    EXPECT_TRUE(board.opening());
+    EXPECT_EQ(board.hold(), std::chrono::milliseconds(600));
+    EXPECT_EQ(state.winnings, 20);
+    EXPECT_FALSE(board.labelShown(8));
+    startOpening(board, 0); // refused while the cue holds the game
+    EXPECT_EQ(host.log, (std::vector<std::string>{"square 8 open", "cue Win"}));
+    board.finishHold(view);
+    EXPECT_FALSE(board.opening());
+    EXPECT_EQ(host.log, (std::vector<std::string>{"square 8 open", "cue Win", "label", "square 8 label"}));
+}
+
+TEST_F(PyramidBoardTest, theOpeningLastsUntilTheHintIsRead)
+{
+    PyramidBoard board = create(FiveUnderSevenClock, 10);
+    startOpening(board, 1);
+    EXPECT_TRUE(board.opening());
+    EXPECT_EQ(board.hold(), std::chrono::milliseconds{0});
+    startOpening(board, 8);
+    EXPECT_FALSE(board.opened(8));
+    board.hintRead();
+    EXPECT_FALSE(board.opening());
 }
 
 TEST_F(PyramidBoardTest, afterALossAndOnAnOpenSquareClicksDoNothing)
