@@ -39,6 +39,7 @@ public:
     struct promise_type
     {
         std::coroutine_handle<> caller; // the script that awaits this one, if any
+        bool callerSuspended = false;   // this script waited, so its end resumes the caller
         std::exception_ptr failure;
 
         Script get_return_object() { return Script(Handle::from_promise(*this)); }
@@ -50,8 +51,8 @@ public:
                 bool await_ready() noexcept { return false; }
                 std::coroutine_handle<> await_suspend(std::coroutine_handle<promise_type> done) noexcept
                 {
-                    const std::coroutine_handle<> caller = done.promise().caller;
-                    return caller ? caller : std::noop_coroutine();
+                    const promise_type& promise = done.promise();
+                    return promise.callerSuspended ? promise.caller : std::noop_coroutine();
                 }
                 void await_resume() noexcept {}
             };
@@ -88,12 +89,19 @@ public:
             std::rethrow_exception(m_handle.promise().failure);
     }
 
-    // co_await: the awaiting script goes on when this one has ended.
+    // co_await: the awaiting script goes on when this one has ended. A script that ends without
+    // waiting returns here and the caller simply goes on, so that a long series of them (free
+    // spins that nobody watches) never deepens the stack; only one that waited resumes its caller.
     bool await_ready() const noexcept { return false; }
-    std::coroutine_handle<> await_suspend(std::coroutine_handle<> caller) noexcept
+    bool await_suspend(std::coroutine_handle<> caller)
     {
-        m_handle.promise().caller = caller;
-        return m_handle;
+        promise_type& promise = m_handle.promise();
+        promise.caller = caller;
+        m_handle.resume();
+        if (m_handle.done())
+            return false;
+        promise.callerSuspended = true;
+        return true;
     }
     void await_resume() const { rethrowFailure(); }
 
