@@ -18,9 +18,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -103,10 +105,12 @@ public:
 constexpr std::int64_t WinningSpinClock = 11000;
 constexpr std::int64_t LosingSpinClock = 2000;
 
-double idleCpuSeconds(FrameTimingClock& clock)
+double idleCpuSeconds()
 {
     const double start = cpuSeconds();
-    clock.waitUntil(clock.tickCount() + std::chrono::seconds(5));
+    QEventLoop idle;
+    QTimer::singleShot(std::chrono::seconds(5), &idle, &QEventLoop::quit);
+    idle.exec();
     return cpuSeconds() - start;
 }
 
@@ -234,13 +238,13 @@ int main(int argc, char** argv)
 
     // Idle after the win: the bonus lamp blinks and the winning line flashes.
     const bool lineFlashes = window.isTimerActive(zantaro::GameTimer::LineFlash);
-    const double flashingCpu = idleCpuSeconds(clock);
+    const double flashingCpu = idleCpuSeconds();
     // Idle after a second spin that loses: only the bonus lamp blinks.
     clock.timeOfDay = LosingSpinClock;
     playSpin(window);
     const bool onlyTheLamp = !window.isTimerActive(zantaro::GameTimer::LineFlash) &&
                              window.isTimerActive(zantaro::GameTimer::LampBlink);
-    const double idleCpu = idleCpuSeconds(clock);
+    const double idleCpu = idleCpuSeconds();
 
     const QScreen* screen = window.screen();
     const std::string mode =

@@ -65,18 +65,6 @@ struct GameContext
         return {waiting, ScriptWait::Kind::Pause, deadline};
     }
 
-    // Plays a cue and waits while it holds the game (the double-or-nothing windows, until they
-    // time their holds themselves).
-    void playCue(SoundCue cue)
-    {
-        const std::chrono::milliseconds hold = startCue(cue);
-        if (hold > std::chrono::milliseconds{0})
-            wait(hold);
-    }
-
-    // Waits the given time while the window stays live.
-    void wait(std::chrono::milliseconds duration) { host.clock.waitUntil(host.clock.tickCount() + duration); }
-
     void reseed()
     {
         reseededAt = host.clock.millisecondsSinceMidnightUtc();

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // GameHost: everything the rules need from the outside world, split by job so that a fake
-// implements only what its test needs - the clock and its waits, the presenter that draws what
+// implements only what its test needs - the clock, the presenter that draws what
 // the game changed, the window's timers, the sound, the prompts (messages and the modal games)
 // and the storage of the running game. The main window hands in small parts of its own; a fake may
 // be all six at once.
@@ -23,9 +23,6 @@ public:
     virtual ~GameClock() = default;
     virtual std::int64_t millisecondsSinceMidnightUtc() = 0;
     virtual std::chrono::milliseconds tickCount() = 0;
-    // Handles input and timers until tickCount() reaches the deadline; returns at once when it
-    // already has.
-    virtual void waitUntil(std::chrono::milliseconds deadline) = 0;
 };
 
 // Draws what the game changed, one item at a time, or the whole window.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "clock.h"
 
-#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QTimer>
@@ -50,21 +49,6 @@ CalendarDate SystemClock::today()
 {
     const QDate date = QDate::currentDate();
     return {date.year(), date.month(), date.day()};
-}
-
-// The wait hands the thread to the event dispatcher directly rather than running a nested
-// QEventLoop: once the application has been told to quit, a QEventLoop returns at once, and the
-// wait would turn into a busy loop. A pending precise timer guarantees that the dispatcher wakes.
-void SystemClock::waitUntil(std::chrono::milliseconds deadline)
-{
-    QTimer wake;
-    wake.setTimerType(Qt::PreciseTimer);
-    wake.setSingleShot(true);
-    for (auto now = tickCount(); now < deadline; now = tickCount()) {
-        wake.start(deadline - now);
-        while (wake.isActive())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
 }
 
 } // namespace zantaro

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Clock: the time the game reads - a monotonic tick for pacing, the time of day for reseeding, the
-// calendar date - and the wait that keeps the window live until a deadline. The system clock
-// waits in the event loop; tests substitute a clock that they move themselves.
+// calendar date - and the call at a deadline that moves a running spin on. The system clock calls
+// from the event loop on a precise timer; tests substitute a clock that they move themselves.
 #pragma once
 
 #include "game/calendar_date.h"
@@ -31,8 +31,6 @@ public:
     std::chrono::milliseconds tickCount() override;
     std::int64_t millisecondsSinceMidnightUtc() override;
     CalendarDate today() override;
-    // Blocks in the event dispatcher, woken by a precise timer: no busy polling.
-    void waitUntil(std::chrono::milliseconds deadline) override;
     // A precise single-shot timer; one that wakes a little early is started again for the rest.
     void callAt(std::chrono::milliseconds deadline, std::function<void()> act) override;
 

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// SystemClock::waitUntil: it returns at its deadline, keeps timers running and stays idle even
-// after the application has been told to quit.
+// SystemClock::callAt: the call comes from the event loop at its deadline, not much later, once;
+// a later call replaces one still pending; and the loop idles while it waits.
 #include "platform/clock.h"
 
 #include <QCoreApplication>
-#include <QTimer>
+#include <QEventLoop>
 #include <chrono>
 #include <ctime>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <vector>
 
 namespace zantaro {
 namespace {
@@ -18,7 +17,7 @@ namespace {
 using namespace std::chrono_literals;
 using std::chrono::milliseconds;
 
-constexpr milliseconds Lateness = 80ms; // how late a wait may return on a busy machine
+constexpr milliseconds Lateness = 80ms; // how late a call may come on a busy machine
 
 milliseconds processCpuTime()
 {
@@ -28,72 +27,56 @@ milliseconds processCpuTime()
                                                     std::chrono::nanoseconds(time.tv_nsec));
 }
 
-TEST(SystemClockTest, successiveWaitsEachReturnAtTheirDeadlineNotMuchLater)
+// Runs the event loop until `done` is true.
+void runUntil(const bool& done)
+{
+    while (!done)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+TEST(SystemClockTest, successiveCallsEachComeAtTheirDeadlineNotMuchLater)
 {
     SystemClock clock;
     const milliseconds start = clock.tickCount();
     for (const milliseconds deadline : {start + 30ms, start + 60ms, start + 90ms, start + 120ms}) {
-        clock.waitUntil(deadline);
-        const milliseconds returned = clock.tickCount();
-        EXPECT_GE(returned, deadline);
-        EXPECT_LT(returned, deadline + Lateness);
+        std::optional<milliseconds> calledAt;
+        clock.callAt(deadline, [&] { calledAt = clock.tickCount(); });
+        EXPECT_FALSE(calledAt.has_value()) << "called from within callAt";
+        while (!calledAt)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        EXPECT_GE(*calledAt, deadline);
+        EXPECT_LT(*calledAt, deadline + Lateness);
     }
 }
 
-TEST(SystemClockTest, aWaitWhoseDeadlineHasPassedReturnsAtOnce)
+TEST(SystemClockTest, aDeadlineThatHasPassedIsCalledFromTheEventLoopAtOnce)
 {
     SystemClock clock;
     const milliseconds before = clock.tickCount();
-    clock.waitUntil(before - 10ms);
-    EXPECT_LT(clock.tickCount(), before + 10ms);
+    bool called = false;
+    clock.callAt(before - 10ms, [&] { called = true; });
+    EXPECT_FALSE(called);
+    runUntil(called);
+    EXPECT_LT(clock.tickCount(), before + Lateness);
 }
 
-TEST(SystemClockTest, timersFireDuringAWait)
+TEST(SystemClockTest, aLaterCallReplacesThePendingOneAndTheWaitIdles)
 {
     SystemClock clock;
-    std::optional<milliseconds> firedAt;
-    QTimer::singleShot(5ms, [&] { firedAt = clock.tickCount(); });
-    const milliseconds deadline = clock.tickCount() + 30ms;
-    clock.waitUntil(deadline);
-    ASSERT_TRUE(firedAt.has_value());
-    EXPECT_LT(*firedAt, deadline);
-}
-
-// Run in a child process, so that the quitting application does not outlive the test.
-TEST(SystemClockTest, aWaitAfterTheApplicationWasToldToQuitStillBlocksIdlyUntilItsDeadline)
-{
-    struct Measured
-    {
-        milliseconds waited;
-        milliseconds cpu;
-    };
-    int pipeEnds[2];
-    ASSERT_EQ(::pipe(pipeEnds), 0);
-    const pid_t child = ::fork();
-    ASSERT_NE(child, -1);
-    if (child == 0) {
-        ::close(pipeEnds[0]);
-        ::alarm(10); // a hung wait ends the child instead of the test run
-        QCoreApplication::exit(0);
-        SystemClock clock;
-        const milliseconds deadline = clock.tickCount() + 100ms;
-        const milliseconds cpuBefore = processCpuTime();
-        clock.waitUntil(deadline);
-        const Measured measured{clock.tickCount() - (deadline - 100ms), processCpuTime() - cpuBefore};
-        const bool sent = ::write(pipeEnds[1], &measured, sizeof measured) == sizeof measured;
-        ::_exit(sent ? 0 : 1);
-    }
-    ::close(pipeEnds[1]);
-    Measured measured{};
-    const ssize_t received = ::read(pipeEnds[0], &measured, sizeof measured);
-    ::close(pipeEnds[0]);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
-    ASSERT_EQ(received, static_cast<ssize_t>(sizeof measured));
-    EXPECT_GE(measured.waited, 100ms);
-    EXPECT_LT(measured.waited, 100ms + Lateness);
-    EXPECT_LT(measured.cpu * 10, measured.waited * 4) << "CPU time " << measured.cpu.count() << " ms";
+    std::vector<int> calls;
+    clock.callAt(clock.tickCount() + 20ms, [&] { calls.push_back(1); });
+    clock.callAt(clock.tickCount() + 100ms, [&] { calls.push_back(2); });
+    const milliseconds cpuBefore = processCpuTime();
+    const milliseconds waitedFrom = clock.tickCount();
+    bool done = false;
+    clock.callAt(clock.tickCount() + 100ms, [&] {
+        calls.push_back(3);
+        done = true;
+    });
+    runUntil(done);
+    EXPECT_EQ(calls, std::vector<int>{3});
+    const milliseconds waited = clock.tickCount() - waitedFrom;
+    EXPECT_LT((processCpuTime() - cpuBefore) * 10, waited * 4);
 }
 
 } // namespace

@@ -91,7 +91,7 @@ public:
     void passWait(const ScriptWait& wait);
     // A wait of the game's own: logged as "wait N" (the time asked for), the clock moved past the
     // deadline by waitOvershoot, then onWait called.
-    void waitUntil(std::chrono::milliseconds deadline) override;
+    void waitUntil(std::chrono::milliseconds deadline);
     // A synchronous cue's hold: the clock moves on without a "wait" line.
     void holdUntil(std::chrono::milliseconds deadline);
 

@@ -3,13 +3,13 @@
 // its window, no two texts overlap, the mnemonics of a window's buttons differ, the title is the
 // language's own, and the Pyramid's painted labels and instructions fit their places.
 #include "support/named_cases.h"
+#include "support/recording_host.h"
 #include "translations/translations.h"
 #include "ui/card_game/card_game_window.h"
 #include "ui/dialogs/borrow_dialog.h"
 #include "ui/dialogs/recording_slot_store.h"
 #include "ui/dialogs/statistics_window.h"
 #include "ui/double_or_nothing/game_on_host.h"
-#include "ui/double_or_nothing/qt_recording_host.h"
 #include "ui/history/history_window.h"
 #include "ui/pyramid/pyramid_square.h"
 #include "ui/pyramid/pyramid_window.h"
@@ -30,7 +30,7 @@ namespace zantaro::testing {
 namespace {
 
 // Everything a window reads, kept alive while it is open.
-struct WindowGame : GameOnHost<QtRecordingHost>
+struct WindowGame : GameOnHost<RecordingHost>
 {
     WindowGame() { state.winnings = 40; }
     RecordingSlotStore savedGames{state};

@@ -33,7 +33,6 @@ public:
 
     std::int64_t millisecondsSinceMidnightUtc() override { return m_clock.next(); }
     std::chrono::milliseconds tickCount() override { return m_view.clock.tickCount(); }
-    void waitUntil(std::chrono::milliseconds deadline) override { m_view.clock.waitUntil(deadline); }
 
     bool playDoubleOrNothing(DoubleOrNothingGame game) override
     {

@@ -17,7 +17,6 @@ class SilentHost : public GameClock,
 public:
     std::int64_t millisecondsSinceMidnightUtc() override { return 0; }
     std::chrono::milliseconds tickCount() override { return std::chrono::milliseconds{0}; }
-    void waitUntil(std::chrono::milliseconds) override {}
     bool showsAnimation() const override { return false; }
 
     void drawWheelCell(int) override {}

@@ -104,7 +104,6 @@ public:
 
     // Prompts
     void showMessage(const Message& message) override;
-    void showMessage(const QString& text);
     bool playDoubleOrNothing(DoubleOrNothingGame game) override;
     void closeDoubleOrNothing() override;
     // GameStorage
@@ -133,7 +132,7 @@ private:
     void runUpdateReminder();
     void reportWriteFailure(const QString& message);
     // A message box over the window that nothing waits for.
-    void openMessageBox(QMessageBox::Icon icon, const QString& text);
+    QMessageBox* openMessageBox(QMessageBox::Icon icon, const QString& text);
     static QString writeFailureText(const std::string& path);
     static QString updateReminderQuestion();
     void flipToggle(int number, GameOption option);

@@ -159,8 +159,12 @@ void MainWindow::openWebSite()
 {
     if (openWebPage(gameWebPage()))
         return;
-    QMessageBox::critical(this, windowTitle(), tr("Could not find a web browser on your system!"));
-    QMessageBox::information(this, windowTitle(), tr("Please visit Hollowmere at:  %1").arg(homeWebPage()));
+    // The address follows once the player has read that no browser was found.
+    QMessageBox* noBrowser =
+        openMessageBox(QMessageBox::Critical, tr("Could not find a web browser on your system!"));
+    connect(noBrowser, &QMessageBox::finished, this, [this] {
+        openMessageBox(QMessageBox::Information, tr("Please visit Hollowmere at:  %1").arg(homeWebPage()));
+    });
 }
 
 void MainWindow::showAbout()

@@ -17,16 +17,12 @@ void MainWindow::showMessage(const Message& message)
     openMessageBox(QMessageBox::Information, messageText(message));
 }
 
-void MainWindow::showMessage(const QString& text)
-{
-    QMessageBox::information(this, windowTitle(), text);
-}
-
-void MainWindow::openMessageBox(QMessageBox::Icon icon, const QString& text)
+QMessageBox* MainWindow::openMessageBox(QMessageBox::Icon icon, const QString& text)
 {
     auto* box = new QMessageBox(icon, windowTitle(), text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
+    return box;
 }
 
 bool MainWindow::playDoubleOrNothing(DoubleOrNothingGame game)

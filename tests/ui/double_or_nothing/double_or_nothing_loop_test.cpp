@@ -3,7 +3,9 @@
 // window opens them: switching between the games, and the amount finally paid.
 #include "game/payout.h"
 #include "game_on_host.h"
-#include "qt_recording_host.h"
+#include "manual_hold_timer.h"
+#include "modal_windows.h"
+#include "support/recording_host.h"
 #include "ui/card_game/card_game_window.h"
 #include "ui/pyramid/pyramid_square.h"
 #include "ui/pyramid/pyramid_window.h"
@@ -20,7 +22,16 @@ namespace {
 constexpr std::int64_t PyramidClock = 1014; // "Lose" behind square 2
 constexpr std::int64_t CardClock = 1001;    // the joker in slot 9
 
-struct DoubleOrNothingLoopTest : ::testing::Test, GameOnHost<QtRecordingHost>
+// The holds of the game window open now, which the player's moves pass at once.
+ManualHoldTimer* windowHolds = nullptr;
+
+void passHolds()
+{
+    while (windowHolds->holding())
+        windowHolds->elapse();
+}
+
+struct DoubleOrNothingLoopTest : ::testing::Test, GameOnHost<RecordingHost>
 {
     // What the player does in each window the loop opens, in turn.
     std::deque<std::function<void(QWidget*)>> player;
@@ -34,11 +45,14 @@ struct DoubleOrNothingLoopTest : ::testing::Test, GameOnHost<QtRecordingHost>
             host.clockValue = game == DoubleOrNothingGame::Pyramid ? PyramidClock : CardClock;
             host.reseeds = 0;
             whenModalOpens(next());
+            ManualHolds holds;
+            windowHolds = holds.timer;
             if (game == DoubleOrNothingGame::Pyramid) {
-                PyramidWindow window(context);
+                PyramidWindow window(context, nullptr, std::move(holds.owned));
                 window.exec();
             } else {
-                CardGameWindow window(context, [](int) {});
+                CardGameWindow window(
+                    context, [](int) {}, nullptr, std::move(holds.owned));
                 window.exec();
             }
         };
@@ -69,12 +83,14 @@ void press(QWidget* window, const char* button)
 void openSquare(QWidget* window, int square)
 {
     QTest::mouseClick(static_cast<PyramidWindow*>(window)->square(square), Qt::LeftButton);
+    passHolds();
 }
 
 void turnCard(QWidget* window, int slot)
 {
     const TablePoint at = cardPosition(slot);
     QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(at.x + 30, at.y + 40));
+    passHolds();
 }
 
 TEST_F(DoubleOrNothingLoopTest, theCardGameButtonOpensTheCardTableOnTheSameWinnings)

@@ -26,7 +26,8 @@ public:
         return (timeOfDayAtStart + tick.count()) % 86'400'000;
     }
     CalendarDate today() override { return date; }
-    void waitUntil(std::chrono::milliseconds deadline) override
+    // Handles what is pending, moves to the deadline and lets the test act.
+    void waitUntil(std::chrono::milliseconds deadline)
     {
         QCoreApplication::processEvents();
         if (deadline > tick)

@@ -191,7 +191,10 @@ TEST(Integrity, aCloseWithoutQuestionsDuringASpinClosesTheOpenMessageBoxAndPaysT
             game.window->closeWithoutQuestions();
             --pendingMessageBoxAnswers();
         });
-        game.window->showMessage(QStringLiteral("A box the player has not answered"));
+        QMessageBox box(QMessageBox::Information, QString(),
+                        QStringLiteral("A box the player has not answered"), QMessageBox::Ok,
+                        game.window.get());
+        box.exec(); // a box that holds its caller, as a command's dialog does
     });
     game.spin();
 

@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "qt_recording_host.h"
+#include "modal_windows.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
 
 namespace zantaro::testing {
-
-void QtRecordingHost::waitUntil(std::chrono::milliseconds deadline)
-{
-    RecordingHost::waitUntil(deadline);
-    QCoreApplication::processEvents();
-}
 
 void whenModalOpens(std::function<void(QWidget*)> act)
 {
