@@ -47,7 +47,6 @@ public:
     const ScriptWait& waiting() const { return m_machine.waiting(); }
     void doubleOrNothingClosed() { m_machine.doubleOrNothingClosed(); }
     bool isSpinRequestRunning() const { return m_machine.isSpinRequestRunning(); }
-    void finishAtOnce() { m_machine.finishAtOnce(); }
     void submit(SpinCommand kind, std::function<void()> command)
     {
         m_machine.submit(kind, std::move(command));
