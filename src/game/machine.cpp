@@ -34,15 +34,24 @@ void Machine::requestSpin()
 Script Machine::spinCommand()
 {
     GameState& state = m_context.state;
-    if (acceptBet())
-        co_await runSpin();
-    while (state.autoSpin) {
+    for (;;) {
+        if (acceptBet()) {
+            // One spin, regular or free, followed by the free spins it earns.
+            co_await spinOnce();
+            const bool freeSpinsEarned = state.freeSpinsPending > 0;
+            if (freeSpinsEarned)
+                co_await playFreeSpins();
+            m_context.host.timers.setTimerActive(GameTimer::FreeSpinBlink, false);
+            // The blinking count covered the "Win 3 FREE Spins:" label; it comes back with the series' end.
+            if (freeSpinsEarned)
+                m_context.host.presenter.drawFreeSpinLabel();
+        }
+        if (!state.autoSpin)
+            break;
         if (state.spins % AutoSaveEverySpins == 0 && state.autoSave)
             m_context.host.storage.saveRunningGame();
         m_context.phase = SpinPhase::PausingBetweenAutoSpins;
         co_await m_context.pause(timings::AutoSpinPause);
-        if (acceptBet())
-            co_await runSpin();
     }
     m_context.host.timers.setTimerActive(GameTimer::LampBlink, true);
     m_context.finishAtOnce = false;
@@ -157,18 +166,6 @@ bool Machine::acceptBet()
     return false;
 }
 
-Script Machine::runSpin()
-{
-    co_await spinOnce();
-    bool freeSpinsPlayed = false;
-    if (m_context.state.freeSpinsPending > 0)
-        co_await playFreeSpins(freeSpinsPlayed);
-    m_context.host.timers.setTimerActive(GameTimer::FreeSpinBlink, false);
-    // The blinking count covered the "Win 3 FREE Spins:" label; the label comes back with the series' end.
-    if (freeSpinsPlayed)
-        m_context.host.presenter.drawFreeSpinLabel();
-}
-
 Script Machine::spinOnce()
 {
     GameState& state = m_context.state;
@@ -235,10 +232,9 @@ Script Machine::spinOnce()
 // Each free spin is a whole spin on the free-spin strips, and one that earns more free spins adds
 // them to the same series. The loop plays the series to its end without nesting one spin in
 // another, so a long series cannot exhaust the stack. The next spin brings the normal strips back.
-Script Machine::playFreeSpins(bool& played)
+Script Machine::playFreeSpins()
 {
     GameState& state = m_context.state;
-    played = state.freeSpinsPending > 0;
     while (state.freeSpinsPending > 0) {
         state.freeSpinsPending -= 1;
         addSaturated(state.numberOfBarRolls, 1);

@@ -79,12 +79,9 @@ public:
 
 private:
     Script spinCommand();
-    // One spin, regular or free, followed by the free spins it earns.
-    Script runSpin();
     bool acceptBet();
     Script spinOnce();
-    // Notes in `played` whether any free spin was played.
-    Script playFreeSpins(bool& played);
+    Script playFreeSpins();
     // Goes on with the script from its wait, and ends the spin command when the script has ended.
     void resume();
     void afterScriptStep();
