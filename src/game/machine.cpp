@@ -23,6 +23,7 @@ void Machine::requestSpin()
 {
     if (answerFor(m_context.phase, SpinCommand::Spin) != CommandAnswer::ActNow)
         return;
+    // Never Idle from the command's first step on, so that nothing acts on half a spin.
     m_context.phase = SpinPhase::Turning;
     m_script = spinCommand();
     m_resuming = true;

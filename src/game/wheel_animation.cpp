@@ -24,7 +24,6 @@ Script WheelAnimation::run(std::array<int, WheelCount> motionOffsets)
 {
     m_motionOffsets = motionOffsets;
     m_finished.fill(false);
-    m_context.phase = SpinPhase::Turning;
     co_await runFrames();
     if (m_context.state.stopRequested || m_context.finishAtOnce) {
         m_context.phase = SpinPhase::Stopping;
