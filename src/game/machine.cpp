@@ -26,10 +26,7 @@ void Machine::requestSpin()
     // Never Idle from the command's first step on, so that nothing acts on half a spin.
     m_context.phase = SpinPhase::Turning;
     m_script = spinCommand();
-    m_resuming = true;
-    m_script.start();
-    m_resuming = false;
-    afterScriptStep();
+    runScript(m_script.handle());
 }
 
 Script Machine::spinCommand()
@@ -61,11 +58,7 @@ Script Machine::spinCommand()
 void Machine::advance(std::chrono::milliseconds now)
 {
     // A timed wait that has ended is over; the script may then go straight into another that has.
-    const auto timed = [this] {
-        const ScriptWait::Kind kind = m_context.waiting.kind;
-        return kind == ScriptWait::Kind::Pause || kind == ScriptWait::Kind::CueHold;
-    };
-    while (!m_resuming && timed() && m_context.waiting.until <= now)
+    while (!m_resuming && m_context.waiting.timed() && m_context.waiting.until <= now)
         resume();
 }
 
@@ -87,19 +80,17 @@ void Machine::doubleOrNothingClosed()
 
 void Machine::resume()
 {
-    const std::coroutine_handle<> point = std::exchange(m_context.waiting, {}).resumePoint;
-    m_resuming = true;
-    point.resume();
-    m_resuming = false;
-    afterScriptStep();
+    runScript(std::exchange(m_context.waiting, {}).resumePoint);
 }
 
-void Machine::afterScriptStep()
+void Machine::runScript(std::coroutine_handle<> from)
 {
+    m_resuming = true;
+    from.resume();
+    m_resuming = false;
     if (!m_script.done()) {
-        const ScriptWait& waiting = m_context.waiting;
-        if (waiting.kind == ScriptWait::Kind::Pause || waiting.kind == ScriptWait::Kind::CueHold)
-            m_context.host.timers.wakeAt(waiting.until);
+        if (m_context.waiting.timed())
+            m_context.host.timers.wakeAt(m_context.waiting.until);
         return;
     }
     const Script ended = std::move(m_script);

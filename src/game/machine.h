@@ -82,9 +82,10 @@ private:
     bool acceptBet();
     Script spinOnce();
     Script playFreeSpins();
-    // Goes on with the script from its wait, and ends the spin command when the script has ended.
+    // Goes on with the script from its wait.
     void resume();
-    void afterScriptStep();
+    // Runs the script from `from` to its next wait, or ends the spin command when it has ended.
+    void runScript(std::coroutine_handle<> from);
     bool acceptBetChange(bool allowed);
     void clearLineHighlight(int line);
 

@@ -26,6 +26,9 @@ struct ScriptWait
     Kind kind = Kind::Nothing;
     std::chrono::milliseconds until{0}; // for Pause and CueHold
     std::coroutine_handle<> resumePoint;
+
+    // A wait that ends at `until`, rather than on an answer.
+    bool timed() const { return kind == Kind::Pause || kind == Kind::CueHold; }
 };
 
 // Frames for scripts: blocks of a few sizes kept for reuse on this thread, so that the million
@@ -81,6 +84,8 @@ public:
 
     // Runs the script from its start until its first wait (or its end).
     void start() { m_handle.resume(); }
+    // Where the script starts, for a runner that resumes it itself.
+    std::coroutine_handle<> handle() const { return m_handle; }
     bool done() const { return !m_handle || m_handle.done(); }
     // Passes on what went wrong inside the script once it has ended.
     void rethrowFailure() const
