@@ -23,7 +23,7 @@ SoundCue automaticLoser(GameContext& context)
     for (int wheel = 0; wheel < WheelCount; ++wheel)
         state.reelStrips[wheel][state.wheelPos[wheel]] = AutomaticLoserBlanks[wheel];
     for (int wheel = 0; wheel < WheelCount; ++wheel)
-        context.host.presenter.drawWheelCell(wheel);
+        context.changed(Piece::Wheel, wheel);
     return SoundCue::AutoLoser;
 }
 
@@ -34,14 +34,14 @@ SoundCue increaseBonusPool(GameContext& context)
     state.spinReport.push_back({MessageId::BonusPoolIncreased, increase});
     addSaturated(state.bellPool, increase);
     context.note(SpinEventKind::BonusPoolIncrease, increase);
-    context.host.presenter.drawBonusPool();
+    context.changed(Piece::BonusPool);
     return SoundCue::Award;
 }
 
 Script relightFruit(GameContext& context, std::int32_t& counter, std::int32_t value)
 {
     counter = value;
-    context.host.presenter.drawBonusPyramid();
+    context.changed(Piece::BonusPyramid);
     co_await context.cue(SoundCue::FruitLine);
 }
 
@@ -73,7 +73,7 @@ Script countBellLine(GameContext& context, int line)
 {
     context.note(SpinEventKind::BellLine, line);
     addSaturated(context.state.lightning, -1);
-    context.host.presenter.drawLightningRow();
+    context.changed(Piece::LightningRow);
     co_await context.cue(SoundCue::BellLine);
 }
 
@@ -83,7 +83,7 @@ Script winBellPool(GameContext& context)
     co_await context.cue(SoundCue::BellPoolWin);
     for (int lit = 1; lit <= 3; ++lit) {
         state.lightning = lit;
-        context.host.presenter.drawLightningRow();
+        context.changed(Piece::LightningRow);
         co_await context.cue(SoundCue::BellLine);
     }
     const std::int64_t won = static_cast<std::int64_t>(state.bellPool) * (state.doublePayoff ? 2 : 1);
@@ -92,7 +92,7 @@ Script winBellPool(GameContext& context)
     addSaturated(state.bellPoolWon, won);
     context.note(SpinEventKind::BellPoolWon, saturated32(won));
     state.bellPool = FreshBellPool;
-    context.host.presenter.repaintWindow();
+    context.changed(Piece::Window);
 }
 
 bool countFruitLine(GameContext& context, int matchedRow)
@@ -106,7 +106,7 @@ bool countFruitLine(GameContext& context, int matchedRow)
         return false;
     context.note(SpinEventKind::FruitLine, matchedRow);
     *counter -= 1;
-    context.host.presenter.drawBonusPyramid();
+    context.changed(Piece::BonusPyramid);
     return true;
 }
 

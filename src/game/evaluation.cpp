@@ -38,7 +38,7 @@ Script evaluate(GameContext& context, PayTable table)
         context.reseed();
     state.firstWinningLine = -1;
     state.spinReport.clear();
-    context.highlightTicks = 0;
+    context.view.highlightTicks = 0;
 
     if (const std::optional<SoundCue> cue = applyLampOutcome(context))
         co_await context.cue(*cue);

@@ -34,6 +34,8 @@ public:
     Game(GameHost host, GameState start = startupGameState());
 
     const GameState& state() const { return m_state; }
+    // What the picture shows beyond the state: the wheels' looks, the readout, the blinks.
+    const SpinView& spinView() const { return m_machine.view(); }
 
     // Makes the given game the running one: a prepared game, as a loaded slot is.
     void open(const GameState& game) { m_state = game; }

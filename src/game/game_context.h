@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // GameContext: the game state, its host and the random generator that the rules work on together,
 // with the few helpers every rule uses (cues that respect the Sound option, the waits of a spin
-// command's script, reseeding) and the spin command's phase.
+// command's script, reseeding, the notice of a changed piece) and the spin command's phase.
 #pragma once
 
 #include "game_state.h"
@@ -35,10 +35,17 @@ struct GameContext
     ScriptWait waiting{};
     // Set when the open double-or-nothing window has closed and its result is in the state.
     bool doubleOrNothingAnswered = false;
-    // The flash of the paying lines after a win: flashes of the line shown so far, and whether
-    // its highlight is drawn.
-    std::int32_t highlightTicks = 0;
-    bool highlightPhase = false;
+    // What the picture shows beyond the state; the presenter draws from both.
+    SpinView view{};
+
+    // Tells the presenter to draw a piece of the picture again.
+    void changed(Piece piece, int index = 0) { host.presenter.changed({piece, index}, view); }
+    // Shows the winnings as they stand in the readout, or erases it.
+    void showWinnings(bool shown)
+    {
+        view.winningsShown = shown;
+        changed(Piece::Winnings);
+    }
 
     // Starts a cue when the Sound option is on; returns how long it holds the game.
     std::chrono::milliseconds startCue(SoundCue cue)

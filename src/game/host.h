@@ -8,6 +8,7 @@
 
 #include "message.h"
 #include "sound_cue.h"
+#include "spin_view.h"
 
 #include <chrono>
 #include <concepts>
@@ -25,7 +26,7 @@ public:
     virtual std::chrono::milliseconds tickCount() = 0;
 };
 
-// Draws what the game changed, one item at a time, or the whole window.
+// Draws the pieces of the picture the game changed, from the game's state and the spin's view.
 class Presenter
 {
 public:
@@ -33,31 +34,7 @@ public:
     // False when nobody watches the wheels (the simulator): the spin then skips the frames of its
     // animation and keeps only their effect on the game - the lamp draws.
     virtual bool showsAnimation() const { return true; }
-
-    virtual void drawWheelCell(int wheel) = 0;
-    virtual void drawLamp(int lamp) = 0;
-    virtual void drawCredits() = 0;
-    virtual void drawBonusPool() = 0;
-    virtual void drawLightningRow() = 0;
-    virtual void drawBonusPyramid() = 0;
-    virtual void drawLinesPlayed() = 0;
-    virtual void drawCoinsPerLine() = 0;
-    virtual void drawCoinsPlayed() = 0;
-    virtual void drawWinningsReadout(bool show) = 0;
-    virtual void drawCommandCaptions() = 0;
-    // Blinks the count of free spins still to come over the "Win 3 FREE Spins:" label.
-    virtual void drawFreeSpinCount(std::int32_t freeSpinsPending, bool lit) = 0;
-    // Draws the "Win 3 FREE Spins:" label again where the free-spin count blinked over it.
-    virtual void drawFreeSpinLabel() = 0;
-    virtual void repaintWindow() = 0;
-
-    // The wheel animation: a window of the motion strip, the white blank behind a stopping
-    // wheel, and the bounce of a stopped wheel's captured picture.
-    virtual void drawMotionFrame(int wheel, int motionOffset) = 0;
-    virtual void fillWheelBlank(int wheel) = 0;
-    virtual void captureWheel(int wheel) = 0;
-    virtual void drawCapturedWheel(int wheel, int offsetDown) = 0;
-    virtual void drawLineHighlight(int line) = 0;
+    virtual void changed(Change change, const SpinView& view) = 0;
 };
 
 enum class GameTimer

@@ -42,7 +42,7 @@ Script Machine::spinCommand()
             m_context.host.timers.setTimerActive(GameTimer::FreeSpinBlink, false);
             // The blinking count covered the "Win 3 FREE Spins:" label; it comes back with the series' end.
             if (freeSpinsEarned)
-                m_context.host.presenter.drawFreeSpinLabel();
+                m_context.changed(Piece::FreeSpinLabel);
         }
         if (!state.autoSpin)
             break;
@@ -112,7 +112,7 @@ void Machine::finishAtOnce()
     m_context.finishAtOnce = isSpinRequestRunning();
     if (state.autoSpin) {
         state.autoSpin = false;
-        m_context.host.presenter.drawCommandCaptions();
+        m_context.changed(Piece::CommandCaptions);
     }
     if (m_context.phase == SpinPhase::OfferingDoubleOrNothing)
         m_context.host.prompts.closeDoubleOrNothing();
@@ -154,7 +154,7 @@ bool Machine::acceptBet()
     else
         return true;
     state.autoSpin = false;
-    m_context.host.presenter.drawCommandCaptions();
+    m_context.changed(Piece::CommandCaptions);
     return false;
 }
 
@@ -169,16 +169,16 @@ Script Machine::spinOnce()
     host.timers.setTimerActive(GameTimer::LineFlash, false);
     host.timers.setTimerActive(GameTimer::LampBlink, false);
     if (state.firstWinningLine >= 0)
-        clearLineHighlight(state.firstWinningLine);
+        m_context.changed(Piece::LineCleared, state.firstWinningLine);
     state.doublePayoff = false;
     state.lamps.fill(false);
-    host.presenter.drawLamp(state.bonusLamp);
+    m_context.changed(Piece::Lamp, state.bonusLamp);
 
     if (state.restoreStrips) {
         buildNormalStrips(state);
         state.wheelPos = state.savedWheelPos;
         state.restoreStrips = false;
-        host.presenter.repaintWindow();
+        m_context.changed(Piece::Window);
     }
     if (state.freeSpinMode) {
         host.timers.setTimerActive(GameTimer::FreeSpinBlink, true);
@@ -187,8 +187,8 @@ Script Machine::spinOnce()
         addSaturated(state.credits, -bet);
         addSaturated(state.totalBets, bet);
     }
-    host.presenter.drawCredits();
-    host.presenter.drawWinningsReadout(false);
+    m_context.changed(Piece::Credits);
+    m_context.showWinnings(false);
 
     std::array<int, WheelCount> motionOffsets{};
     drawStops(state, m_context.random, motionOffsets);
@@ -257,8 +257,8 @@ void Machine::addLine()
     if (!acceptBetChange(state.linesPlayed < MaxBetFactor && newBet <= state.credits))
         return;
     state.linesPlayed += 1;
-    m_context.host.presenter.drawLinesPlayed();
-    m_context.host.presenter.drawCoinsPlayed();
+    m_context.changed(Piece::LinesPlayed);
+    m_context.changed(Piece::CoinsPlayed);
 }
 
 void Machine::addCoin()
@@ -268,8 +268,8 @@ void Machine::addCoin()
     if (!acceptBetChange(state.coinsPerLine < MaxBetFactor && newBet <= state.credits))
         return;
     state.coinsPerLine += 1;
-    m_context.host.presenter.drawCoinsPerLine();
-    m_context.host.presenter.drawCoinsPlayed();
+    m_context.changed(Piece::CoinsPerLine);
+    m_context.changed(Piece::CoinsPlayed);
 }
 
 void Machine::removeLine()
@@ -278,8 +278,8 @@ void Machine::removeLine()
     if (!acceptBetChange(state.linesPlayed > 0))
         return;
     state.linesPlayed -= 1;
-    m_context.host.presenter.drawLinesPlayed();
-    m_context.host.presenter.drawCoinsPlayed();
+    m_context.changed(Piece::LinesPlayed);
+    m_context.changed(Piece::CoinsPlayed);
 }
 
 void Machine::removeCoin()
@@ -288,8 +288,8 @@ void Machine::removeCoin()
     if (!acceptBetChange(state.coinsPerLine > 0))
         return;
     state.coinsPerLine -= 1;
-    m_context.host.presenter.drawCoinsPlayed();
-    m_context.host.presenter.drawCoinsPerLine();
+    m_context.changed(Piece::CoinsPlayed);
+    m_context.changed(Piece::CoinsPerLine);
 }
 
 void Machine::newGame()
@@ -297,7 +297,7 @@ void Machine::newGame()
     resetGame(m_context.state);
     if (m_history)
         m_history->clear();
-    m_context.host.presenter.repaintWindow();
+    m_context.changed(Piece::Window);
 }
 
 void Machine::leaveLastSpin()
@@ -305,16 +305,16 @@ void Machine::leaveLastSpin()
     GameState& state = m_context.state;
     m_context.host.timers.setTimerActive(GameTimer::LineFlash, false);
     state.firstWinningLine = -1;
-    m_context.highlightTicks = 0;
-    m_context.highlightPhase = false;
-    m_context.host.presenter.drawWinningsReadout(false);
+    m_context.view.highlightTicks = 0;
+    m_context.view.highlightPhase = false;
+    m_context.showWinnings(false);
 }
 
 void Machine::blinkBonusLamp()
 {
     GameState& state = m_context.state;
     state.lamps[state.bonusLamp] = !state.lamps[state.bonusLamp];
-    m_context.host.presenter.drawLamp(state.bonusLamp);
+    m_context.changed(Piece::Lamp, state.bonusLamp);
 }
 
 void Machine::flashWinningLine()
@@ -322,9 +322,9 @@ void Machine::flashWinningLine()
     GameState& state = m_context.state;
     if (state.firstWinningLine < 0)
         return;
-    if (m_context.highlightTicks >= 6) {
-        clearLineHighlight(state.firstWinningLine);
-        m_context.highlightTicks = 0;
+    if (m_context.view.highlightTicks >= 6) {
+        m_context.changed(Piece::LineCleared, state.firstWinningLine);
+        m_context.view.highlightTicks = 0;
         for (int step = 1; step <= PaylineCount; ++step) {
             const int line = (state.firstWinningLine + step) % PaylineCount;
             if (state.linePay[line] != 0) {
@@ -333,26 +333,18 @@ void Machine::flashWinningLine()
             }
         }
     }
-    m_context.highlightPhase = !m_context.highlightPhase;
-    if (m_context.highlightPhase)
-        m_context.host.presenter.drawLineHighlight(state.firstWinningLine);
+    m_context.view.highlightPhase = !m_context.view.highlightPhase;
+    if (m_context.view.highlightPhase)
+        m_context.changed(Piece::LineHighlight, state.firstWinningLine);
     else
-        clearLineHighlight(state.firstWinningLine);
-    m_context.highlightTicks += 1;
+        m_context.changed(Piece::LineCleared, state.firstWinningLine);
+    m_context.view.highlightTicks += 1;
 }
 
 void Machine::blinkFreeSpinCount()
 {
-    m_freeSpinTextLit = !m_freeSpinTextLit;
-    m_context.host.presenter.drawFreeSpinCount(m_context.state.freeSpinsPending, m_freeSpinTextLit);
-}
-
-void Machine::clearLineHighlight(int line)
-{
-    for (const int wheel : Paylines[line]) {
-        m_context.host.presenter.fillWheelBlank(wheel);
-        m_context.host.presenter.drawWheelCell(wheel);
-    }
+    m_context.view.freeSpinCountLit = !m_context.view.freeSpinCountLit;
+    m_context.changed(Piece::FreeSpinCount);
 }
 
 } // namespace zantaro

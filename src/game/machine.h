@@ -73,6 +73,7 @@ public:
     // Forgets the commands waiting for the running spin command (the program is closing).
     void dropWaitingCommands() { m_waitingCommands.clear(); }
     GameContext& context() { return m_context; }
+    const SpinView& view() const { return m_context.view; }
     // Notes each spin in `history` (the running game's, which a new game empties). Without one, as
     // in the simulator, spins are evaluated without noting what they did.
     void recordHistory(GameHistory& history) { m_history = &history; }
@@ -87,14 +88,12 @@ private:
     // Runs the script from `from` to its next wait, or ends the spin command when it has ended.
     void runScript(std::coroutine_handle<> from);
     bool acceptBetChange(bool allowed);
-    void clearLineHighlight(int line);
 
     GameContext m_context;
     WheelAnimation m_animation;
     GameHistory* m_history = nullptr;
     Script m_script;
     bool m_resuming = false; // the script runs: commands only note what they want
-    bool m_freeSpinTextLit = false;
     std::deque<std::function<void()>> m_waitingCommands;
 };
 

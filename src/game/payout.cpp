@@ -42,13 +42,13 @@ Script presentAndPayWinnings(GameContext& context, PayTable table, std::int32_t&
 {
     GameState& state = context.state;
     const bool regular = table == PayTable::Regular;
-    context.host.presenter.drawWinningsReadout(true);
+    context.showWinnings(true);
     co_await context.cue(SoundCue::Win);
     if (!regular)
         startLineFlashUnlessAutoSpin(context);
     if (state.doubleOn && !context.finishAtOnce)
         co_await offerDoubleOrNothing(context);
-    context.host.presenter.drawWinningsReadout(true);
+    context.showWinnings(true);
     if (regular)
         startLineFlashUnlessAutoSpin(context);
 
@@ -57,7 +57,7 @@ Script presentAndPayWinnings(GameContext& context, PayTable table, std::int32_t&
         co_await countOff(context);
     } else {
         addSaturated(state.credits, state.winnings);
-        context.host.presenter.drawCredits();
+        context.changed(Piece::Credits);
         if (state.winnings > 0)
             co_await context.cue(SoundCue::Paid);
     }
@@ -71,14 +71,14 @@ Script countOff(GameContext& context)
         if (context.finishAtOnce) {
             addSaturated(state.credits, state.winnings);
             state.winnings = 0;
-            context.host.presenter.drawCredits();
+            context.changed(Piece::Credits);
             break;
         }
         const std::int32_t step = countOffStep(state.winnings);
         addSaturated(state.credits, step);
         state.winnings -= step;
         co_await context.cue(SoundCue::CountStep);
-        context.host.presenter.drawCredits();
+        context.changed(Piece::Credits);
         co_await context.pause(timings::CountStep);
     }
     context.phase = SpinPhase::Evaluating;

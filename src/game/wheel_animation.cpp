@@ -18,17 +18,45 @@ constexpr int MotionStepRows = 61;
 // Where the captured wheel is drawn, relative to its resting place, in phases 22 to 29.
 constexpr std::array<int, 8> BounceOffsets{1, 2, 1, 0, -1, -2, -1, 0};
 
+// A wheel from its stop on: stopped, bouncing, then at rest.
+WheelLook settlingLook(int phase)
+{
+    if (phase == StopPhase)
+        return {WheelLook::Kind::Stopped};
+    if (phase <= FinishedPhase) {
+        const int bounceFrame = phase - StopPhase - 1;
+        return {WheelLook::Kind::Bouncing, 0, bounceFrame,
+                BounceOffsets[static_cast<std::size_t>(bounceFrame)]};
+    }
+    return {};
+}
+
+int phaseOf(int wheel, int frame)
+{
+    return frame - FramesBetweenWheelStops * wheel;
+}
+
 } // namespace
+
+WheelLook WheelAnimation::lookAt(int wheel, int frame, int startOffset)
+{
+    if (phaseOf(wheel, frame) >= StopPhase)
+        return settlingLook(phaseOf(wheel, frame));
+    // The strip moves up a step each frame and loops around.
+    const int offset = (startOffset - MotionStepRows * (frame - 1)) % MotionStripRows;
+    return {WheelLook::Kind::Turning, offset < 0 ? offset + MotionStripRows : offset};
+}
 
 Script WheelAnimation::run(std::array<int, WheelCount> motionOffsets)
 {
-    m_motionOffsets = motionOffsets;
-    m_finished.fill(false);
+    m_startOffsets = motionOffsets;
+    m_lastFrame = 0;
     co_await runFrames();
     if (m_context.state.stopRequested || m_context.finishAtOnce) {
         m_context.phase = SpinPhase::Stopping;
         co_await quickFinish();
     }
+    m_context.view.wheels.fill(WheelLook{});
 }
 
 Script WheelAnimation::runFrames()
@@ -45,10 +73,13 @@ Script WheelAnimation::runFrames()
             co_return;
         const std::chrono::milliseconds now = host.clock.tickCount();
         lastFrame = now - due <= timings::FrameJitter ? due : now;
+        m_lastFrame = frame;
         if (frame % LampStepEvery == 0)
             lampStep(true);
-        for (int wheel = 0; wheel < WheelCount; ++wheel)
-            wheelStep(wheel, frame - FramesBetweenWheelStops * wheel);
+        for (int wheel = 0; wheel < WheelCount; ++wheel) {
+            if (phaseOf(wheel, frame) <= FinishedPhase) // a wheel at rest is not drawn again
+                show(wheel, lookAt(wheel, frame, m_startOffsets[wheel]));
+        }
     }
 }
 
@@ -65,8 +96,8 @@ Script WheelAnimation::quickFinish()
 {
     for (int phase = StopPhase; phase <= FinishedPhase; ++phase) {
         for (int wheel = 0; wheel < WheelCount; ++wheel) {
-            if (!m_finished[wheel])
-                wheelStep(wheel, phase);
+            if (phaseOf(wheel, m_lastFrame) < FinishedPhase)
+                show(wheel, settlingLook(phase));
         }
         co_await m_context.pause(timings::QuickFinishStage);
     }
@@ -78,33 +109,20 @@ inline void WheelAnimation::lampStep(bool draw)
     GameState& state = m_context.state;
     state.lamps[state.bonusLamp] = false;
     if (draw)
-        m_context.host.presenter.drawLamp(state.bonusLamp);
+        m_context.changed(Piece::Lamp, state.bonusLamp);
     state.bonusLamp = static_cast<std::int32_t>(m_context.random.random(LampCount));
     state.lamps[state.bonusLamp] = true;
     if (draw)
-        m_context.host.presenter.drawLamp(state.bonusLamp);
+        m_context.changed(Piece::Lamp, state.bonusLamp);
 }
 
-void WheelAnimation::wheelStep(int wheel, int phase)
+// A wheel clicks as it stops.
+void WheelAnimation::show(int wheel, WheelLook look)
 {
-    GameHost& host = m_context.host;
-    if (phase < StopPhase) {
-        int& offset = m_motionOffsets[wheel];
-        host.presenter.drawMotionFrame(wheel, offset);
-        offset -= MotionStepRows;
-        if (offset < 0)
-            offset += MotionStripRows;
-    } else if (phase == StopPhase) {
+    if (look.kind == WheelLook::Kind::Stopped)
         m_context.startCue(SoundCue::Click);
-        host.presenter.fillWheelBlank(wheel);
-        host.presenter.drawWheelCell(wheel);
-    } else if (phase <= FinishedPhase) {
-        if (phase == StopPhase + 1)
-            host.presenter.captureWheel(wheel);
-        host.presenter.drawCapturedWheel(wheel, BounceOffsets[phase - StopPhase - 1]);
-        if (phase == FinishedPhase)
-            m_finished[wheel] = true;
-    }
+    m_context.view.wheels[static_cast<std::size_t>(wheel)] = look;
+    m_context.changed(Piece::Wheel, wheel);
 }
 
 } // namespace zantaro

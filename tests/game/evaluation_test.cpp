@@ -122,11 +122,11 @@ TEST(Evaluation, aSpinWithoutPayingLinesHasNoFirstWinningLine)
 TEST(Evaluation, restartsTheFlashTicksButKeepsTheFlashPhase)
 {
     BoardGame game(boardWith({{2, Cherry}}));
-    game.context().highlightTicks = 5;
-    game.context().highlightPhase = true;
+    game.context().view.highlightTicks = 5;
+    game.context().view.highlightPhase = true;
     game.play(evaluateSpin(game.context()));
-    EXPECT_EQ(game.context().highlightTicks, 0);
-    EXPECT_TRUE(game.context().highlightPhase);
+    EXPECT_EQ(game.context().view.highlightTicks, 0);
+    EXPECT_TRUE(game.context().view.highlightPhase);
     EXPECT_EQ(game.state.firstWinningLine, 5);
 }
 

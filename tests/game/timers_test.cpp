@@ -53,8 +53,8 @@ TEST_P(LineFlash, blinksEachPayingLineForSixTicksInCyclicOrder)
     for (const int line : c.payingLines)
         game.state.linePay[line - 1] = 5;
     game.state.firstWinningLine = c.payingLines.front() - 1;
-    game.context().highlightTicks = 0;
-    game.context().highlightPhase = c.phaseBefore;
+    game.context().view.highlightTicks = 0;
+    game.context().view.highlightPhase = c.phaseBefore;
     std::vector<std::string> ticks;
     for (std::size_t tick = 0; tick < c.ticks.size(); ++tick) {
         game.host.clearLog();

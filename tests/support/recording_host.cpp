@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording_host.h"
 
+#include "game/paytable.h"
+
 #include <algorithm>
 
 namespace zantaro::testing {
@@ -60,19 +62,67 @@ void RecordingHost::record(const std::string& line)
         onRecord(line);
 }
 
-void RecordingHost::drawFreeSpinCount(std::int32_t freeSpinsPending, bool lit)
+void RecordingHost::changed(Change change, const SpinView& view)
 {
-    record("freeSpinCount " + std::string(lit ? "lit " : "dark ") + std::to_string(freeSpinsPending));
+    const int index = change.index;
+    switch (change.piece) {
+    case Piece::Wheel:
+        recordWheel(index, view.wheels[static_cast<std::size_t>(index)]);
+        return;
+    case Piece::Lamp:
+        return record("lamp", index);
+    case Piece::LineHighlight:
+        return record("highlight", index);
+    case Piece::LineCleared:
+        for (const int wheel : Paylines[index]) {
+            record("blank", wheel);
+            record("cell", wheel);
+        }
+        return;
+    case Piece::Winnings:
+        return record(view.winningsShown ? "readout shown" : "readout cleared");
+    case Piece::FreeSpinCount:
+        return record("freeSpinCount " + std::string(view.freeSpinCountLit ? "lit " : "dark ") +
+                      std::to_string(game ? game->freeSpinsPending : 0));
+    case Piece::Credits:
+        return record("credits");
+    case Piece::BonusPool:
+        return record("bonusPool");
+    case Piece::LightningRow:
+        return record("lightning");
+    case Piece::BonusPyramid:
+        return record("pyramid");
+    case Piece::LinesPlayed:
+        return record("linesPlayed");
+    case Piece::CoinsPerLine:
+        return record("coinsPerLine");
+    case Piece::CoinsPlayed:
+        return record("coinsPlayed");
+    case Piece::FreeSpinLabel:
+        return record("freeSpinLabel");
+    case Piece::CommandCaptions:
+        return record("captions");
+    case Piece::Window:
+        return record("repaint");
+    }
 }
 
-void RecordingHost::drawMotionFrame(int wheel, int motionOffset)
+void RecordingHost::recordWheel(int wheel, const WheelLook& look)
 {
-    record("motion " + std::to_string(wheel) + " " + std::to_string(motionOffset));
-}
-
-void RecordingHost::drawCapturedWheel(int wheel, int offsetDown)
-{
-    record("bounce " + std::to_string(wheel) + " " + std::to_string(offsetDown));
+    const std::string w = std::to_string(wheel);
+    switch (look.kind) {
+    case WheelLook::Kind::Resting:
+        return record("cell " + w);
+    case WheelLook::Kind::Turning:
+        return record("motion " + w + " " + std::to_string(look.motionOffset));
+    case WheelLook::Kind::Stopped:
+        record("blank " + w);
+        return record("cell " + w);
+    case WheelLook::Kind::Bouncing:
+        if (look.bounceFrame == 0)
+            record("capture " + w);
+        return record("bounce " + w + " " + std::to_string(look.offsetDown));
+    }
 }
 
 void RecordingHost::setTimerActive(GameTimer timer, bool active)

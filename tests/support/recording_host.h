@@ -37,6 +37,8 @@ public:
     std::chrono::milliseconds synchronousCueLength{0};
     bool animate = true;
     std::vector<std::string> log;
+    // The game whose count of free spins to come a "freeSpinCount" line shows, when set.
+    const GameState* game = nullptr;
 
     // Called whenever the game waits, after the clock has moved to the deadline.
     std::function<void()> onWait;
@@ -56,26 +58,9 @@ public:
     std::chrono::milliseconds tickCount() override { return tick; }
     bool showsAnimation() const override { return animate; }
 
-    void drawWheelCell(int wheel) override { record("cell", wheel); }
-    void drawLamp(int lamp) override { record("lamp", lamp); }
-    void drawCredits() override { record("credits"); }
-    void drawBonusPool() override { record("bonusPool"); }
-    void drawLightningRow() override { record("lightning"); }
-    void drawBonusPyramid() override { record("pyramid"); }
-    void drawLinesPlayed() override { record("linesPlayed"); }
-    void drawCoinsPerLine() override { record("coinsPerLine"); }
-    void drawCoinsPlayed() override { record("coinsPlayed"); }
-    void drawWinningsReadout(bool show) override { record(show ? "readout shown" : "readout cleared"); }
-    void drawCommandCaptions() override { record("captions"); }
-    void drawFreeSpinCount(std::int32_t freeSpinsPending, bool lit) override;
-    void drawFreeSpinLabel() override { record("freeSpinLabel"); }
-    void repaintWindow() override { record("repaint"); }
-
-    void drawMotionFrame(int wheel, int motionOffset) override;
-    void fillWheelBlank(int wheel) override { record("blank", wheel); }
-    void captureWheel(int wheel) override { record("capture", wheel); }
-    void drawCapturedWheel(int wheel, int offsetDown) override;
-    void drawLineHighlight(int line) override { record("highlight", line); }
+    // Logs each change as the drawing it stands for: "cell 4", "motion 2 417", "capture 3",
+    // "bounce 3 1", "readout shown", "freeSpinCount lit 2", ...
+    void changed(Change change, const SpinView& view) override;
 
     void setTimerActive(GameTimer timer, bool active) override;
     void wakeAt(std::chrono::milliseconds) override {}
@@ -98,6 +83,7 @@ public:
 private:
     void record(const std::string& line);
     void record(const std::string& what, int number) { record(what + " " + std::to_string(number)); }
+    void recordWheel(int wheel, const WheelLook& look);
 };
 
 } // namespace zantaro::testing

@@ -24,7 +24,11 @@ struct TestGame
     GameHistory history;
     Machine machine{state, host, random};
 
-    TestGame() { machine.recordHistory(history); }
+    TestGame()
+    {
+        host.game = &state;
+        machine.recordHistory(history);
+    }
 
     GameContext& context() { return machine.context(); }
 

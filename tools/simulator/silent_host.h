@@ -19,26 +19,7 @@ public:
     std::chrono::milliseconds tickCount() override { return std::chrono::milliseconds{0}; }
     bool showsAnimation() const override { return false; }
 
-    void drawWheelCell(int) override {}
-    void drawLamp(int) override {}
-    void drawCredits() override {}
-    void drawBonusPool() override {}
-    void drawLightningRow() override {}
-    void drawBonusPyramid() override {}
-    void drawLinesPlayed() override {}
-    void drawCoinsPerLine() override {}
-    void drawCoinsPlayed() override {}
-    void drawWinningsReadout(bool) override {}
-    void drawCommandCaptions() override {}
-    void drawFreeSpinCount(std::int32_t, bool) override {}
-    void drawFreeSpinLabel() override {}
-    void repaintWindow() override {}
-
-    void drawMotionFrame(int, int) override {}
-    void fillWheelBlank(int) override {}
-    void captureWheel(int) override {}
-    void drawCapturedWheel(int, int) override {}
-    void drawLineHighlight(int) override {}
+    void changed(Change, const SpinView&) override {}
 
     void setTimerActive(GameTimer, bool) override {}
     void wakeAt(std::chrono::milliseconds) override {}

@@ -65,6 +65,60 @@ void MachinePainter::paintWholeWindow()
     touch(m_canvas.bounds());
 }
 
+void MachinePainter::draw(Change change, const SpinView& view)
+{
+    const int index = change.index;
+    switch (change.piece) {
+    case Piece::Wheel:
+        drawWheel(index, view.wheels[static_cast<std::size_t>(index)]);
+        break;
+    case Piece::Lamp:
+        drawLamp(index);
+        break;
+    case Piece::LineHighlight:
+        drawLineHighlight(index);
+        break;
+    case Piece::LineCleared:
+        clearLineHighlight(index);
+        break;
+    case Piece::Credits:
+        drawCredits();
+        break;
+    case Piece::BonusPool:
+        drawBonusPool();
+        break;
+    case Piece::LightningRow:
+        drawLightningRow();
+        break;
+    case Piece::BonusPyramid:
+        drawBonusPyramid();
+        break;
+    case Piece::LinesPlayed:
+        drawLinesPlayed();
+        break;
+    case Piece::CoinsPerLine:
+        drawCoinsPerLine();
+        break;
+    case Piece::CoinsPlayed:
+        drawCoinsPlayed();
+        break;
+    case Piece::Winnings:
+        drawWinningsReadout(view.winningsShown);
+        break;
+    case Piece::FreeSpinCount:
+        drawFreeSpinCount(m_state.freeSpinsPending, view.freeSpinCountLit);
+        break;
+    case Piece::FreeSpinLabel:
+        drawFreeSpinLabel();
+        break;
+    case Piece::Window:
+        paintWholeWindow();
+        break;
+    case Piece::CommandCaptions:
+        break;
+    }
+}
+
 int MachinePainter::labelPointSize(int small, int medium, int large) const
 {
     switch (m_layout.widthClass) {

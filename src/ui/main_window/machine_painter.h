@@ -7,6 +7,7 @@
 #include "artwork.h"
 #include "canvas.h"
 #include "game/game_state.h"
+#include "game/spin_view.h"
 #include "window_layout.h"
 
 #include <QImage>
@@ -36,31 +37,13 @@ public:
 
     // The whole window in its fixed order; the blinking free-spin text is not part of it.
     void paintWholeWindow();
+    // A piece the game changed, from the game's state and the spin's view. The command captions
+    // are the command strip's.
+    void draw(Change change, const SpinView& view);
 
-    void drawWheelCell(int wheel);
-    void drawLamp(int lamp);
-    void drawCredits();
-    void drawBonusPool();
-    void drawLinesPlayed();
-    void drawCoinsPerLine();
-    void drawCoinsPlayed();
-    void drawLightningRow();
-    void drawBonusPyramid();
-    // Shows the winnings as they stand now, or erases the readout. The amount stays what the
-    // readout shows until the next call: counting off lowers the winnings step by step, and a
-    // repaint meanwhile must still show what the spin paid.
-    void drawWinningsReadout(bool show);
+    // The winnings the readout shows. It stays what the readout last drew: counting off lowers
+    // the winnings step by step, and a repaint meanwhile must still show what the spin paid.
     std::int32_t shownWinnings() const { return m_shownWinnings; }
-    void drawFreeSpinCount(int freeSpinsPending, bool lit);
-    // The "Win 3 FREE Spins:" label again, over the place where the count last blinked.
-    void drawFreeSpinLabel();
-
-    // The spinning wheels.
-    void drawMotionFrame(int wheel, int motionOffset);
-    void fillWheelBlank(int wheel);
-    void captureWheel(int wheel);
-    void drawCapturedWheel(int wheel, int offsetDown);
-    void drawLineHighlight(int line);
 
     // Where a readout was last drawn; empty before it was drawn.
     QRect readoutPlace(Readout readout) const { return m_readoutPlaces[static_cast<std::size_t>(readout)]; }
@@ -71,6 +54,30 @@ public:
     QRect bounceRect(int wheel) const;
 
 private:
+    void drawWheelCell(int wheel);
+    void drawLamp(int lamp);
+    void drawCredits();
+    void drawBonusPool();
+    void drawLinesPlayed();
+    void drawCoinsPerLine();
+    void drawCoinsPlayed();
+    void drawLightningRow();
+    void drawBonusPyramid();
+    // Shows the winnings as they stand now, or erases the readout.
+    void drawWinningsReadout(bool show);
+    void drawFreeSpinCount(int freeSpinsPending, bool lit);
+    // The "Win 3 FREE Spins:" label again, over the place where the count last blinked.
+    void drawFreeSpinLabel();
+
+    // The spinning wheels.
+    void drawWheel(int wheel, const WheelLook& look);
+    void drawMotionFrame(int wheel, int motionOffset);
+    void fillWheelBlank(int wheel);
+    void captureWheel(int wheel);
+    void drawCapturedWheel(int wheel, int offsetDown);
+    void drawLineHighlight(int line);
+    void clearLineHighlight(int line);
+
     QRect drawLabel(QPainter& painter, const QString& text, int pointSize, int x, int y);
     void drawLabels(QPainter& painter);
     void drawAdjusters(QPainter& painter);

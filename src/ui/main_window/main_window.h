@@ -97,10 +97,10 @@ public:
     // quiet, is reported in a message box.
     bool saveLoadGame(int slot, bool save, const std::string& name, bool reportFailure = true);
 
-    // What the game draws through; tests draw single items with it.
+    // What the game draws through; tests draw single pieces with it.
     Presenter& presenter() { return m_presenter; }
     // Draws the whole window (the repaint the game also asks for).
-    void repaintWindow() { m_presenter.repaintWindow(); }
+    void repaintWindow() { m_presenter.changed({Piece::Window}, m_game.spinView()); }
 
     // Prompts
     void showMessage(const Message& message) override;

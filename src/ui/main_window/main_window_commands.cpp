@@ -152,7 +152,7 @@ void MainWindow::flipToggle(int number, GameOption option)
 {
     m_game.toggle(option);
     m_commandStrip->updateToggleHint(number, state());
-    m_presenter.drawCommandCaptions();
+    m_presenter.changed({Piece::CommandCaptions}, m_game.spinView());
 }
 
 void MainWindow::openWebSite()

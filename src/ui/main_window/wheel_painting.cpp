@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The spinning wheels: motion frames, the white blank behind a stopping symbol, the bounce of the
-// captured picture, and the hatched highlight of a winning line.
+// The spinning wheels as their looks say: motion frames, the white blank behind a stopping
+// symbol, the bounce of the captured picture; and the hatched highlight of a winning line.
 #include "device_pixels.h"
 #include "game/paytable.h"
 #include "game/reels.h"
@@ -45,6 +45,27 @@ QRect MachinePainter::bounceRect(int wheel) const
     const int left = m_artwork.pictureLeft + g.bounceLeft + (wheel % 3) * g.columnStep;
     const int top = m_artwork.pictureTop + g.bounceTop + (wheel / 3) * g.rowStep;
     return QRect(left, top, m_artwork.cellSize, m_artwork.cellSize + 8);
+}
+
+void MachinePainter::drawWheel(int wheel, const WheelLook& look)
+{
+    switch (look.kind) {
+    case WheelLook::Kind::Resting:
+        drawWheelCell(wheel);
+        break;
+    case WheelLook::Kind::Turning:
+        drawMotionFrame(wheel, look.motionOffset);
+        break;
+    case WheelLook::Kind::Stopped:
+        fillWheelBlank(wheel);
+        drawWheelCell(wheel);
+        break;
+    case WheelLook::Kind::Bouncing:
+        if (look.bounceFrame == 0)
+            captureWheel(wheel);
+        drawCapturedWheel(wheel, look.offsetDown);
+        break;
+    }
 }
 
 // Copies a window of the motion strip into the wheel window; the strip is a vertical loop.
@@ -117,6 +138,15 @@ void MachinePainter::drawLineHighlight(int line)
         painter.fillRect(QRectF(edges.left(), edges.top(), pixel, edges.height()), red);
         painter.fillRect(QRectF(edges.right() - pixel, edges.top(), pixel, edges.height()), red);
         touch(rect);
+    }
+}
+
+// The line's wheels at rest over the white blank, which covers the hatch.
+void MachinePainter::clearLineHighlight(int line)
+{
+    for (const int wheel : Paylines[line]) {
+        fillWheelBlank(wheel);
+        drawWheelCell(wheel);
     }
 }
 

@@ -66,11 +66,8 @@ TEST(FullScreen, aClearedLineHighlightLeavesNoRedAtTheFullScreenScale)
     game.waitForSize(Screen);
     const QImage before = game.window->shownWindowPixels();
     for (int line = 0; line < PaylineCount; ++line) {
-        game.window->presenter().drawLineHighlight(line);
-        for (const int wheel : Paylines[line]) {
-            game.window->presenter().fillWheelBlank(wheel);
-            game.window->presenter().drawWheelCell(wheel);
-        }
+        drawPiece(*game.window, Piece::LineHighlight, line);
+        drawPiece(*game.window, Piece::LineCleared, line);
     }
     const QImage after = game.window->shownWindowPixels();
     int redLeft = 0;

@@ -35,7 +35,7 @@ TEST(OnScreen, aLineHighlightDrawnBetweenPaintsReachesTheScreen)
             .topLeft(); // wheel 4's window
     ASSERT_NE(onScreen(*game.window).pixel(corner), qRgb(255, 0, 0));
 
-    game.window->presenter().drawLineHighlight(6);
+    drawPiece(*game.window, Piece::LineHighlight, 6);
     EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(*game.window).pixel(corner) == qRgb(255, 0, 0); }));
 }
 

@@ -18,9 +18,9 @@ TEST(CounterPainting, creditsFallingFrom100To99LeaveNoTraceOfTheThirdDigit)
 {
     WindowFixture fixture(Large);
     fixture.prepare([&](GameState& s) { s.credits = 100; });
-    fixture.window->presenter().drawCredits();
+    drawPiece(*fixture.window, Piece::Credits);
     fixture.prepare([&](GameState& s) { s.credits = 99; });
-    fixture.window->presenter().drawCredits();
+    drawPiece(*fixture.window, Piece::Credits);
     const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(anyLit(buffer, QRect(5, 30, 64, 42)));
     EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
@@ -30,9 +30,9 @@ TEST(CounterPainting, creditsFallingFrom1000To99KeepTheFourthDigitUntilTheNextFu
 {
     WindowFixture fixture(Large);
     fixture.prepare([&](GameState& s) { s.credits = 1000; });
-    fixture.window->presenter().drawCredits();
+    drawPiece(*fixture.window, Piece::Credits);
     fixture.prepare([&](GameState& s) { s.credits = 99; });
-    fixture.window->presenter().drawCredits();
+    drawPiece(*fixture.window, Piece::Credits);
     const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(allBlack(buffer, QRect(5 + 64, 30, 32, 42)));
     EXPECT_TRUE(anyLit(buffer, QRect(5 + 96, 30, 32, 42)));
@@ -49,14 +49,14 @@ TEST(CounterPainting, coinsPlayedOf64EndAtTheirXAndGoingBackTo8BlackensTheCellBe
         s.coinsPerLine = 8;
     });
     const QImage before = fixture.window->shownPixels();
-    fixture.window->presenter().drawCoinsPlayed();
+    drawPiece(*fixture.window, Piece::CoinsPlayed);
     const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(anyLit(buffer, QRect(end - 32, 140, 32, 42)));
     EXPECT_TRUE(anyLit(buffer, QRect(end - 64, 140, 32, 42)));
     EXPECT_LE(differenceBounds(before, buffer).right(), end - 1); // nothing at or right of x
 
     fixture.prepare([&](GameState& s) { s.coinsPerLine = 1; });
-    fixture.window->presenter().drawCoinsPlayed();
+    drawPiece(*fixture.window, Piece::CoinsPlayed);
     EXPECT_TRUE(allBlack(fixture.window->shownPixels(), QRect(end - 64, 140, 32, 42)));
     EXPECT_TRUE(anyLit(fixture.window->shownPixels(), QRect(end - 32, 140, 32, 42)));
 }
@@ -65,7 +65,7 @@ TEST(CounterPainting, aSingleLightningIconOnASmallScreenHasItsLeftFivePixelsCove
 {
     WindowFixture fixture(Small);
     fixture.prepare([&](GameState& s) { s.lightning = 1; });
-    fixture.window->presenter().drawLightningRow();
+    drawPiece(*fixture.window, Piece::LightningRow);
     const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(allBlack(buffer, QRect(98, 65, 32, 32))); // the black slot, over columns 125 to 129
     EXPECT_TRUE(anyLit(buffer, QRect(130, 65, 27, 32)));  // the rest of the icon
@@ -79,7 +79,7 @@ TEST(CounterPainting, eachLampOfA256PixelBarIs32PixelsWideUnderTheMachine)
     ASSERT_EQ(artwork.lampBar.width(), 256);
     const QImage before = fixture.window->shownPixels();
     fixture.prepare([&](GameState& s) { s.lamps[3] = true; });
-    fixture.window->presenter().drawLamp(3);
+    drawPiece(*fixture.window, Piece::Lamp, 3);
     const QRect lamp(artwork.pictureLeft + 3 * 32 + 2 + 32,
                      artwork.pictureTop + artwork.machinePicture.height(), 32, artwork.lampBar.height() / 2);
     EXPECT_TRUE(lamp.contains(differenceBounds(before, fixture.window->shownPixels())));
@@ -91,8 +91,8 @@ TEST(WinningsReadout, isNeitherDrawnNorClearedOnA700PixelScreen)
     WindowFixture fixture({700, 600, 32, 96});
     const QImage before = fixture.window->shownPixels();
     fixture.prepare([&](GameState& s) { s.winnings = 50; });
-    fixture.window->presenter().drawWinningsReadout(true);
-    fixture.window->presenter().drawWinningsReadout(false);
+    drawWinningsReadout(*fixture.window, true);
+    drawWinningsReadout(*fixture.window, false);
     EXPECT_EQ(fixture.window->shownPixels(), before);
 }
 
@@ -102,10 +102,10 @@ TEST(WinningsReadout, standsLeftOfTheMachineOnMediumScreensAndAZeroClearsIt)
     const int pictureLeft = fixture.window->artwork().pictureLeft;
     const QRect area(pictureLeft - 100, 10, 98, 50);
     fixture.prepare([&](GameState& s) { s.winnings = 50; });
-    fixture.window->presenter().drawWinningsReadout(true);
+    drawWinningsReadout(*fixture.window, true);
     EXPECT_TRUE(anyLit(fixture.window->shownPixels(), area));
     fixture.prepare([&](GameState& s) { s.winnings = 0; });
-    fixture.window->presenter().drawWinningsReadout(true);
+    drawWinningsReadout(*fixture.window, true);
     EXPECT_TRUE(allBlack(fixture.window->shownPixels(), QRect(pictureLeft - 60, 10, 58, 50)));
 }
 
@@ -114,10 +114,10 @@ TEST(WinningsReadout, standsRightOfTheMachineOnLargeScreensAndIsClearedToTheWind
     WindowFixture fixture(Large);
     const int right = fixture.window->layout().machineRight;
     fixture.prepare([&](GameState& s) { s.winnings = 1234; });
-    fixture.window->presenter().drawWinningsReadout(true);
+    drawWinningsReadout(*fixture.window, true);
     const QImage buffer = fixture.window->shownPixels();
     EXPECT_TRUE(anyLit(buffer, QRect(right + 115, 243, 4 * 32, 42)));
-    fixture.window->presenter().drawWinningsReadout(false);
+    drawWinningsReadout(*fixture.window, false);
     EXPECT_TRUE(
         allBlack(fixture.window->shownPixels(), QRect(right + 1, 240, buffer.width() - right - 1, 60)));
 }
@@ -146,10 +146,10 @@ TEST(WinningsReadout, showsWhatACountedOffSpinPaidThroughRepaintsDuringAndAfterT
     const int right = fixture.window->layout().machineRight;
     const QRect readout(right + 1, 240, fixture.window->shownPixels().width() - right - 1, 60);
     const QImage shown = fixture.window->shownPixels().copy(readout);
-    fixture.window->presenter().drawWinningsReadout(false);
+    drawWinningsReadout(*fixture.window, false);
     ASSERT_NE(shown, fixture.window->shownPixels().copy(readout));
     fixture.prepare([](GameState& game) { game.winnings = 400; });
-    fixture.window->presenter().drawWinningsReadout(true);
+    drawWinningsReadout(*fixture.window, true);
     EXPECT_EQ(shown, fixture.window->shownPixels().copy(readout));
 }
 
@@ -169,7 +169,7 @@ TEST(WheelPainting, aLineHighlightHatchesItsThreeWheelWindowsInRed)
 {
     WindowFixture fixture(Medium);
     const Artwork& artwork = fixture.window->artwork();
-    fixture.window->presenter().drawLineHighlight(6); // the diagonal 0, 4, 8
+    drawPiece(*fixture.window, Piece::LineHighlight, 6); // the diagonal 0, 4, 8
     const QImage buffer = fixture.window->shownPixels();
     const QPoint corner(artwork.pictureLeft + 49 + 81, artwork.pictureTop + 45 + 112); // wheel 4's window
     EXPECT_EQ(buffer.pixel(corner), qRgb(255, 0, 0));
@@ -183,11 +183,8 @@ TEST(WheelPainting, clearingALineHighlightLeavesNoRedBehind)
     for (const ScreenFacts& screen : {Medium, Large}) {
         WindowFixture fixture(screen);
         const QImage before = fixture.window->shownPixels();
-        fixture.window->presenter().drawLineHighlight(7); // the diagonal 6, 4, 2
-        for (const int wheel : {6, 4, 2}) {
-            fixture.window->presenter().fillWheelBlank(wheel);
-            fixture.window->presenter().drawWheelCell(wheel);
-        }
+        drawPiece(*fixture.window, Piece::LineHighlight, 7); // the diagonal 6, 4, 2
+        drawPiece(*fixture.window, Piece::LineCleared, 7);
         EXPECT_EQ(differenceBounds(before, fixture.window->shownPixels()), QRect()) << screen.width;
     }
 }

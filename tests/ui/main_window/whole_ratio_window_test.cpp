@@ -53,7 +53,7 @@ TEST(TripleZoomWindow, symbolsAndMotionFramesAreTheThreeTimesPicturesPixelForPix
 
     // A frame 76 rows before the strip's end wraps round to its start for the other 74 rows.
     const QImage& strip = game.artwork().sharp.motionStrip;
-    game.window->presenter().drawMotionFrame(4, MotionStripRows - 76);
+    drawWheel(*game.window, 4, {WheelLook::Kind::Turning, MotionStripRows - 76});
     const QPoint window(cell.left(), cell.top() - 24);
     EXPECT_EQ(game.shown(QRect(window, QSize(96, 76))),
               strip.copy(devicePixels(QRect(0, MotionStripRows - 76, 96, 76))));
@@ -66,8 +66,7 @@ TEST(TripleZoomWindow, aBouncingWheelMovesItsCapturedPixelsUnchanged)
     TripleZoomFixture game;
     const QRect bounce(game.middleSymbol() - QPoint(0, 4), QSize(96, 104));
     const QImage captured = game.shown(bounce);
-    game.window->presenter().captureWheel(4);
-    game.window->presenter().drawCapturedWheel(4, 7);
+    drawWheel(*game.window, 4, {WheelLook::Kind::Bouncing, 0, 0, 7}); // captures, then moves
     EXPECT_EQ(game.shown(bounce.translated(0, 7)), captured);
 }
 

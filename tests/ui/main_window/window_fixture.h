@@ -19,6 +19,26 @@ QString buildDirectory();
 
 // While it lives, a message box that no answer waits for fails the running test and is closed, so
 // a test that meets an unexpected box ends with its text instead of hanging on it.
+// Draws one piece of the window as the game reports a change, with the spin's view as given.
+inline void drawPiece(MainWindow& window, Piece piece, int index = 0, const SpinView& view = {})
+{
+    window.presenter().changed({piece, index}, view);
+}
+// The winnings readout shown or erased.
+inline void drawWinningsReadout(MainWindow& window, bool shown)
+{
+    SpinView view;
+    view.winningsShown = shown;
+    drawPiece(window, Piece::Winnings, 0, view);
+}
+// A wheel drawn with the given look.
+inline void drawWheel(MainWindow& window, int wheel, const WheelLook& look)
+{
+    SpinView view;
+    view.wheels[static_cast<std::size_t>(wheel)] = look;
+    drawPiece(window, Piece::Wheel, wheel, view);
+}
+
 class UnexpectedMessageBoxGuard
 {
 public:
