@@ -102,6 +102,12 @@ void PyramidBoard::finishHold(PyramidView& view)
         showEverySquare(view);
 }
 
+void PyramidBoard::finishAtOnce(PyramidView& view)
+{
+    while (m_stage == Stage::CueHold || m_stage == Stage::LossPause)
+        finishHold(view);
+}
+
 void PyramidBoard::hintRead()
 {
     if (m_stage == Stage::HintShown)

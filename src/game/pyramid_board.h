@@ -2,7 +2,8 @@
 // PyramidBoard: the rules of the Pyramid - the fifteen hidden labels and their shuffle, the two
 // hints about the "5X", what opening a square does to the winnings, the buttons' effect on the
 // game and the final tally. It knows no window system and never waits: a PyramidView shows what it
-// changes, and the window times how long an opened square holds the game, then calls finishHold.
+// changes, and the window times how long an opened square holds the game, then calls finishHold;
+// a close meanwhile calls finishAtOnce.
 #pragma once
 
 #include "double_or_nothing_round.h"
@@ -68,6 +69,10 @@ public:
     std::chrono::milliseconds hold() const { return m_hold; }
     // The hold is over: the opening goes on to its next hold, the hint or its end.
     void finishHold(PyramidView& view);
+    // Ends every hold left of the opening under way now, one after another as their ends would,
+    // so the winnings, the squares shown and the view's calls are those of the timed opening. A
+    // hint square's hint shows and is still to be read; without one the opening is over.
+    void finishAtOnce(PyramidView& view);
     // The hint shown has been read: the opening is over.
     void hintRead();
 

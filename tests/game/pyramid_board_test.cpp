@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules of the Pyramid, headless: the shuffle, the hints, the squares' effects and the tally.
 #include "game/pyramid_board.h"
+#include "support/named_cases.h"
 #include "support/recording_host.h"
 #include "ui/double_or_nothing/game_on_host.h"
 
@@ -219,6 +220,47 @@ TEST_F(PyramidBoardTest, theOpeningLastsUntilTheHintIsRead)
     board.hintRead();
     EXPECT_FALSE(board.opening());
 }
+
+struct AtOnceCase : NamedCase
+{
+    int square;
+};
+
+struct PyramidAtOnceTest : PyramidBoardTest, ::testing::WithParamInterface<AtOnceCase>
+{
+};
+
+TEST_P(PyramidAtOnceTest, finishingAtOncePlaysTheSameOpeningAsItsHoldsEndingOneByOne)
+{
+    host.synchronousCueLength = std::chrono::milliseconds(600);
+    const int square = GetParam().square;
+    PyramidBoard timed = create(FiveUnderSevenClock, 40);
+    host.clearLog();
+    startOpening(timed, square);
+    while (timed.hold() > std::chrono::milliseconds{0})
+        timed.finishHold(view);
+    const std::vector<std::string> timedLog = host.log;
+    const std::int32_t timedWinnings = state.winnings;
+    const auto timedRandom = random.state();
+
+    host.reseeds = 0; // the same shuffle again
+    PyramidBoard atOnce = create(FiveUnderSevenClock, 40);
+    host.clearLog();
+    startOpening(atOnce, square);
+    atOnce.finishAtOnce(view);
+    EXPECT_EQ(host.log, timedLog);
+    EXPECT_EQ(state.winnings, timedWinnings);
+    EXPECT_EQ(random.state(), timedRandom);
+    EXPECT_EQ(atOnce.hold(), std::chrono::milliseconds{0});
+    EXPECT_EQ(atOnce.opening(), atOnce.label(square) == HintLabel); // a hint still waits to be read
+}
+
+INSTANTIATE_TEST_SUITE_P(PyramidBoard, PyramidAtOnceTest,
+                         ::testing::Values(AtOnceCase{{"tryAgainDuringItsCue"}, 0},
+                                           AtOnceCase{{"aMultiplierDuringItsCue"}, 8},
+                                           AtOnceCase{{"loseDuringThePauseAfterIt"}, 2},
+                                           AtOnceCase{{"aHintDuringItsCue"}, 13}),
+                         caseName);
 
 TEST_F(PyramidBoardTest, afterALossAndOnAnOpenSquareClicksDoNothing)
 {
