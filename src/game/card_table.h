@@ -2,7 +2,8 @@
 // CardTable: the rules of the double-or-nothing card table - the deal, the hit areas of the cards,
 // what each turned card does to the winnings, the buttons' effect on the game and the final tally.
 // It knows no window system and never waits: a CardTableView shows what it changes, and the window
-// times how long a turned card holds the game, then calls finishTurn.
+// times how long a turned card holds the game, then calls finishTurn; a close meanwhile calls it
+// at once.
 #pragma once
 
 #include "double_or_nothing_round.h"
@@ -100,7 +101,9 @@ public:
     // How long the turn under way holds the game: its cue's hold, and after a losing card the
     // pause that follows it, while the loss cue plays on.
     std::chrono::milliseconds hold() const { return m_hold; }
-    // The hold is over: after a losing card every card is turned; the winnings show.
+    // The hold is over, or a close cuts it short: after a losing card every card is turned; the
+    // winnings show. A turn has one hold, so this is all that is left of it; with no turn under
+    // way it does nothing.
     void finishTurn(CardTableView& view);
 
     // "&OK", "&Pyramid" and the window's close, as the round takes them.

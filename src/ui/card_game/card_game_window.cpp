@@ -117,10 +117,7 @@ void CardGameWindow::addCardButtons()
 
 void CardGameWindow::done(int result)
 {
-    if (m_table.turning()) {
-        m_pendingResult = result; // closes once the turned card's hold is over
-        return;
-    }
+    endTurn();
     m_table.round().settle();
     QDialog::done(result);
 }
@@ -144,21 +141,24 @@ void CardGameWindow::afterPlay(std::optional<int> turnedSlot)
 {
     if (!turnedSlot)
         return;
-    if (!m_table.turning()) {
-        afterTurn(*turnedSlot);
-        return;
-    }
-    m_holdTimer->start(m_table.hold(), [this, slot = *turnedSlot] {
-        m_table.finishTurn(*this);
-        afterTurn(slot);
-    });
+    m_turnedSlot = *turnedSlot;
+    if (m_table.turning())
+        m_holdTimer->start(m_table.hold(), [this] { endTurn(); });
+    else
+        announceTurn();
 }
 
-void CardGameWindow::afterTurn(int turnedSlot)
+void CardGameWindow::endTurn()
 {
-    m_announcer.announce(CardWords::turnOutcome(m_table.slot(turnedSlot), m_context.state.winnings));
-    if (m_pendingResult)
-        done(*std::exchange(m_pendingResult, std::nullopt));
+    if (!m_table.turning())
+        return;
+    m_table.finishTurn(*this);
+    announceTurn();
+}
+
+void CardGameWindow::announceTurn()
+{
+    m_announcer.announce(CardWords::turnOutcome(m_table.slot(m_turnedSlot), m_context.state.winnings));
 }
 
 void CardGameWindow::keyPressEvent(QKeyEvent* event)

@@ -40,7 +40,8 @@ public:
     // The table as drawn, without the labels and buttons, at the cards' picture scale.
     const QImage& tablePicture() const { return m_tablePicture; }
 
-    // Closing waits for a turned card's hold to end; the tally is made once, however it closes.
+    // A close during a turned card's hold ends the turn at once, as the hold's end would, and then
+    // closes; the tally is made once, however it closes.
     void done(int result) override;
 
 protected:
@@ -59,9 +60,11 @@ private:
     void nameSlot(int slot);
     // After a slot was played: holds the game while the turned card's turn holds it.
     void afterPlay(std::optional<int> turnedSlot);
-    // The turn is over: tells a screen reader what the card did, and closes the window if a close
-    // waited for the turn to end.
-    void afterTurn(int turnedSlot);
+    // The hold is over, or a close cuts it short: the turn ends. A hold timer cannot be stopped, so
+    // the end of a hold whose turn a close has already ended comes too, and finds nothing to do.
+    void endTurn();
+    // Tells a screen reader what the turned card did.
+    void announceTurn();
 
     GameContext& m_context;
     std::function<void(int)> m_showHelpTopic;
@@ -72,7 +75,7 @@ private:
     QLabel* m_winningsLabel = nullptr;
     std::array<PieceButton*, TableSlots> m_cardButtons{};
     Announcer m_announcer{*this};
-    std::optional<int> m_pendingResult;
+    int m_turnedSlot = -1;
 };
 
 } // namespace zantaro

@@ -109,8 +109,11 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent, std::unique_
 void PyramidWindow::done(int result)
 {
     if (m_board.opening()) {
-        m_pendingResult = result; // closes once the opened square's holds and hint are over
-        return;
+        m_board.finishAtOnce(*this);
+        if (m_board.opening())
+            m_hintBox->done(QMessageBox::Ok); // the hint is taken as read: its box's close ends the opening
+        else
+            followOpening();
     }
     m_board.round().settle();
     QDialog::done(result);
@@ -129,10 +132,7 @@ void PyramidWindow::openSquare(int square)
 void PyramidWindow::followOpening()
 {
     if (m_board.hold() > std::chrono::milliseconds{0}) {
-        m_holdTimer->start(m_board.hold(), [this] {
-            m_board.finishHold(*this);
-            followOpening();
-        });
+        m_holdTimer->start(m_board.hold(), [this] { endHold(); });
         return;
     }
     if (m_board.opening())
@@ -142,8 +142,14 @@ void PyramidWindow::followOpening()
                                 : tr("Square %1: %2. Winnings: %3.");
     m_announcer.announce(
         outcome.arg(m_openingSquare + 1).arg(labelText(m_openingSquare)).arg(m_context.state.winnings));
-    if (m_pendingResult)
-        done(*std::exchange(m_pendingResult, std::nullopt));
+}
+
+void PyramidWindow::endHold()
+{
+    if (m_board.hold() <= std::chrono::milliseconds{0})
+        return;
+    m_board.finishHold(*this);
+    followOpening();
 }
 
 QString PyramidWindow::labelText(int square) const
@@ -191,6 +197,7 @@ void PyramidWindow::showHint(const std::string& text)
         new QMessageBox(QMessageBox::Information, QStringLiteral("Zantaro Slots"),
                         QCoreApplication::translate(PyramidHintContext, text.c_str()), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    m_hintBox = box;
     connect(box, &QMessageBox::finished, this, [this] {
         m_board.hintRead();
         followOpening();

@@ -8,11 +8,12 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPointer>
 #include <array>
 #include <memory>
-#include <optional>
 
 class QLabel;
+class QMessageBox;
 
 namespace zantaro {
 
@@ -31,8 +32,9 @@ public:
     const PyramidBoard& board() const { return m_board; }
     PyramidSquare* square(int index) const { return m_squares[static_cast<std::size_t>(index)]; }
 
-    // Closing waits for the opening of a square to end - its holds and its hint; the tally is made
-    // once, however it closes.
+    // A close during the opening of a square finishes the opening at once - its holds end as their
+    // ends would, and its hint box closes as if read - and then closes; the tally is made once,
+    // however it closes.
     void done(int result) override;
 
 private:
@@ -42,8 +44,11 @@ private:
 
     void openSquare(int square);
     // Follows the opening under way: times its next hold, waits for its hint to be read, or at its
-    // end tells a screen reader what the square did and closes the window if a close waited.
+    // end tells a screen reader what the square did.
     void followOpening();
+    // The hold timed is over: the opening goes on. A hold timer cannot be stopped, so the end of a
+    // hold that a close has already finished comes too, and finds no hold left to end.
+    void endHold();
     QString labelText(int square) const;
     // "Square 7" while closed, "Square 7: 2X" once its label shows.
     QString squareName(int square) const;
@@ -57,7 +62,7 @@ private:
     QLabel* m_winningsLabel = nullptr;
     std::array<PyramidSquare*, SquareCount> m_squares{};
     Announcer m_announcer{*this};
-    std::optional<int> m_pendingResult;
+    QPointer<QMessageBox> m_hintBox; // the hint being read
 };
 
 } // namespace zantaro

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The card table's window, offscreen: layout, turning cards with the mouse, the cards' pixels,
-// the pause after a losing card, the buttons and the ways the window closes, also when it is
-// opened window-modally as the main window opens it.
+// the pause after a losing card, the buttons and the ways the window closes - a close during the
+// pause ends the turn at once - also when it is opened window-modally as the main window opens it.
 #include "game_on_host.h"
 #include "manual_hold_timer.h"
 #include "resources/built_in_pictures.h"
 #include "support/recording_host.h"
+#include "ui/accessibility/announcer.h"
 #include "ui/card_game/card_game_window.h"
 #include "window_lookup.h"
 
@@ -198,21 +199,29 @@ TEST_F(CardGameWindowTest, aCardPlayedWhileACueHoldsTheGameTurnsNothing)
     EXPECT_TRUE(window->table().slot(1).faceUp);
 }
 
-TEST_F(CardGameWindowTest, okDuringTheLossPauseClosesTheWindowOnceThePauseIsOver)
+TEST_F(CardGameWindowTest, okDuringTheLossPauseEndsTheTurnAtOnceAndCloses)
 {
     state.doubleOrNothingWon = 0;
     open(FortyHandClock, 40);
     turn(4);
     buttonLabelled(window.get(), "&OK")->click();
-    EXPECT_TRUE(window->isVisible());
-    holds.timer->elapse();
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(state.playAgain);
     EXPECT_EQ(state.doubleOrNothingWon, -40);
     EXPECT_TRUE(window->table().slot(0).faceUp);
+    EXPECT_EQ(shownCard(0), cardOnTable(0, true));
+    EXPECT_EQ(winningsText(), "Winnings: 0");
+
+    // The pause's own end still comes, and finds the turn over: nothing is told again.
+    const QPointer<AnnouncementNote> told = window->findChild<AnnouncementNote*>();
+    ASSERT_FALSE(told.isNull());
+    EXPECT_EQ(told->accessibleName(),
+              "Four of diamonds loses all your winnings. Winnings: 0. The hand is over.");
+    holds.timer->elapse();
+    EXPECT_FALSE(told.isNull());
 }
 
-TEST_F(CardGameWindowTest, openedWindowModallyTheCloseBoxDuringThePauseFinishesOnceAfterIt)
+TEST_F(CardGameWindowTest, openedWindowModallyTheCloseBoxDuringThePauseClosesAtOnceAndFinishesOnce)
 {
     QWidget owner;
     owner.show();
@@ -228,12 +237,9 @@ TEST_F(CardGameWindowTest, openedWindowModallyTheCloseBoxDuringThePauseFinishesO
 
     const TablePoint at = cardPosition(4);
     QTest::mouseRelease(opened, Qt::LeftButton, {}, QPoint(at.x + 30, at.y + 40));
-    EXPECT_FALSE(opened->close());
-    QTest::keyClick(opened, Qt::Key_Escape);
-    EXPECT_TRUE(results.empty());
-    EXPECT_TRUE(opened->isVisible());
-    holds.timer->elapse();
+    EXPECT_TRUE(opened->close());
     EXPECT_EQ(results, std::vector<int>{QDialog::Rejected});
+    EXPECT_TRUE(opened->table().slot(0).faceUp);
     EXPECT_EQ(state.doubleOrNothingWon, -40);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(opened.isNull());

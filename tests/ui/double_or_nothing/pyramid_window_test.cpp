@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Pyramid's window, offscreen: layout, opening squares with the mouse, the squares' pixels,
-// the hint boxes, the pause after "Lose", the buttons and the ways the window closes.
+// the hint boxes, the pause after "Lose", the buttons and the ways the window closes - a close
+// during an opening finishes it at once.
 #include "game_on_host.h"
 #include "manual_hold_timer.h"
 #include "resources/built_in_pictures.h"
 #include "support/recording_host.h"
+#include "ui/accessibility/announcer.h"
 #include "ui/pyramid/pyramid_square.h"
 #include "ui/pyramid/pyramid_window.h"
 #include "window_lookup.h"
 
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -145,16 +148,33 @@ TEST_F(PyramidWindowTest, theSecondHintSquareShowsTheSecondHintInAnInformationBo
     EXPECT_FALSE(window->board().opening());
 }
 
-TEST_F(PyramidWindowTest, aCloseWhileTheHintIsReadClosesOnceTheHintBoxCloses)
+TEST_F(PyramidWindowTest, aCloseWhileTheHintIsReadClosesTheHintBoxAsReadAndTheWindowAtOnce)
 {
     open(10);
     click(1);
     ASSERT_NE(hintBox(), nullptr);
     window->reject();
-    EXPECT_TRUE(window->isVisible());
-    hintBox()->button(QMessageBox::Ok)->click();
+    EXPECT_FALSE(hintBox()->isVisible());
+    EXPECT_FALSE(window->board().opening());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(PyramidWindowTest, aCloseDuringAHintSquaresCueShowsItsLabelAndHintAndTakesTheHintAsRead)
+{
+    host.synchronousCueLength = std::chrono::milliseconds(500);
+    open(10);
+    click(13);
+    ASSERT_EQ(hintBox(), nullptr);
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->board().labelShown(13));
+    EXPECT_FALSE(window->board().opening());
+    ASSERT_NE(hintBox(), nullptr);
+    EXPECT_EQ(hintBox()->text(),
+              "The 5X symbol is behind a square with a number greater than or equal to 7 on it.");
+    EXPECT_FALSE(hintBox()->isVisible());
+    EXPECT_EQ(winningsShown(), "10");
 }
 
 TEST_F(PyramidWindowTest, aSynchronousCueShowsTheLabelAndTheWinningsOnlyWhenItEnds)
@@ -200,15 +220,23 @@ TEST_F(PyramidWindowTest, theCardGameButtonAfterALossClosesWithoutAReplay)
     EXPECT_FALSE(state.playAgain);
 }
 
-TEST_F(PyramidWindowTest, aButtonDuringTheLossPauseClosesTheWindowOnceThePauseIsOver)
+TEST_F(PyramidWindowTest, aButtonDuringTheLossPauseOpensEverySquareAndClosesAtOnce)
 {
     open(40);
     click(2);
     buttonLabelled(window.get(), "&OK")->click();
-    EXPECT_TRUE(window->isVisible());
-    holds.timer->elapse();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(state.doubleOrNothingWon, -40);
+    EXPECT_EQ(winningsShown(), "0");
+    for (int square = 0; square < SquareCount; ++square)
+        EXPECT_TRUE(window->board().labelShown(square)) << square;
+
+    // The pause's own end still comes, and finds the opening over: nothing is told again.
+    const QPointer<AnnouncementNote> told = window->findChild<AnnouncementNote*>();
+    ASSERT_FALSE(told.isNull());
+    EXPECT_EQ(told->accessibleName(), "Square 3: Lose. Winnings: 0. The game is over.");
+    holds.timer->elapse();
+    EXPECT_FALSE(told.isNull());
 }
 
 TEST_F(PyramidWindowTest, theHelpButtonDoesNothing)
