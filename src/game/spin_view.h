@@ -30,8 +30,6 @@ struct WheelLook
     // resting place the picture lies.
     int bounceFrame = 0;
     int offsetDown = 0;
-
-    friend bool operator==(const WheelLook&, const WheelLook&) = default;
 };
 
 struct SpinView

@@ -24,10 +24,9 @@ public:
 
     static constexpr int FrameCount = 101;
 
+private:
     // How the wheel shows at a frame, from the motion strip's row it started at.
     static WheelLook lookAt(int wheel, int frame, int startOffset);
-
-private:
     Script runFrames();
     Script quickFinish();
     void lampStep(bool draw);

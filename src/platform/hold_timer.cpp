@@ -19,4 +19,10 @@ void PreciseHoldTimer::start(std::chrono::milliseconds duration, std::function<v
     m_timer.start(duration);
 }
 
+void PreciseHoldTimer::stop()
+{
+    m_timer.stop();
+    m_end = nullptr;
+}
+
 } // namespace zantaro

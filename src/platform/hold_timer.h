@@ -16,6 +16,8 @@ public:
     virtual ~HoldTimer() = default;
     // Calls `end` once, `duration` from now; a hold started meanwhile replaces the one running.
     virtual void start(std::chrono::milliseconds duration, std::function<void()> end) = 0;
+    // Drops the running hold, if any: its end is not called.
+    virtual void stop() = 0;
 };
 
 class PreciseHoldTimer : public HoldTimer
@@ -23,6 +25,7 @@ class PreciseHoldTimer : public HoldTimer
 public:
     PreciseHoldTimer();
     void start(std::chrono::milliseconds duration, std::function<void()> end) override;
+    void stop() override;
 
 private:
     QTimer m_timer;

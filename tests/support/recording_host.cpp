@@ -74,10 +74,8 @@ void RecordingHost::changed(Change change, const SpinView& view)
     case Piece::LineHighlight:
         return record("highlight", index);
     case Piece::LineCleared:
-        for (const int wheel : Paylines[index]) {
-            record("blank", wheel);
-            record("cell", wheel);
-        }
+        for (const int wheel : Paylines[index])
+            recordWheel(wheel, {WheelLook::Kind::Stopped});
         return;
     case Piece::Winnings:
         return record(view.winningsShown ? "readout shown" : "readout cleared");

@@ -117,7 +117,10 @@ void CardGameWindow::addCardButtons()
 
 void CardGameWindow::done(int result)
 {
-    endTurn();
+    if (m_table.turning()) {
+        m_holdTimer->stop();
+        endTurn();
+    }
     m_table.round().settle();
     QDialog::done(result);
 }
@@ -150,8 +153,6 @@ void CardGameWindow::afterPlay(std::optional<int> turnedSlot)
 
 void CardGameWindow::endTurn()
 {
-    if (!m_table.turning())
-        return;
     m_table.finishTurn(*this);
     announceTurn();
 }

@@ -60,8 +60,7 @@ private:
     void nameSlot(int slot);
     // After a slot was played: holds the game while the turned card's turn holds it.
     void afterPlay(std::optional<int> turnedSlot);
-    // The hold is over, or a close cuts it short: the turn ends. A hold timer cannot be stopped, so
-    // the end of a hold whose turn a close has already ended comes too, and finds nothing to do.
+    // The hold is over, or a close cuts it short: the turn ends.
     void endTurn();
     // Tells a screen reader what the turned card did.
     void announceTurn();

@@ -141,13 +141,11 @@ void MachinePainter::drawLineHighlight(int line)
     }
 }
 
-// The line's wheels at rest over the white blank, which covers the hatch.
+// The line's wheels drawn as they stop, over the white blank, which covers the hatch.
 void MachinePainter::clearLineHighlight(int line)
 {
-    for (const int wheel : Paylines[line]) {
-        fillWheelBlank(wheel);
-        drawWheelCell(wheel);
-    }
+    for (const int wheel : Paylines[line])
+        drawWheel(wheel, {WheelLook::Kind::Stopped});
 }
 
 } // namespace zantaro

@@ -109,8 +109,9 @@ PyramidWindow::PyramidWindow(GameContext& context, QWidget* parent, std::unique_
 void PyramidWindow::done(int result)
 {
     if (m_board.opening()) {
+        m_holdTimer->stop();
         m_board.finishAtOnce(*this);
-        if (m_board.opening())
+        if (m_board.opening() && m_hintBox)
             m_hintBox->done(QMessageBox::Ok); // the hint is taken as read: its box's close ends the opening
         else
             followOpening();
@@ -132,7 +133,10 @@ void PyramidWindow::openSquare(int square)
 void PyramidWindow::followOpening()
 {
     if (m_board.hold() > std::chrono::milliseconds{0}) {
-        m_holdTimer->start(m_board.hold(), [this] { endHold(); });
+        m_holdTimer->start(m_board.hold(), [this] {
+            m_board.finishHold(*this);
+            followOpening();
+        });
         return;
     }
     if (m_board.opening())
@@ -142,14 +146,6 @@ void PyramidWindow::followOpening()
                                 : tr("Square %1: %2. Winnings: %3.");
     m_announcer.announce(
         outcome.arg(m_openingSquare + 1).arg(labelText(m_openingSquare)).arg(m_context.state.winnings));
-}
-
-void PyramidWindow::endHold()
-{
-    if (m_board.hold() <= std::chrono::milliseconds{0})
-        return;
-    m_board.finishHold(*this);
-    followOpening();
 }
 
 QString PyramidWindow::labelText(int square) const

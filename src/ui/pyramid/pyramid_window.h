@@ -46,9 +46,6 @@ private:
     // Follows the opening under way: times its next hold, waits for its hint to be read, or at its
     // end tells a screen reader what the square did.
     void followOpening();
-    // The hold timed is over: the opening goes on. A hold timer cannot be stopped, so the end of a
-    // hold that a close has already finished comes too, and finds no hold left to end.
-    void endHold();
     QString labelText(int square) const;
     // "Square 7" while closed, "Square 7: 2X" once its label shows.
     QString squareName(int square) const;

@@ -212,7 +212,7 @@ TEST_F(CardGameWindowTest, okDuringTheLossPauseEndsTheTurnAtOnceAndCloses)
     EXPECT_EQ(shownCard(0), cardOnTable(0, true));
     EXPECT_EQ(winningsText(), "Winnings: 0");
 
-    // The pause's own end still comes, and finds the turn over: nothing is told again.
+    // The close stopped the pause's timer: its time passing tells nothing again.
     const QPointer<AnnouncementNote> told = window->findChild<AnnouncementNote*>();
     ASSERT_FALSE(told.isNull());
     EXPECT_EQ(told->accessibleName(),

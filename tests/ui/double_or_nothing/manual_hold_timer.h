@@ -25,6 +25,8 @@ public:
         m_end = std::move(end);
     }
 
+    void stop() override { m_end = nullptr; }
+
     bool holding() const { return static_cast<bool>(m_end); }
 
     // Ends the running hold, as its time having passed; a hold that follows it starts running.

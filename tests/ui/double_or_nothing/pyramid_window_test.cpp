@@ -231,7 +231,7 @@ TEST_F(PyramidWindowTest, aButtonDuringTheLossPauseOpensEverySquareAndClosesAtOn
     for (int square = 0; square < SquareCount; ++square)
         EXPECT_TRUE(window->board().labelShown(square)) << square;
 
-    // The pause's own end still comes, and finds the opening over: nothing is told again.
+    // The close stopped the pause's timer: its time passing tells nothing again.
     const QPointer<AnnouncementNote> told = window->findChild<AnnouncementNote*>();
     ASSERT_FALSE(told.isNull());
     EXPECT_EQ(told->accessibleName(), "Square 3: Lose. Winnings: 0. The game is over.");
